@@ -1,0 +1,139 @@
+#pragma once
+#include "SpreadCellLook.h"
+#include "SpreadCellStyle.h"
+#include "SpreadTypes.h"
+
+#include <QAbstractTableModel>
+#include <QFont>
+
+#include <map>
+#include <vector>
+
+// The cells of a SpreadGrid. Model row r-1 is grid row r, model column c-1 is
+// grid column c; header rows and row headers go through headerData.
+//
+// Texts are kept column-wise (one vector of strings per column); attributes
+// sparsely in levels: whole grid, column, row, cell. A write to a level clears
+// that attribute on the more specific levels below it, as a spreadsheet does.
+//
+// While signals are suspended (ReDraw off) the model sits inside a model
+// reset and reports nothing; resuming ends the reset.
+class SpreadGridModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    // Extra item roles.
+    enum Role { CellTypeRole = Qt::UserRole + 1, ButtonTextRole, LockedRole, RawTextRole };
+
+    explicit SpreadGridModel(QObject *parent = nullptr);
+
+    // QAbstractItemModel
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+
+    // Size
+    int maxRows() const { return m_maxRows; }
+    int maxCols() const { return m_maxCols; }
+    void setMaxRows(int rows);
+    void setMaxCols(int cols);
+    int colHeaderRows() const { return static_cast<int>(m_headerText.size()); }
+    void setColHeaderRows(int rows);
+    int dataRowCnt() const;
+
+    // Rows shift down and the last rows fall off (the row count stays);
+    // deleting shifts up and leaves empty rows at the bottom.
+    void insertRows(int row, int count);
+    void deleteRows(int row, int count);
+    void insertCols(int col, int count);
+    void deleteCols(int col, int count);
+
+    // Texts. Rows <= 0 are header rows (0 or HeaderRowBase + k), column 0 the row headers.
+    QString text(int col, int row) const;
+    bool hasText(int col, int row) const;
+    void setText(int col, int row, const QString &value);
+    void clearRange(int col, int row, int col2, int row2);
+
+    // Attributes, written with the Col/Row addressing of the grid (AllCells = -1).
+    void setStyle(int col, int row, SpreadCellStyle::Field field, const SpreadCellStyle &value);
+    SpreadCellStyle effectiveStyle(int col, int row) const;
+    SpreadCellLook look(int col, int row) const;
+    QString displayText(int col, int row) const;
+
+    // Odd/even row colours; invalid colours switch them off.
+    void setOddEvenRowColor(QRgb oddBack, QRgb oddFore, QRgb evenBack, QRgb evenFore);
+    void setBaseFont(const QFont &font);
+    QFont baseFont() const { return m_baseFont; }
+    void setHeaderColors(QRgb back, QRgb fore);
+    QRgb headerBackColor() const { return m_headerBack; }
+    QRgb headerForeColor() const { return m_headerFore; }
+
+    // Columns and rows
+    double colWidth(int col) const;
+    void setColWidth(int col, double width);
+    bool colHidden(int col) const;
+    void setColHidden(int col, bool hidden);
+    QString colId(int col) const;
+    void setColId(int col, const QString &id);
+    int colNumberOfId(const QString &id) const; // 0 when no column has it
+    SpreadMerge colMerge(int col) const;
+    void setColMerge(int col, SpreadMerge merge);
+    double rowHeight(int row) const;                // row -1: the default height
+    void setRowHeight(int row, double height);      // row -1: every data row
+    const std::map<int, double> &rowHeights() const { return m_rowHeights; }
+
+    // The first and last row of the merged range holding (col,row); a single
+    // row when the cell is not merged.
+    std::pair<int, int> mergedRows(int col, int row) const;
+
+    void sortRows(int col, bool ascending);
+
+    void suspendSignals();
+    void resumeSignals();
+    bool signalsSuspended() const { return m_suspended; }
+
+private:
+    struct ColumnInfo {
+        double width = 8.43;
+        bool hidden = false;
+        SpreadMerge merge = MergeNone;
+        QString id;
+    };
+    static int headerIndex(int row); // 0-based header row of a header row address
+    int styleRowKey(int row) const;  // data rows as is, header row k as -k
+    bool inData(int col, int row) const;
+    QString &textRef(int col, int row);
+    void notifyCell(int col, int row);
+    void notifyAll();
+    SpreadCellStyle resolve(int col, int row) const;
+    void clearFieldBelow(int col, int row, SpreadCellStyle::Field field);
+    void shiftRowKeys(int fromRow, int delta, int lastRow);
+    void shiftColVectors(int col, int count, bool insert);
+    bool sameMergeText(int col, int rowA, int rowB) const;
+
+    int m_maxRows = 0;
+    int m_maxCols = 0;
+    std::vector<std::vector<QString>> m_text;       // [col-1][row-1]
+    std::vector<std::vector<QString>> m_headerText; // [header row][col], col 0 = corner
+    std::map<int, QString> m_rowHeaderText;         // data row -> text
+
+    SpreadCellStyle m_sheetStyle;
+    std::vector<SpreadCellStyle> m_colStyles;       // [col], data rows
+    std::map<int, SpreadCellStyle> m_rowStyles;     // style row key
+    std::vector<std::map<int, SpreadCellStyle>> m_cellStyles; // [col][style row key]
+
+    std::vector<ColumnInfo> m_cols;                 // [col], col 0 = row headers
+    std::map<int, double> m_rowHeights;             // style row key -> height
+    double m_defaultRowHeight = 12.75;
+
+    bool m_oddEven = false;
+    QRgb m_oddBack = 0xffffffff, m_oddFore = 0xff000000;
+    QRgb m_evenBack = 0xffffffff, m_evenFore = 0xff000000;
+    QRgb m_headerBack = 0xfff0f0f0, m_headerFore = 0xff000000;
+    QFont m_baseFont;
+    bool m_suspended = false;
+};
