@@ -1,0 +1,22 @@
+# Stamps a program with its file version ("1.00.0027"): a version resource on
+# Windows, elsewhere a version record embedded in the program file that
+# GetFileVer finds by its marker.
+function(qd_stamp_file_version target revision)
+  math(EXPR rev4 "${revision}" OUTPUT_FORMAT DECIMAL)
+  string(LENGTH "${rev4}" len)
+  set(padded "${rev4}")
+  while(len LESS 4)
+    set(padded "0${padded}")
+    string(LENGTH "${padded}" len)
+  endwhile()
+  set(file_version "1.00.${padded}")
+  set(out "${CMAKE_CURRENT_BINARY_DIR}/${target}_version")
+  if(WIN32)
+    file(WRITE "${out}.rc" "1 VERSIONINFO\nFILEVERSION 1,0,0,${rev4}\nBEGIN\n BLOCK \"StringFileInfo\"\n BEGIN\n  BLOCK \"041204b0\"\n  BEGIN\n   VALUE \"FileVersion\", \"${file_version}\"\n  END\n END\n BLOCK \"VarFileInfo\"\n BEGIN\n  VALUE \"Translation\", 0x412, 1200\n END\nEND\n")
+    target_sources(${target} PRIVATE "${out}.rc")
+  else()
+    file(WRITE "${out}.cpp" "// Generated: the version record of this program file.\n[[gnu::used]] extern const char qdVersionRecord[];\n[[gnu::used]] const char qdVersionRecord[] = \"\\x7fQDVR:FileVersion=${file_version}\";\n")
+    target_sources(${target} PRIVATE "${out}.cpp")
+  endif()
+  target_compile_definitions(${target} PRIVATE QD_FILE_VERSION="${file_version}")
+endfunction()

@@ -1,0 +1,57 @@
+# Shared by scripts/test, scripts/demo and scripts/bench: building and a
+# private MariaDB server on loopback.
+top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+build_project() {
+  local dir=${1:-$top/build}
+  cmake -S "$top" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=${BUILD_TYPE:-RelWithDebInfo} ${CMAKE_EXTRA:-} >/dev/null
+  cmake --build "$dir" -j "$(nproc)"
+}
+
+free_port() {
+  python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1",0)); print(s.getsockname()[1])'
+}
+
+mariadb_bin() {
+  command -v mariadbd || command -v mysqld || { [ -x /usr/sbin/mariadbd ] && echo /usr/sbin/mariadbd; }
+}
+
+# start_server <folder> <port>: initialises the folder when new, starts the
+# server on 127.0.0.1:<port> with its socket in the folder, waits until ready.
+start_server() {
+  local dir=$1 port=$2 user_opt=()
+  [ "$(id -u)" -eq 0 ] && user_opt=(--user=root)
+  mkdir -p "$dir"
+  if [ ! -d "$dir/data/mysql" ]; then
+    mariadb-install-db --no-defaults "${user_opt[@]}" --datadir="$dir/data" \
+      --auth-root-authentication-method=normal >"$dir/install.log" 2>&1 \
+      || { cat "$dir/install.log"; return 1; }
+  fi
+  "$(mariadb_bin)" --no-defaults "${user_opt[@]}" --datadir="$dir/data" \
+    --bind-address=127.0.0.1 --port="$port" --socket="$dir/mysqld.sock" \
+    --pid-file="$dir/mysqld.pid" --log-error="$dir/error.log" \
+    --character-set-server=utf8mb4 --skip-name-resolve --innodb-buffer-pool-size=256M \
+    --innodb-flush-log-at-trx-commit=2 &
+  for _ in $(seq 1 100); do
+    mariadb-admin --no-defaults --socket="$dir/mysqld.sock" -uroot ping >/dev/null 2>&1 && return 0
+    sleep 0.2
+  done
+  echo "MariaDB did not start; its log:" >&2
+  cat "$dir/error.log" >&2
+  return 1
+}
+
+stop_server() {
+  local dir=$1
+  [ -f "$dir/mysqld.pid" ] || return 0
+  mariadb-admin --no-defaults --socket="$dir/mysqld.sock" -uroot shutdown >/dev/null 2>&1 \
+    || kill "$(cat "$dir/mysqld.pid")" 2>/dev/null || true
+}
+
+# load_schema <folder>: the account and the tables (every statement is idempotent).
+load_schema() {
+  local dir=$1
+  for f in "$top"/schema/0*.sql; do
+    mariadb --no-defaults --socket="$dir/mysqld.sock" -uroot <"$f"
+  done
+}

@@ -1,0 +1,406 @@
+#include "cMySQL.h"
+
+#include "Cp949.h"
+#include "MessageBoxes.h"
+#include "MySQLError.h"
+#include "ProfileFile.h"
+#include "ProgramFolder.h"
+
+#include <mysql.h>
+#include <errmsg.h>
+
+#include <cstring>
+
+namespace {
+
+constexpr unsigned ErrorServerGone = 2006;  // server has gone away
+constexpr unsigned ErrorServerLost = 2013;  // connection lost during the query
+constexpr unsigned ErrorCantConnect = 2003; // no connection to the server host
+// This client library reports an unreachable host over TCP as 2002; for the
+// operator it is the same case as 2003.
+constexpr unsigned ErrorConnection = 2002;
+
+QByteArray cp949(const QString &text) { return Cp949::encode(text); }
+
+QString configFile() { return ProgramFolder::file(QStringLiteral("config.ini")); }
+
+void showMessage(const QString &text)
+{
+    MessageBoxes::show({text, QString(), MsgButtons::Ok, MsgIcon::None, MsgOk});
+}
+
+// "host:port" splits into both; a plain host keeps the given port.
+void splitHostPort(const QString &hostText, QString &host, int &port)
+{
+    const qsizetype colon = hostText.lastIndexOf(QLatin1Char(':'));
+    bool ok = false;
+    const int parsed = colon > 0 ? hostText.mid(colon + 1).toInt(&ok) : 0;
+    if (ok && parsed > 0 && !hostText.left(colon).contains(QLatin1Char(':'))) {
+        host = hostText.left(colon);
+        port = parsed;
+    } else {
+        host = hostText;
+    }
+}
+
+// Bytes of one value as the row set keeps them: cut at the first NUL, trailing
+// blanks removed (a CP949 trail byte is never a blank, so this is safe).
+qsizetype valueLength(const char *data, unsigned long length)
+{
+    const void *nul = std::memchr(data, '\0', length);
+    qsizetype n = nul ? static_cast<const char *>(nul) - data : static_cast<qsizetype>(length);
+    while (n > 0 && data[n - 1] == ' ')
+        --n;
+    return n;
+}
+
+bool isAscii(const char *data, qsizetype n)
+{
+    for (qsizetype i = 0; i < n; ++i) {
+        if (static_cast<unsigned char>(data[i]) >= 0x80)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+QString ConnectFailureMessage(unsigned errorNumber)
+{
+    QString message = QStringLiteral("데이터베이스 서버에 접속할 수 없습니다.");
+    if (errorNumber == ErrorCantConnect || errorNumber == ErrorConnection) {
+        message += QStringLiteral("\r\n\r\n인터넷이 연결되어 있는지 확인 해 주세요.\r\n\r\n"
+                                  "인터넷이 연결되어 있다면 방화벽이나 각종 스파이웨어 차단 프로그램이 "
+                                  "가동중인지 확인해 주세요.\r\n"
+                                  "관련 프로그램이 데이터베이스 접속을 방해하는 경우 일 수도 있습니다.");
+    }
+    return message;
+}
+
+cMySQL::cMySQL() : m_mysql(mysql_init(nullptr))
+{
+    if (!m_mysql)
+        throw MySQLError(512, QStringLiteral("cMysql::Initialize"),
+                         QStringLiteral("Cannot Initialize a mysql record::Fatal"));
+}
+
+cMySQL::~cMySQL()
+{
+    if (m_mysql)
+        mysql_close(m_mysql);
+}
+
+bool cMySQL::real_connect(const QString &hostArg, const QString &userArg,
+                          const QString &passwordArg, const QString &databaseArg, int portArg,
+                          const QString &socketArg, unsigned flagsArg, bool noMessage)
+{
+    if (!hostArg.isEmpty())
+        host = hostArg;
+    if (!userArg.isEmpty())
+        user = userArg;
+    if (!passwordArg.isEmpty())
+        password = passwordArg;
+    if (!databaseArg.isEmpty())
+        db = databaseArg;
+    if (!socketArg.isEmpty())
+        unix_socket = socketArg;
+    if (portArg != 3306)
+        port = portArg;
+    if (flagsArg != 0)
+        ClientFlags = flagsArg;
+    m_noMessage = noMessage;
+
+    if (!m_mysql)
+        m_mysql = mysql_init(nullptr);
+    // Text goes both ways in the Korean code page.
+    mysql_options(m_mysql, MYSQL_SET_CHARSET_NAME, "euckr");
+
+    QString connectHost;
+    int connectPort = portArg;
+    splitHostPort(host, connectHost, connectPort);
+    const QByteArray h = cp949(connectHost), u = cp949(user), p = cp949(password),
+                     d = cp949(db), s = cp949(unix_socket);
+    if (mysql_real_connect(m_mysql, h.constData(), u.constData(), p.constData(), d.constData(),
+                           static_cast<unsigned>(connectPort), s.isEmpty() ? nullptr : s.constData(),
+                           ClientFlags)) {
+        m_connected = true;
+        m_inTransaction = false;
+        recordConnection(userArg);
+        return true;
+    }
+
+    const unsigned number = mysql_errno(m_mysql);
+    const QString description = Cp949::decode(mysql_error(m_mysql)) + QStringLiteral("\r\n\r\n")
+                                + ConnectFailureMessage(number);
+    m_lastError = number;
+    if (!m_noMessage)
+        showMessage(QStringLiteral("Error %1 %2").arg(number).arg(description));
+    return false;
+}
+
+// "config.ini" keeps, per user name, the server thread of the newest connection
+// (LPID) and the one before it (LPID2).
+void cMySQL::recordConnection(const QString &userKey)
+{
+    const QString file = configFile();
+    const QString previous = ProfileFile::read(file, QStringLiteral("LPID"), userKey, QString(), 99);
+    ProfileFile::write(file, QStringLiteral("LPID2"), userKey, previous);
+    ProfileFile::write(file, QStringLiteral("LPID"), userKey,
+                       QString::number(mysql_thread_id(m_mysql)));
+}
+
+RecordsetPtr cMySQL::query(const QString &statement) { return run(cp949(statement)); }
+
+RecordsetPtr cMySQL::run(const QByteArray &statement)
+{
+    bool retried = false;
+    for (;;) {
+        if (mysql_real_query(m_mysql, statement.constData(), statement.size()) == 0) {
+            MYSQL_RES *result = mysql_store_result(m_mysql);
+            if (result) {
+                m_lastError = 0;
+                return takeResult(result);
+            }
+            if (mysql_field_count(m_mysql) == 0) {
+                m_lastError = 0;
+                return nullptr; // a statement without rows
+            }
+        }
+        const unsigned number = mysql_errno(m_mysql);
+        m_lastError = number;
+        const bool lost = number == ErrorServerGone || number == ErrorServerLost;
+        if (lost && !retried && !m_inTransaction) {
+            if (!reconnectForRetry())
+                return nullptr;
+            retried = true;
+            continue;
+        }
+        showMessage(QStringLiteral("Error %1 (%2)").arg(number).arg(Cp949::decode(mysql_error(m_mysql))));
+        return nullptr;
+    }
+}
+
+bool cMySQL::reconnectForRetry()
+{
+    const unsigned long oldThread = mysql_thread_id(m_mysql);
+    mysql_close(m_mysql);
+    m_mysql = nullptr;
+    m_connected = false;
+    if (!real_connect(host, user, password, db, 3306, QString(), 0, m_noMessage))
+        return false;
+    mysql_kill(m_mysql, oldThread);
+    return true;
+}
+
+RecordsetPtr cMySQL::takeResult(MYSQL_RES *result)
+{
+    auto rows = std::make_unique<Recordset>();
+    const unsigned n = mysql_num_fields(result);
+    const my_ulonglong m = mysql_num_rows(result);
+    const MYSQL_FIELD *fields = mysql_fetch_fields(result);
+
+    // A name repeated by a later field is qualified with its table, in both places.
+    std::vector<QString> names(n);
+    for (unsigned i = 0; i < n; ++i) {
+        names[i] = Cp949::decode(fields[i].name);
+        int matches = 0;
+        for (unsigned j = 0; j < i; ++j) {
+            if (names[j] != names[i])
+                continue;
+            ++matches;
+            const QString bare = Cp949::decode(fields[j].name);
+            if (names[j] == bare)
+                names[j] = Cp949::decode(fields[j].table) + QLatin1Char('.') + bare;
+        }
+        if (matches > 0)
+            names[i] = Cp949::decode(fields[i].table) + QLatin1Char('.') + names[i];
+    }
+    for (unsigned i = 0; i < n; ++i)
+        rows->addColumn(names[i], fields[i].length);
+
+    rows->reserveRows(static_cast<std::size_t>(m));
+    for (my_ulonglong k = 0; k < m; ++k) {
+        MYSQL_ROW row = mysql_fetch_row(result);
+        if (!row)
+            continue;
+        const unsigned long *lengths = mysql_fetch_lengths(result);
+        for (unsigned i = 0; i < n; ++i) {
+            if (!row[i]) {
+                rows->appendValue(QLatin1StringView());
+                continue;
+            }
+            const qsizetype len = valueLength(row[i], lengths[i]);
+            if (isAscii(row[i], len))
+                rows->appendValue(QLatin1StringView(row[i], len));
+            else
+                rows->appendValue(QStringView(Cp949::decode(QByteArray::fromRawData(row[i], len))));
+        }
+        rows->endRow();
+    }
+    mysql_free_result(result);
+    rows->MoveFirst();
+    return rows;
+}
+
+int cMySQL::affected_rows() const { return static_cast<int>(mysql_affected_rows(m_mysql)); }
+
+int cMySQL::insert_id() const { return static_cast<int>(mysql_insert_id(m_mysql)); }
+
+bool cMySQL::begin_transaction()
+{
+    query(QStringLiteral("START TRANSACTION"));
+    m_inTransaction = m_lastError == 0;
+    return m_inTransaction;
+}
+
+bool cMySQL::commit()
+{
+    query(QStringLiteral("COMMIT"));
+    m_inTransaction = false;
+    return m_lastError == 0;
+}
+
+void cMySQL::rollback()
+{
+    // After a lost connection the server has already undone the transaction.
+    const bool lost = m_lastError == ErrorServerGone || m_lastError == ErrorServerLost;
+    if (!lost)
+        query(QStringLiteral("ROLLBACK"));
+    m_inTransaction = false;
+}
+
+void cMySQL::raise(const char *source) const
+{
+    throw MySQLError(mysql_errno(m_mysql), QString::fromLatin1(source),
+                     Cp949::decode(mysql_error(m_mysql)));
+}
+
+void cMySQL::create_db(const QString &name)
+{
+    const QByteArray sql = "CREATE DATABASE " + cp949(name);
+    if (mysql_real_query(m_mysql, sql.constData(), sql.size()) != 0)
+        raise("cMysql::create_db");
+}
+
+void cMySQL::debug_push(const QString &text) { mysql_debug(cp949(text).constData()); }
+
+void cMySQL::dump_debug_info()
+{
+    if (mysql_dump_debug_info(m_mysql) != 0)
+        raise("cMysql::dump_debug_info");
+}
+
+bool cMySQL::eof() const { return mysql_errno(m_mysql) == 0; }
+
+unsigned cMySQL::err_no() const { return mysql_errno(m_mysql); }
+
+QString cMySQL::err_description() const { return Cp949::decode(mysql_error(m_mysql)); }
+
+QString cMySQL::get_client_info() const { return QString::fromLatin1(mysql_get_client_info()); }
+
+QString cMySQL::get_host_info() const
+{
+    const char *text = mysql_get_host_info(m_mysql);
+    if (!text || !*text)
+        raise("cMysql::get_host_info");
+    return Cp949::decode(text);
+}
+
+QString cMySQL::get_server_info() const
+{
+    const char *text = mysql_get_server_info(m_mysql);
+    if (!text || !*text)
+        raise("cMysql::get_server_info");
+    return Cp949::decode(text);
+}
+
+QString cMySQL::info() const
+{
+    const char *text = mysql_info(m_mysql);
+    if (!text || !*text)
+        raise("cMysql::info");
+    return Cp949::decode(text);
+}
+
+void cMySQL::Kill(unsigned long threadId) { mysql_kill(m_mysql, threadId); }
+
+RecordsetPtr cMySQL::list_dbs(const QString &pattern)
+{
+    MYSQL_RES *r = mysql_list_dbs(m_mysql, pattern.isEmpty() ? nullptr : cp949(pattern).constData());
+    return r ? takeResult(r) : nullptr;
+}
+
+RecordsetPtr cMySQL::list_tables(const QString &pattern)
+{
+    MYSQL_RES *r = mysql_list_tables(m_mysql, pattern.isEmpty() ? nullptr : cp949(pattern).constData());
+    return r ? takeResult(r) : nullptr;
+}
+
+RecordsetPtr cMySQL::list_fields(const QString &table, const QString &pattern)
+{
+    MYSQL_RES *r = mysql_list_fields(m_mysql, cp949(table).constData(),
+                                     pattern.isEmpty() ? nullptr : cp949(pattern).constData());
+    return r ? takeResult(r) : nullptr;
+}
+
+RecordsetPtr cMySQL::list_processes()
+{
+    MYSQL_RES *r = mysql_list_processes(m_mysql);
+    return r ? takeResult(r) : nullptr;
+}
+
+unsigned cMySQL::num_fields() const { return mysql_field_count(m_mysql); }
+
+unsigned cMySQL::num_rows() const { return static_cast<unsigned>(mysql_affected_rows(m_mysql)); }
+
+void cMySQL::ping()
+{
+    if (mysql_ping(m_mysql) != 0)
+        raise("cMysql::ping");
+}
+
+RecordsetPtr cMySQL::real_query(const QString &statement, unsigned long length)
+{
+    const QByteArray sql = cp949(statement).left(static_cast<qsizetype>(length));
+    if (mysql_real_query(m_mysql, sql.constData(), sql.size()) != 0)
+        raise("cMysql::real_query");
+    MYSQL_RES *r = mysql_store_result(m_mysql);
+    return r ? takeResult(r) : nullptr;
+}
+
+void cMySQL::Refresh(unsigned options)
+{
+    if (mysql_refresh(m_mysql, options) != 0)
+        raise("cMysql::refresh");
+}
+
+void cMySQL::select_db(const QString &name)
+{
+    if (mysql_select_db(m_mysql, cp949(name).constData()) != 0)
+        raise("cMysql::select_db");
+    db = name;
+}
+
+void cMySQL::shutdown()
+{
+    if (mysql_shutdown(m_mysql, SHUTDOWN_DEFAULT) != 0)
+        raise("cMysql::shutdown");
+}
+
+QString cMySQL::stat()
+{
+    const char *text = mysql_stat(m_mysql);
+    if (!text || !*text)
+        raise("cMysql::stat");
+    return Cp949::decode(text);
+}
+
+unsigned long cMySQL::thread_id() const
+{
+    const unsigned long id = mysql_thread_id(m_mysql);
+    if (id == 0)
+        raise("cMysql::thread_id");
+    return id;
+}
+
+unsigned cMySQL::thread_safe() const { return mysql_thread_safe(); }

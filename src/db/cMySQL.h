@@ -1,0 +1,90 @@
+#pragma once
+#include "Recordset.h"
+
+#include <QString>
+
+struct st_mysql;
+struct st_mysql_res;
+
+// One connection to the database server. query() hands back whole results as
+// disconnected row sets of text; failures show their own message boxes.
+// Statement text is sent, and results read, in CP949.
+class cMySQL {
+public:
+    cMySQL();
+    ~cMySQL();
+    cMySQL(const cMySQL &) = delete;
+    cMySQL &operator=(const cMySQL &) = delete;
+
+    // Opens the connection and keeps the values for reconnection. The host may
+    // carry a port ("host:port"), which then wins over the port argument.
+    bool real_connect(const QString &host, const QString &user, const QString &password,
+                      const QString &database, int port = 3306,
+                      const QString &socket = QString(), unsigned clientFlags = 0,
+                      bool noMessage = false);
+    // Runs one statement: a row set for statements that produce rows, nothing
+    // otherwise or on failure. A lost connection is reopened and the statement
+    // run once more, except inside a transaction.
+    RecordsetPtr query(const QString &statement);
+    int affected_rows() const;
+    int insert_id() const;
+    void free_result() {}
+
+    // Transactions: while one is open a lost connection is reported, never
+    // silently reopened, so a half-applied change cannot be retried.
+    bool begin_transaction();
+    bool commit();
+    void rollback();
+    bool in_transaction() const { return m_inTransaction; }
+    // Error number of the last statement (0 when it succeeded).
+    unsigned last_error() const { return m_lastError; }
+
+    // Thin wrappers of the client library; failures raise MySQLError.
+    void create_db(const QString &name);
+    void debug_push(const QString &text);
+    void dump_debug_info();
+    bool eof() const;
+    unsigned err_no() const;
+    QString err_description() const;
+    QString get_client_info() const;
+    QString get_host_info() const;
+    QString get_server_info() const;
+    QString info() const;
+    void Kill(unsigned long threadId);
+    RecordsetPtr list_dbs(const QString &pattern);
+    RecordsetPtr list_tables(const QString &pattern);
+    RecordsetPtr list_fields(const QString &table, const QString &pattern);
+    RecordsetPtr list_processes();
+    unsigned num_fields() const;
+    unsigned num_rows() const;
+    void ping();
+    RecordsetPtr real_query(const QString &statement, unsigned long length);
+    void Refresh(unsigned options);
+    void select_db(const QString &name);
+    void shutdown();
+    QString stat();
+    unsigned long thread_id() const;
+    unsigned thread_safe() const;
+
+    // The connection values, readable and writable.
+    QString user, password, host, db, unix_socket;
+    unsigned ClientFlags = 0;
+    int port = 0;
+
+private:
+    RecordsetPtr run(const QByteArray &statement);
+    RecordsetPtr takeResult(st_mysql_res *result);
+    bool reconnectForRetry();
+    void recordConnection(const QString &userKey);
+    [[noreturn]] void raise(const char *source) const;
+
+    st_mysql *m_mysql = nullptr;
+    bool m_noMessage = false;
+    bool m_connected = false;
+    bool m_inTransaction = false;
+    unsigned m_lastError = 0;
+};
+
+// The message shown when a connection fails: the first line, extended by the
+// advice on the network for error 2003.
+QString ConnectFailureMessage(unsigned errorNumber);

@@ -1,0 +1,63 @@
+#pragma once
+#include "Recordset.h"
+#include "cMySQL.h"
+
+#include <QDate>
+#include <QString>
+
+#include <array>
+#include <memory>
+
+// The program-wide connections and the calls every screen reads and writes
+// through. Reads go to connection g_nDB, changes always to connection 0.
+
+extern std::array<std::unique_ptr<cMySQL>, 2> g_DB;
+extern int g_nDB;
+extern bool g_bSQLLog;
+
+bool DBInit(const QString &host, const QString &user, const QString &password,
+            const QString &database, const QString &host2, bool logOn);
+// Runs a read; rows receives the row set (or nothing). Returns the affected-row
+// count of the read connection: the number of rows, or -1 after a failure.
+int DBQuery(RecordsetPtr &rows, const QString &sql);
+// First column of the first row, or "" (no row, or a failed statement).
+QString DBGetValue(const QString &sql);
+// Runs a change on connection 0 and logs it; rows affected, never below 0.
+int DBExecute(const QString &sql);
+// Matching rows, or -1 when the count could not be read.
+int DBCount(const QString &table, const QString &condition);
+// True when the value is taken (or could not be checked) and the caller must not save.
+bool CheckDuplicate(const QString &table, const QString &column, QString value,
+                    const QString &extra, bool ask, const QString &label,
+                    const QString &display);
+int DBInsertId();
+// Cuts at the first NUL and doubles every "'" (kept in value); returns that
+// text with every "\" doubled as well.
+QString SQLEscape(QString &value);
+// The escaped form of a value that the caller does not need back.
+QString SQLEscaped(QString value);
+void CloseRecordset(RecordsetPtr &rows);
+
+// Encodes one SQL log line: the CP949 code of each character as four hex
+// digits, halves of every group of four swapped.
+QString ScrambleLogLine(const QString &line);
+// "SQLLog_yymmdd.dat" in the program folder, for the given day.
+QString SQLLogFile(const QDate &day);
+
+// A transaction on connection 0 that rolls back unless committed.
+class DBTransaction {
+public:
+    DBTransaction();
+    ~DBTransaction();
+    DBTransaction(const DBTransaction &) = delete;
+    DBTransaction &operator=(const DBTransaction &) = delete;
+
+    bool started() const { return m_started; }
+    bool commit();
+    // True when the last statement on connection 0 failed.
+    static bool lastStatementFailed();
+
+private:
+    bool m_started = false;
+    bool m_done = false;
+};

@@ -1,0 +1,79 @@
+#include "Launcher.h"
+
+#include <QDesktopServices>
+#include <QProcess>
+#include <QUrl>
+
+namespace {
+Launcher::Handler &handler()
+{
+    static Launcher::Handler h;
+    return h;
+}
+
+bool dispatch(const LaunchRequest &request, const std::function<bool()> &real)
+{
+    if (handler())
+        return handler()(request);
+    return real();
+}
+} // namespace
+
+QStringList Launcher::splitParameters(const QString &parameters)
+{
+    QStringList args;
+    QString current;
+    bool quoted = false, any = false;
+    for (QChar c : parameters) {
+        if (c == QLatin1Char('"')) {
+            quoted = !quoted;
+            any = true;
+        } else if (c.isSpace() && !quoted) {
+            if (any || !current.isEmpty())
+                args << current;
+            current.clear();
+            any = false;
+        } else {
+            current += c;
+        }
+    }
+    if (any || !current.isEmpty())
+        args << current;
+    return args;
+}
+
+bool Launcher::start(const QString &program, const QString &parameters, const QString &folder,
+                     WindowMode mode)
+{
+    const LaunchRequest request{LaunchRequest::Start, program, parameters, folder, mode};
+    return dispatch(request, [&] {
+        return QProcess::startDetached(program, splitParameters(parameters), folder);
+    });
+}
+
+bool Launcher::startAndWait(const QString &program, const QString &parameters,
+                            const QString &folder, WindowMode mode)
+{
+    const LaunchRequest request{LaunchRequest::StartAndWait, program, parameters, folder, mode};
+    return dispatch(request, [&] {
+        QProcess process;
+        process.setProgram(program);
+        process.setArguments(splitParameters(parameters));
+        process.setWorkingDirectory(folder);
+        process.setProcessChannelMode(QProcess::ForwardedChannels);
+        process.start();
+        if (!process.waitForStarted())
+            return false;
+        process.waitForFinished(-1);
+        return true;
+    });
+}
+
+bool Launcher::openDocument(const QString &path)
+{
+    const LaunchRequest request{LaunchRequest::OpenDocument, path, QString(), QString(),
+                                WindowMode::Normal};
+    return dispatch(request, [&] { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); });
+}
+
+void Launcher::setHandler(Handler h) { handler() = std::move(h); }

@@ -1,0 +1,91 @@
+#include "Cp949.h"
+#include "InstanceLock.h"
+#include "ProfileFile.h"
+#include "SettingsStore.h"
+#include "TestWorkspace.h"
+
+#include <QFile>
+#include <QtTest>
+
+// The layers that stand in for the platform.
+class TestPlatform : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cp949ByteLengthsAndCuts()
+    {
+        QCOMPARE(Cp949::byteLength(QStringLiteral("a가b")), 4);
+        QCOMPARE(Cp949::leftBytes(QStringLiteral("가나다"), 5), QStringLiteral("가나"));
+        QCOMPARE(Cp949::leftBytes(QStringLiteral("a가"), 2), QStringLiteral("a"));
+        QCOMPARE(Cp949::codeOf(QChar(u'가')), 0xB0A1);
+        QCOMPARE(Cp949::codeOf(QChar(u'똠')), 0x8C63);
+        QVERIFY(!Cp949::canEncode(QStringLiteral("€ 😀")));
+        QCOMPARE(Cp949::decode(Cp949::encode(QStringLiteral("똠방각하 ok"))), QStringLiteral("똠방각하 ok"));
+        QCOMPARE(Cp949::decode(QByteArray("ab\xB0", 3)), QStringLiteral("ab") + QChar(QChar::ReplacementCharacter));
+    }
+
+    void profileFileReadsWindowsStyleFiles()
+    {
+        TestWorkspace ws;
+        const QString path = ws.file(QStringLiteral("layout.ini"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(Cp949::encode(QStringLiteral("; comment\r\n[Form]\r\nLeft = 120 \r\nCaption=\"고객\"\r\n\r\n[Other]\r\nLeft=5\r\n")));
+        f.close();
+        QCOMPARE(ProfileFile::read(path, QStringLiteral("form"), QStringLiteral("LEFT")), QStringLiteral("120"));
+        QCOMPARE(ProfileFile::read(path, QStringLiteral("Form"), QStringLiteral("Caption")), QStringLiteral("고객"));
+        QCOMPARE(ProfileFile::read(path, QStringLiteral("Form"), QStringLiteral("Top"), QStringLiteral("d")), QStringLiteral("d"));
+        QCOMPARE(ProfileFile::read(path, QStringLiteral("Form"), QStringLiteral("Left"), QString(), 2), QStringLiteral("12"));
+
+        QVERIFY(ProfileFile::write(path, QStringLiteral("FORM"), QStringLiteral("left"), QStringLiteral("7")));
+        QVERIFY(ProfileFile::write(path, QStringLiteral("Form"), QStringLiteral("Top"), QStringLiteral("8")));
+        QVERIFY(ProfileFile::write(path, QStringLiteral("New"), QStringLiteral("K"), QStringLiteral("한")));
+        QCOMPARE(ProfileFile::read(path, QStringLiteral("Form"), QStringLiteral("Left")), QStringLiteral("7"));
+        QCOMPARE(ProfileFile::read(path, QStringLiteral("Form"), QStringLiteral("Top")), QStringLiteral("8"));
+        QCOMPARE(ProfileFile::read(path, QStringLiteral("Other"), QStringLiteral("Left")), QStringLiteral("5"));
+        QCOMPARE(ProfileFile::read(path, QStringLiteral("New"), QStringLiteral("K")), QStringLiteral("한"));
+        QVERIFY(ws.readFile(QStringLiteral("layout.ini")).contains(Cp949::encode(QStringLiteral("K=한\r\n"))));
+    }
+
+    void damagedProfileFileReadsAsEmpty()
+    {
+        TestWorkspace ws;
+        const QString path = ws.file(QStringLiteral("bad.ini"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray("\xff\xfe[\0\0garbage=\n[broken\n=x\n", 24));
+        f.close();
+        QCOMPARE(ProfileFile::read(path, QStringLiteral("broken"), QStringLiteral("x"), QStringLiteral("def")), QStringLiteral("def"));
+        QVERIFY(ProfileFile::write(path, QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("v")));
+        QCOMPARE(ProfileFile::read(path, QStringLiteral("S"), QStringLiteral("k")), QStringLiteral("v"));
+    }
+
+    void settingsStoreIsPrivateToTheUser()
+    {
+        TestWorkspace ws;
+        SaveSetting(QStringLiteral("Quotadesk"), QStringLiteral("Config"), QStringLiteral("passwd"), QStringLiteral("secret"));
+        QCOMPARE(GetSetting(QStringLiteral("Quotadesk"), QStringLiteral("Config"), QStringLiteral("passwd")), QStringLiteral("secret"));
+        QCOMPARE(GetSetting(QStringLiteral("Quotadesk"), QStringLiteral("Config"), QStringLiteral("none"), QStringLiteral("0")), QStringLiteral("0"));
+        const QFile::Permissions p = QFile::permissions(SettingsStore::fileFor(QStringLiteral("Quotadesk")));
+        QVERIFY(p.testFlag(QFile::ReadOwner));
+        QVERIFY(!p.testFlag(QFile::ReadGroup));
+        QVERIFY(!p.testFlag(QFile::ReadOther));
+    }
+
+    void secondCopyIsRefusedUntilTheFirstEnds()
+    {
+        TestWorkspace ws;
+        auto first = std::make_unique<InstanceLock>(QStringLiteral("Quotadesk"));
+        QVERIFY(first->acquired());
+        InstanceLock second(QStringLiteral("Quotadesk"));
+        QVERIFY(!second.acquired());
+        InstanceLock other(QStringLiteral("Another"));
+        QVERIFY(other.acquired());
+        first.reset();
+        InstanceLock third(QStringLiteral("Quotadesk"));
+        QVERIFY(third.acquired());
+    }
+};
+
+QTEST_MAIN(TestPlatform)
+#include "TestPlatform.moc"

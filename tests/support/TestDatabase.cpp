@@ -1,0 +1,92 @@
+#include "TestDatabase.h"
+
+#include "SettingsStore.h"
+
+#include <mysql.h>
+
+#include <QtTest>
+
+namespace {
+void splitAddress(QString &host, unsigned &port)
+{
+    const QString addr = TestDatabase::address();
+    const qsizetype colon = addr.lastIndexOf(QLatin1Char(':'));
+    host = colon < 0 ? addr : addr.left(colon);
+    port = colon < 0 ? 3306 : addr.mid(colon + 1).toUInt();
+}
+} // namespace
+
+bool TestDatabase::available() { return !address().isEmpty(); }
+
+QString TestDatabase::address() { return qEnvironmentVariable("QD_TEST_DB"); }
+
+TestDatabase::TestDatabase()
+{
+    if (!available())
+        qFatal("QD_TEST_DB is not set: run the tests through scripts/test");
+    QString host;
+    unsigned port = 3306;
+    splitAddress(host, port);
+    m_mysql = mysql_init(nullptr);
+    mysql_options(m_mysql, MYSQL_SET_CHARSET_NAME, "utf8mb4");
+    if (!mysql_real_connect(m_mysql, host.toUtf8().constData(), "twbusiness", "kpvr5820",
+                            "businesslog", port, nullptr, 0))
+        qFatal("test database: %s", mysql_error(m_mysql));
+}
+
+TestDatabase::~TestDatabase() { mysql_close(m_mysql); }
+
+void TestDatabase::reset()
+{
+    for (const char *table : {"emailuser", "emaillog", "`user`", "user_mac"})
+        exec(QStringLiteral("TRUNCATE TABLE %1").arg(QLatin1String(table)));
+}
+
+void TestDatabase::exec(const QString &sql)
+{
+    const QByteArray utf8 = sql.toUtf8();
+    if (mysql_real_query(m_mysql, utf8.constData(), utf8.size()) != 0)
+        qFatal("test database: %s in %s", mysql_error(m_mysql), utf8.constData());
+    if (MYSQL_RES *res = mysql_store_result(m_mysql))
+        mysql_free_result(res);
+}
+
+QList<QStringList> TestDatabase::rows(const QString &sql)
+{
+    const QByteArray utf8 = sql.toUtf8();
+    if (mysql_real_query(m_mysql, utf8.constData(), utf8.size()) != 0)
+        qFatal("test database: %s in %s", mysql_error(m_mysql), utf8.constData());
+    QList<QStringList> out;
+    MYSQL_RES *res = mysql_store_result(m_mysql);
+    if (!res)
+        return out;
+    const unsigned n = mysql_num_fields(res);
+    while (MYSQL_ROW row = mysql_fetch_row(res)) {
+        const unsigned long *lengths = mysql_fetch_lengths(res);
+        QStringList values;
+        for (unsigned i = 0; i < n; ++i)
+            values << (row[i] ? QString::fromUtf8(row[i], static_cast<qsizetype>(lengths[i])) : QString());
+        out << values;
+    }
+    mysql_free_result(res);
+    return out;
+}
+
+QString TestDatabase::value(const QString &sql)
+{
+    const auto all = rows(sql);
+    return all.isEmpty() || all.first().isEmpty() ? QString() : all.first().first();
+}
+
+unsigned long TestDatabase::insertId() { return static_cast<unsigned long>(mysql_insert_id(m_mysql)); }
+
+void TestDatabase::kill(unsigned long threadId)
+{
+    exec(QStringLiteral("KILL CONNECTION %1").arg(threadId));
+}
+
+void PointProgramAtTestDatabase()
+{
+    SaveSetting(QStringLiteral("Tallow 업무관리"), QStringLiteral("Config"), QStringLiteral("DB_IP"),
+                TestDatabase::address());
+}
