@@ -1,0 +1,22 @@
+#pragma once
+#include <QWidget>
+
+class QLabel;
+
+// A small notice window near the bottom right of the screen. It never takes
+// the focus from the window the operator works in and closes by itself.
+class FloatNotice : public QWidget {
+    Q_OBJECT
+public:
+    explicit FloatNotice(const QString &text, int timeMs, QWidget *parent = nullptr);
+
+    QString text() const;
+    // Shows the notice in its corner; the time runs from here.
+    void showInCorner();
+
+private:
+    void placeInCorner();
+
+    QLabel *m_label;
+    int m_timeMs;
+};
