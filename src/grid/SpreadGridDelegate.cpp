@@ -1,0 +1,60 @@
+#include "SpreadGridDelegate.h"
+
+#include "SpreadGrid.h"
+#include "SpreadGridModel.h"
+
+#include <QApplication>
+#include <QDoubleValidator>
+#include <QLineEdit>
+#include <QPainter>
+
+SpreadGridDelegate::SpreadGridDelegate(SpreadGrid &grid, QObject *parent)
+    : QStyledItemDelegate(parent), m_grid(grid)
+{
+}
+
+void SpreadGridDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
+                               const QModelIndex &index) const
+{
+    if (index.data(SpreadGridModel::CellTypeRole).toInt() != CellTypeButton) {
+        QStyledItemDelegate::paint(painter, option, index);
+        return;
+    }
+    QStyleOptionButton button;
+    button.rect = option.rect.adjusted(1, 1, -1, -1);
+    button.text = index.data(SpreadGridModel::ButtonTextRole).toString();
+    button.state = option.state | QStyle::State_Raised;
+    button.fontMetrics = option.fontMetrics;
+    QStyle *style = option.widget ? option.widget->style() : QApplication::style();
+    style->drawControl(QStyle::CE_PushButton, &button, painter, option.widget);
+}
+
+QWidget *SpreadGridDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                                          const QModelIndex &index) const
+{
+    QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
+    auto *line = qobject_cast<QLineEdit *>(editor);
+    if (!line)
+        return editor;
+    const int col = index.column() + 1;
+    const int row = index.row() + 1;
+    const SpreadCellStyle s = m_grid.model()->effectiveStyle(col, row);
+    if (s.cellType == CellTypeNumber) {
+        auto *validator = new QDoubleValidator(s.numberMin, s.numberMax, s.decPlaces, line);
+        validator->setNotation(QDoubleValidator::StandardNotation);
+        validator->setLocale(QLocale::c());
+        line->setValidator(validator);
+    }
+    return editor;
+}
+
+void SpreadGridDelegate::setEditorData(QWidget *editor, const QModelIndex &index) const
+{
+    QStyledItemDelegate::setEditorData(editor, index);
+    if (auto *line = qobject_cast<QLineEdit *>(editor)) {
+        if (m_grid.EditModeReplace())
+            line->selectAll();
+        else
+            line->deselect();
+    }
+}

@@ -1,0 +1,21 @@
+#pragma once
+#include <QStyledItemDelegate>
+
+class SpreadGrid;
+
+// Paints button cells and gives number cells an editor that takes only
+// numbers within the cell's range.
+class SpreadGridDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    SpreadGridDelegate(SpreadGrid &grid, QObject *parent);
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override;
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                          const QModelIndex &index) const override;
+    void setEditorData(QWidget *editor, const QModelIndex &index) const override;
+
+private:
+    SpreadGrid &m_grid;
+};
