@@ -1,0 +1,277 @@
+#include "FrmSPPrint_Preview.h"
+
+#include "FrmSPPrint_PageSetup.h"
+#include "FrmSPPrint_PrintDlg.h"
+#include "PreviewImages.h"
+#include "ReDrawGuard.h"
+#include "SpreadGrid.h"
+#include "SpreadPreviewView.h"
+#include "SpreadPrintLayout.h"
+#include "SpreadPrintState.h"
+#include "modSpreadPrint.h"
+
+#include <QLabel>
+#include <QPrinter>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int SpacerWidth = 6;
+
+QWidget *spacer(QWidget *parent)
+{
+    auto *widget = new QWidget(parent);
+    widget->setFixedWidth(SpacerWidth);
+    return widget;
+}
+} // namespace
+
+FrmSPPrint_Preview::FrmSPPrint_Preview(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("FrmSPPrint_Preview"));
+    setWindowTitle(QStringLiteral("스프레드 인쇄 미리보기"));
+    setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint);
+    resize(1000, 760);
+    SpreadPrintState::instance().setPreview(this);
+
+    m_preview = new SpreadPreviewView(this);
+    SetupToolbar();
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_toolbar);
+    layout->addWidget(m_preview, 1);
+    connect(m_preview, &SpreadPreviewView::pageChanged, this, &FrmSPPrint_Preview::UpdatePageCount);
+
+    m_bPrintedOK = false;
+    DisableButton(BtnPrevious, PreviewImages::PreviousDisabled);
+    SetPreviewZoom(SpreadPrintState::instance().zoomType());
+}
+
+FrmSPPrint_Preview::~FrmSPPrint_Preview()
+{
+    removePageNumberColumn();
+    SpreadPrintState &state = SpreadPrintState::instance();
+    if (state.preview() == this)
+        state.setPreview(nullptr);
+}
+
+void FrmSPPrint_Preview::SetupToolbar()
+{
+    m_toolbar = new QToolBar(this);
+    m_toolbar->setObjectName(QStringLiteral("tbToolBar"));
+    m_toolbar->setMovable(false);
+    m_toolbar->setFloatable(false);
+    m_toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    m_toolbar->setStyleSheet(QStringLiteral("QToolBar { background: rgb(192, 192, 192); border: none; spacing: 0px; }"
+                                            "QToolButton, QLabel { color: black; font-family: \"MS Sans Serif\";"
+                                            " font-size: 10pt; }"
+                                            "QToolButton:disabled { color: rgb(128, 128, 128); }"));
+    addButton(BtnNext, QStringLiteral("Next"), PreviewImages::Next);
+    addButton(BtnPrevious, QStringLiteral("Previous"), PreviewImages::Previous);
+    addButton(BtnZoom, QStringLiteral("Zoom"), PreviewImages::Zoom);
+    addButton(BtnPrint, QStringLiteral("Print"), PreviewImages::Print);
+    addButton(BtnSetup, QStringLiteral("Setup"), PreviewImages::Setup);
+    m_pageLabel = new QLabel(m_toolbar);
+    m_pageLabel->setObjectName(QStringLiteral("lblPage"));
+    m_toolbar->addWidget(m_pageLabel);
+    m_toolbar->addWidget(spacer(m_toolbar));
+    addButton(BtnClose, QStringLiteral("Close"), PreviewImages::Close);
+}
+
+void FrmSPPrint_Preview::addButton(int position, const QString &caption, int image)
+{
+    auto *button = new QToolButton(m_toolbar);
+    button->setObjectName(QStringLiteral("btn") + caption);
+    button->setText(caption);
+    button->setToolTip(caption);
+    button->setIcon(PreviewImages::image(image));
+    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    button->setAutoRaise(true);
+    connect(button, &QToolButton::clicked, this, [this, position] { toolbarClicked(position); });
+    m_toolbar->addWidget(button);
+    m_toolbar->addWidget(spacer(m_toolbar));
+    m_buttons.insert(position, button);
+}
+
+void FrmSPPrint_Preview::DisableButton(int position, int image)
+{
+    if (QToolButton *item = button(position)) {
+        item->setEnabled(false);
+        item->setIcon(PreviewImages::image(image));
+    }
+}
+
+void FrmSPPrint_Preview::EnableButton(int position, int image)
+{
+    if (QToolButton *item = button(position)) {
+        item->setEnabled(true);
+        item->setIcon(PreviewImages::image(image));
+    }
+}
+
+void FrmSPPrint_Preview::UpdatePageCount()
+{
+    m_pageLabel->setText(QStringLiteral("Page %1 of %2").arg(m_preview->currentPage()).arg(m_preview->pageCount()));
+}
+
+void FrmSPPrint_Preview::setView(const PreviewView &view)
+{
+    m_preview->setView(view);
+}
+
+int FrmSPPrint_Preview::currentPage() const
+{
+    return m_preview->currentPage();
+}
+
+void FrmSPPrint_Preview::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    Activate();
+}
+
+void FrmSPPrint_Preview::Activate()
+{
+    SpreadPrintState &state = SpreadPrintState::instance();
+    SpreadGrid *grid = state.grid();
+    if (!grid || m_unloaded)
+        return;
+    const bool merging = grid->ColMerge(1) != MergeNone;
+    if (merging && grid->ColID(1) != QLatin1String(PageNumberColumn))
+        addPageNumberColumn(*grid);
+    m_preview->setGrid(grid, state.printer().pageLayout().pageSize());
+    if (grid->ColID(1) == QLatin1String(PageNumberColumn))
+        writePageNumbers(*grid);
+    if (!m_loaded) {
+        m_loaded = true;
+        if (m_preview->pageCount() == 1)
+            DisableButton(BtnNext, PreviewImages::NextDisabled);
+    } else {
+        refreshButtons();
+    }
+    UpdatePageCount();
+}
+
+// After page setup or the print options changed the pages.
+void FrmSPPrint_Preview::refreshButtons()
+{
+    const int page = m_preview->currentPage();
+    if (page > 1)
+        EnableButton(BtnPrevious, PreviewImages::Previous);
+    else
+        DisableButton(BtnPrevious, PreviewImages::PreviousDisabled);
+    if (page < m_preview->pageCount() - m_preview->pagesPerScreen() + 1)
+        EnableButton(BtnNext, PreviewImages::Next);
+    else
+        DisableButton(BtnNext, PreviewImages::NextDisabled);
+}
+
+void FrmSPPrint_Preview::addPageNumberColumn(SpreadGrid &grid)
+{
+    const ReDrawGuard noPaint(grid);
+    grid.SetMaxCols(grid.MaxCols() + 1);
+    grid.InsertCols(1, 1);
+    grid.SetColID(1, QLatin1String(PageNumberColumn));
+    grid.SetColHidden(1, true);
+    m_savedMerge = grid.ColMerge(2);
+    grid.SetColMerge(2, MergeRestricted);
+}
+
+void FrmSPPrint_Preview::writePageNumbers(SpreadGrid &grid)
+{
+    const ReDrawGuard noPaint(grid);
+    grid.SetColMerge(1, MergeNone);
+    const QList<int> breaks = m_preview->pageLayout()->pageBreakRows();
+    int page = 0;
+    qsizetype next = 0;
+    for (int row = 1; row <= grid.MaxRows(); ++row) {
+        while (next < breaks.size() && breaks.at(next) <= row) {
+            ++page;
+            ++next;
+        }
+        grid.SetText(1, row, QString::number(page));
+    }
+    grid.SetColMerge(1, MergeAlways);
+}
+
+void FrmSPPrint_Preview::removePageNumberColumn()
+{
+    SpreadGrid *grid = SpreadPrintState::instance().grid();
+    if (!grid || grid->ColID(1) != QLatin1String(PageNumberColumn))
+        return;
+    const ReDrawGuard noPaint(*grid);
+    grid->DeleteCols(1, 1);
+    grid->SetMaxCols(grid->MaxCols() - 1);
+    grid->SetColMerge(1, static_cast<SpreadMerge>(m_savedMerge));
+}
+
+void FrmSPPrint_Preview::toolbarClicked(int position)
+{
+    switch (position) {
+    case BtnNext:
+        nextPage();
+        break;
+    case BtnPrevious:
+        previousPage();
+        break;
+    case BtnZoom:
+        m_preview->toggleZoom();
+        break;
+    case BtnPrint: {
+        FrmSPPrint_PrintDlg dialog(this);
+        openChild(dialog);
+        break;
+    }
+    case BtnSetup: {
+        FrmSPPrint_PageSetup dialog(this);
+        openChild(dialog);
+        break;
+    }
+    case BtnClose:
+        close();
+        break;
+    default:
+        break;
+    }
+}
+
+void FrmSPPrint_Preview::openChild(QDialog &dialog)
+{
+    dialog.exec();
+    if (!m_unloaded && isVisible())
+        Activate();
+}
+
+void FrmSPPrint_Preview::nextPage()
+{
+    const int count = m_preview->pageCount();
+    const int perScreen = m_preview->pagesPerScreen();
+    if (m_preview->currentPage() < count) {
+        m_preview->setCurrentPage(m_preview->currentPage() + perScreen);
+        EnableButton(BtnPrevious, PreviewImages::Previous);
+    }
+    if (m_preview->currentPage() >= count - perScreen + 1)
+        DisableButton(BtnNext, PreviewImages::NextDisabled);
+}
+
+void FrmSPPrint_Preview::previousPage()
+{
+    if (m_preview->currentPage() > 1) {
+        m_preview->setCurrentPage(m_preview->currentPage() - m_preview->pagesPerScreen());
+        EnableButton(BtnNext, PreviewImages::Next);
+    }
+    if (m_preview->currentPage() == 1)
+        DisableButton(BtnPrevious, PreviewImages::PreviousDisabled);
+}
+
+void FrmSPPrint_Preview::done(int result)
+{
+    if (!m_unloaded) {
+        m_unloaded = true;
+        removePageNumberColumn();
+    }
+    QDialog::done(result);
+}

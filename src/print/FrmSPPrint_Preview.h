@@ -1,0 +1,69 @@
+#pragma once
+#include "PreviewZoom.h"
+
+#include <QDialog>
+#include <QMap>
+
+class QLabel;
+class QToolBar;
+class QToolButton;
+class SpreadGrid;
+class SpreadPreviewView;
+
+// "스프레드 인쇄 미리보기": the current print request's grid as printed pages,
+// with a toolbar to page through them, zoom, print, set up the page and close.
+// While it is open, a grid whose first column merges its rows gets a hidden
+// first column "MERGE_COL" holding each row's page number, so that merged
+// blocks end at page breaks; closing removes it again.
+class FrmSPPrint_Preview : public QDialog {
+    Q_OBJECT
+public:
+    // Toolbar positions, left to right.
+    enum ToolbarPosition { BtnNext = 1, BtnPrevious, BtnZoom, BtnPrint, BtnSetup, LblPage, BtnClose };
+    static constexpr const char *PageNumberColumn = "MERGE_COL";
+
+    explicit FrmSPPrint_Preview(QWidget *parent = nullptr);
+    ~FrmSPPrint_Preview() override;
+
+    // Set by the print options dialog once the grid was printed.
+    bool m_bPrintedOK = false;
+
+    void SetupToolbar();
+    void DisableButton(int position, int image);
+    void EnableButton(int position, int image);
+    void UpdatePageCount();
+    // Binds the preview to the grid again and brings the page-number column
+    // and the page label up to date; run whenever the window becomes active.
+    void Activate();
+
+    void setView(const PreviewView &view);
+    int currentPage() const;
+    SpreadPreviewView *preview() const { return m_preview; }
+    QToolButton *button(int position) const { return m_buttons.value(position); }
+    QLabel *pageLabel() const { return m_pageLabel; }
+
+public slots:
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void addButton(int position, const QString &caption, int image);
+    void toolbarClicked(int position);
+    void nextPage();
+    void previousPage();
+    void openChild(QDialog &dialog);
+    void refreshButtons();
+    void addPageNumberColumn(SpreadGrid &grid);
+    void writePageNumbers(SpreadGrid &grid);
+    void removePageNumberColumn();
+
+    QToolBar *m_toolbar = nullptr;
+    QMap<int, QToolButton *> m_buttons;
+    QLabel *m_pageLabel = nullptr;
+    SpreadPreviewView *m_preview = nullptr;
+    int m_savedMerge = 0;
+    bool m_loaded = false;
+    bool m_unloaded = false;
+};

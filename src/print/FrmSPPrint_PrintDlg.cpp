@@ -1,0 +1,193 @@
+#include "FrmSPPrint_PrintDlg.h"
+
+#include "FrmSPPrint_PageSetup.h"
+#include "FrmSPPrint_Preview.h"
+#include "PrintDialogs.h"
+#include "PrintSettings.h"
+#include "SpreadGrid.h"
+#include "SpreadPrintState.h"
+#include "modSpreadPrint.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace {
+const char *const OptionCaptions[PrintOptionCount] = {"열 헤더", "행 헤더", "그리드 라인", "테두리", "데이터셀만",
+                                                      "색상",   "그림자", "페이지 맞춤", "꼬릿말"};
+const char *const RangeCaptions[] = {"전체", "선택된 셀들", "현재 페이지", "Pages"};
+
+bool isNumeric(const QString &text)
+{
+    bool ok = false;
+    text.trimmed().toDouble(&ok);
+    return ok;
+}
+} // namespace
+
+FrmSPPrint_PrintDlg::FrmSPPrint_PrintDlg(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("FrmSPPrint_PrintDlg"));
+    setWindowTitle(QStringLiteral("Print"));
+    auto *layout = new QVBoxLayout(this);
+    auto *frames = new QHBoxLayout;
+    frames->addWidget(buildOptionFrame());
+    frames->addWidget(buildRangeFrame());
+    layout->addLayout(frames);
+
+    auto *buttons = new QHBoxLayout;
+    auto *print = new QPushButton(QStringLiteral("인쇄"), this);
+    auto *setup = new QPushButton(QStringLiteral("세부설정"), this);
+    auto *printer = new QPushButton(QStringLiteral("프린터 설정"), this);
+    auto *close = new QPushButton(QStringLiteral("닫기"), this);
+    print->setDefault(true);
+    connect(print, &QPushButton::clicked, this, &FrmSPPrint_PrintDlg::printClicked);
+    connect(setup, &QPushButton::clicked, this, [this] {
+        FrmSPPrint_PageSetup dialog(this);
+        dialog.exec();
+    });
+    connect(printer, &QPushButton::clicked, this, &FrmSPPrint_PrintDlg::printerSetup);
+    connect(close, &QPushButton::clicked, this, &FrmSPPrint_PrintDlg::reject);
+    for (QPushButton *button : {print, setup, printer, close})
+        buttons->addWidget(button);
+    layout->addLayout(buttons);
+    load();
+}
+
+QWidget *FrmSPPrint_PrintDlg::buildOptionFrame()
+{
+    auto *frame = new QGroupBox(QStringLiteral("인쇄 옵션"), this);
+    auto *layout = new QGridLayout(frame);
+    for (int i = 0; i < PrintOptionCount; ++i) {
+        auto *box = new QCheckBox(QString::fromUtf8(OptionCaptions[i]), frame);
+        box->setObjectName(QStringLiteral("Check1_%1").arg(i));
+        connect(box, &QCheckBox::clicked, this, [this, i] { optionClicked(i); });
+        m_check[i] = box;
+        layout->addWidget(box, i % 5, i / 5);
+    }
+    return frame;
+}
+
+QWidget *FrmSPPrint_PrintDlg::buildRangeFrame()
+{
+    auto *frame = new QGroupBox(QStringLiteral("인쇄 범위"), this);
+    auto *layout = new QVBoxLayout(frame);
+    for (int i = 0; i < 4; ++i) {
+        auto *option = new QRadioButton(QString::fromUtf8(RangeCaptions[i]), frame);
+        option->setObjectName(QStringLiteral("Option1_%1").arg(i));
+        connect(option, &QRadioButton::toggled, this, &FrmSPPrint_PrintDlg::rangeChanged);
+        m_option[i] = option;
+        layout->addWidget(option);
+    }
+    auto *pages = new QHBoxLayout;
+    for (int i = 0; i < 2; ++i) {
+        auto *box = new QLineEdit(QStringLiteral("1"), frame);
+        box->setObjectName(QStringLiteral("Text1_%1").arg(i));
+        box->setFixedWidth(50);
+        box->installEventFilter(this);
+        m_text[i] = box;
+    }
+    pages->addWidget(m_text[0]);
+    pages->addWidget(new QLabel(QStringLiteral("to"), frame));
+    pages->addWidget(m_text[1]);
+    pages->addStretch();
+    layout->addLayout(pages);
+    m_option[RangeAll]->setChecked(true);
+    rangeChanged();
+    return frame;
+}
+
+void FrmSPPrint_PrintDlg::load()
+{
+    const SpreadPrintState &state = SpreadPrintState::instance();
+    const PrintSettings settings = state.settings();
+    for (int i = 0; i < PrintOptionCount; ++i)
+        m_check[i]->setChecked(settings.option(static_cast<PrintOption>(i)));
+    if (state.scalingAllowed() == 0) {
+        QCheckBox *fit = m_check[static_cast<int>(PrintOption::FitToPage)];
+        fit->setChecked(false);
+        fit->setEnabled(false);
+    }
+}
+
+void FrmSPPrint_PrintDlg::optionClicked(int index)
+{
+    if (!isVisible())
+        return;
+    SpreadPrintState &state = SpreadPrintState::instance();
+    const bool on = m_check[index]->isChecked();
+    state.settings().saveOption(static_cast<PrintOption>(index), on);
+    if (SpreadGrid *grid = state.grid())
+        ApplyPrintOption(*grid, index, on);
+}
+
+void FrmSPPrint_PrintDlg::rangeChanged()
+{
+    const bool pages = m_option[RangePages]->isChecked();
+    for (QLineEdit *box : m_text)
+        box->setEnabled(pages);
+    if (pages)
+        m_text[0]->setFocus();
+}
+
+bool FrmSPPrint_PrintDlg::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyRelease) {
+        for (QLineEdit *box : m_text) {
+            if (watched == box && !isNumeric(box->text()))
+                box->setText(QStringLiteral("1"));
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+bool FrmSPPrint_PrintDlg::PrintSpread()
+{
+    SpreadPrintState &state = SpreadPrintState::instance();
+    SpreadGrid *grid = state.grid();
+    if (!grid)
+        return false;
+    SpreadPrintSettings &print = grid->Print();
+    if (m_option[RangeSelection]->isChecked()) {
+        print.PrintRange = grid->SelectedBlock();
+        print.PrintType = PrintTypeCellRange;
+    } else if (m_option[RangeCurrentPage]->isChecked()) {
+        print.PrintType = PrintTypeCurrentPage;
+    } else if (m_option[RangePages]->isChecked()) {
+        print.PrintPageStart = static_cast<int>(std::trunc(PrintSettings::leadingNumber(m_text[0]->text())));
+        print.PrintPageEnd = static_cast<int>(std::trunc(PrintSettings::leadingNumber(m_text[1]->text())));
+        print.PrintType = PrintTypePageRange;
+    } else {
+        print.PrintType = PrintTypeAll;
+    }
+    if (!state.printGrid())
+        return false;
+    if (FrmSPPrint_Preview *preview = state.preview())
+        preview->m_bPrintedOK = true;
+    return true;
+}
+
+// A failed print leaves the dialog open to choose another printer.
+void FrmSPPrint_PrintDlg::printClicked()
+{
+    if (!PrintSpread())
+        return;
+    hide();
+    if (FrmSPPrint_Preview *preview = SpreadPrintState::instance().preview())
+        preview->close();
+    accept();
+}
+
+void FrmSPPrint_PrintDlg::printerSetup()
+{
+    PrintDialogs::choosePrinter(SpreadPrintState::instance().printer(), this);
+}

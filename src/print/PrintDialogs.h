@@ -1,0 +1,25 @@
+#pragma once
+#include <QColor>
+#include <QFont>
+#include <functional>
+#include <optional>
+
+class QPrinter;
+class QWidget;
+
+// The platform's font and printer selection dialogs, behind a seam so that
+// tests can answer them in place of a person.
+class PrintDialogs {
+public:
+    using FontHandler = std::function<std::optional<QFont>(const QFont &initial, const QColor &colour)>;
+    using PrinterHandler = std::function<bool(QPrinter &printer)>;
+
+    // The chosen font, or nothing when the dialog was cancelled.
+    static std::optional<QFont> chooseFont(const QFont &initial, const QColor &colour, QWidget *parent);
+    // True when the user confirmed a printer; the printer then holds the choice.
+    static bool choosePrinter(QPrinter &printer, QWidget *parent);
+
+    // Replace the real dialogs; an empty handler restores them.
+    static void setFontHandler(FontHandler handler);
+    static void setPrinterHandler(PrinterHandler handler);
+};
