@@ -45,10 +45,14 @@ FileSwap::Result FileSwap::run()
     const bool hadProgram = QFileInfo::exists(path(m_order.programFile));
     if (hadProgram && !moveAside())
         return keepOld(QStringLiteral("cannot set %1 aside").arg(m_order.programFile));
-    if (!putInPlace() || !startProgram()) {
+    if (!putInPlace()) {
         restore();
-        return keepOld(QStringLiteral("%1 cannot take the place of %2")
+        return keepOld(QStringLiteral("%1 is not a program that can take the place of %2")
                            .arg(m_order.newFile, m_order.programFile));
+    }
+    if (!startProgram()) {
+        restore();
+        return keepOld(QStringLiteral("%1 does not start").arg(m_order.newFile));
     }
     log(QStringLiteral("%1 replaced by %2 and started").arg(m_order.programFile, m_order.newFile));
     return Swapped;
@@ -111,7 +115,8 @@ void FileSwap::restore() const
         return;
     QFile::remove(program);
     if (!QFile::rename(backup, program))
-        log(QStringLiteral("cannot put %1 back from %2").arg(m_order.programFile, backupName(m_order.programFile)));
+        log(QStringLiteral("cannot put %1 back from %2")
+                .arg(m_order.programFile, backupName(m_order.programFile)));
 }
 
 FileSwap::Result FileSwap::keepOld(const QString &reason) const

@@ -1,0 +1,260 @@
+#include "AutoUpdate.h"
+
+#include "Cp949.h"
+#include "Launcher.h"
+#include "MessageBoxes.h"
+#include "ProgramFolder.h"
+#include "ShellUtils.h"
+
+#include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QNetworkAccessManager>
+#include <QNetworkProxyFactory>
+#include <QNetworkReply>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QTimer>
+#include <cmath>
+#include <cstdlib>
+#include <memory>
+
+#if !defined(QD_UPDATE_SERVER) || !defined(QD_REVISION)
+#error "QD_UPDATE_SERVER and QD_REVISION come from the build (src/shell/CMakeLists.txt)"
+#endif
+
+namespace {
+const QString kUpdaterBase = QStringLiteral("AutoUpdateV1");
+const QString kChangerBase = QStringLiteral("filechanger");
+const QString kNewPrefix = QStringLiteral("New_");
+const QByteArray kAgent = "Quotadesk AutoUpdate/1.0";
+constexpr qsizetype kVersionTextBytes = 20;
+constexpr int kStallTimeoutMs = 15000;  // no data for this long ends a transfer
+constexpr int kVersionTimeoutMs = 30000; // the version text never takes longer
+
+QString &updateServer()
+{
+    static QString server = QString::fromUtf8(QD_UPDATE_SERVER);
+    return server;
+}
+
+ProgramEnder &programEnder()
+{
+    static ProgramEnder ender;
+    return ender;
+}
+
+void EndProgram()
+{
+    if (programEnder())
+        programEnder()();
+    else
+        std::exit(0);
+}
+
+QNetworkRequest UpdateRequest(const QString &address)
+{
+    QNetworkRequest request{QUrl(address)};
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
+                         QNetworkRequest::AlwaysNetwork);
+    request.setRawHeader("Cache-Control", "no-cache");
+    request.setRawHeader("Pragma", "no-cache");
+    request.setHeader(QNetworkRequest::UserAgentHeader, kAgent);
+    request.setTransferTimeout(kStallTimeoutMs);
+    return request;
+}
+
+// One blocking request on its own manager, which uses the system's proxy settings.
+class Fetch {
+public:
+    explicit Fetch(const QString &address)
+    {
+        QNetworkProxyFactory::setUseSystemConfiguration(true);
+        m_reply.reset(m_manager.get(UpdateRequest(address)));
+    }
+    ~Fetch()
+    {
+        if (m_reply && m_reply->isRunning())
+            m_reply->abort();
+    }
+    QNetworkReply *reply() const { return m_reply.get(); }
+
+    // Runs until the reply has finished or stop() is called.
+    void wait()
+    {
+        if (m_reply->isFinished())
+            return;
+        QObject::connect(m_reply.get(), &QNetworkReply::finished, &m_loop, &QEventLoop::quit);
+        m_loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    void stop() { m_loop.quit(); }
+
+    // The server answered with success (any status below 300; other schemes have none).
+    bool succeeded() const
+    {
+        if (m_reply->error() != QNetworkReply::NoError)
+            return false;
+        const QVariant status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+        return !status.isValid() || status.toInt() < 300;
+    }
+
+private:
+    QNetworkAccessManager m_manager;
+    std::unique_ptr<QNetworkReply> m_reply;
+    QEventLoop m_loop;
+};
+
+// The number at the start of a text ("27", " 27.6 rev" -> 27.6); 0 when there is none.
+double LeadingNumber(const QString &text)
+{
+    static const QRegularExpression number(QStringLiteral("^\\s*[+-]?(\\d+\\.?\\d*|\\.\\d+)"));
+    const QRegularExpressionMatch match = number.match(text);
+    return match.hasMatch() ? match.captured(0).trimmed().toDouble() : 0.0;
+}
+
+// The last part of the updater's file version, "0" when the file is absent.
+QString UpdaterRevision(const QString &path)
+{
+    if (!QFileInfo::exists(path))
+        return QStringLiteral("0");
+    const QString version = GetFileVer(path, true, true);
+    return version.mid(version.lastIndexOf(QLatin1Char('.')) + 1);
+}
+
+// Fetches one program of the suite into the program folder, ready to run.
+bool DownloadProgram(const QString &name)
+{
+    const QString path = ProgramFolder::file(name);
+    if (!DownloadToFile(UpdateDownloadFolder() + name, path))
+        return false;
+    QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner | QFile::ExeGroup
+                                    | QFile::ExeOther);
+    return true;
+}
+
+// The program's own file in the program folder, with its name as stored there; "" if absent.
+QString OwnProgramFileName()
+{
+    const QString wanted = ProgramFolder::programFileName(ProgramFolder::executableBaseName());
+#ifdef Q_OS_WIN
+    const QDir::Filters filters = QDir::Files;
+#else
+    const QDir::Filters filters = QDir::Files | QDir::CaseSensitive;
+#endif
+    return QDir(ProgramFolder::path()).entryList({wanted}, filters).value(0);
+}
+
+void ReportMissingChanger(const QString &changer)
+{
+    MessageBoxes::show(MessageRequest{QStringLiteral("파일교체 프로그램을 찾을 수 없습니다.\r\n\r\n")
+                                          + QDir::toNativeSeparators(changer),
+                                      g_sAppTitle, MsgButtons::Ok, MsgIcon::None, MsgOk});
+    Launcher::openDocument(ProgramFolder::path());
+}
+} // namespace
+
+QString UpdateServer() { return updateServer(); }
+
+void SetUpdateServer(const QString &address) { updateServer() = address; }
+
+QString UpdateDownloadFolder()
+{
+    QString folder = updateServer();
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    return folder + QStringLiteral("download/자동업데이트_v1/");
+}
+
+void SetProgramEnder(ProgramEnder ender) { programEnder() = std::move(ender); }
+
+QString ReadUrlText(const QString &address)
+{
+    Fetch fetch(address);
+    QByteArray text;
+    QNetworkReply *reply = fetch.reply();
+    QObject::connect(reply, &QNetworkReply::readyRead, reply, [&] {
+        text += reply->read(kVersionTextBytes - text.size());
+        if (text.size() >= kVersionTextBytes)
+            fetch.stop();
+    });
+    QTimer::singleShot(kVersionTimeoutMs, reply, [&] { reply->abort(); });
+    fetch.wait();
+    return fetch.succeeded() ? Cp949::decode(text) : QString();
+}
+
+bool DownloadToFile(const QString &address, const QString &path)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    Fetch fetch(address);
+    QNetworkReply *reply = fetch.reply();
+    bool writeFailed = false;
+    qint64 received = 0;
+    const auto store = [&] {
+        const QByteArray chunk = reply->readAll();
+        received += chunk.size();
+        if (file.write(chunk) != chunk.size()) {
+            writeFailed = true;
+            reply->abort();
+        }
+    };
+    QObject::connect(reply, &QNetworkReply::readyRead, reply, store);
+    fetch.wait();
+    store();
+    const QVariant announced = reply->header(QNetworkRequest::ContentLengthHeader);
+    const bool complete = !announced.isValid() || announced.toLongLong() == received;
+    if (writeFailed || !fetch.succeeded() || !complete) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool AutoUpdaterSelfUpdate()
+{
+    if (updateServer().isEmpty())
+        return false;
+    const QString name = ProgramFolder::programFileName(kUpdaterBase);
+    const double localRevision = LeadingNumber(UpdaterRevision(ProgramFolder::file(name)));
+    const QString text = ReadUrlText(UpdateDownloadFolder() + kUpdaterBase
+                                     + QStringLiteral("_lastver.txt"));
+    if (text.trimmed().isEmpty()) {
+        MessageBoxes::show(MessageRequest{name + QStringLiteral("의 최신버전 정보를 읽어올 수 없습니다!"),
+                                          g_sAppTitle, MsgButtons::Ok, MsgIcon::Critical, MsgOk});
+        return false;
+    }
+    const double latest = std::round(LeadingNumber(text));
+    if (localRevision >= latest)
+        return true;
+    if (!DownloadProgram(name))
+        return false;
+    return DownloadProgram(ProgramFolder::programFileName(kChangerBase));
+}
+
+void RunAutoUpdate(bool skip)
+{
+    if (updateServer().isEmpty())
+        return;
+    if (!skip && !AutoUpdaterSelfUpdate())
+        return;
+    const QString exe = OwnProgramFileName();
+    if (exe.isEmpty())
+        return;
+    RunAndWait(ProgramFolder::file(ProgramFolder::programFileName(kUpdaterBase)), nullptr,
+               QString::number(QD_REVISION) + QLatin1Char(';') + exe, ProgramFolder::path(), false,
+               false);
+    if (!QFileInfo::exists(ProgramFolder::file(kNewPrefix + exe)))
+        return;
+    const QString changer = ProgramFolder::file(ProgramFolder::programFileName(kChangerBase));
+    if (!QFileInfo::exists(changer)) {
+        ReportMissingChanger(changer);
+        EndProgram();
+        return;
+    }
+    // The program only ends once the file changer is on its way; otherwise it
+    // goes on with the current version.
+    if (Launcher::start(changer, exe + QLatin1Char(';') + kNewPrefix + exe, ProgramFolder::path(),
+                        WindowMode::Minimized))
+        EndProgram();
+}

@@ -1,0 +1,33 @@
+#pragma once
+#include <QString>
+#include <functional>
+
+// Keeps the updater current and lets it run at every start. The updater
+// ("AutoUpdateV1") leaves a newer program file beside this one as "New_" + its
+// name; the file changer ("filechanger") swaps the two once this program has
+// ended. Both live in the program folder; this module only starts them.
+
+// Refreshes the updater (unless skip), runs it and waits; when a new program
+// file has arrived, starts the file changer and ends the program.
+void RunAutoUpdate(bool skip);
+// True when the local updater is current, or was refreshed together with the
+// file changer.
+bool AutoUpdaterSelfUpdate();
+// The first 20 bytes of the resource at the address (fetched from the server,
+// never from a cache), decoded as CP949; "" on any failure.
+QString ReadUrlText(const QString &address);
+// Stores the resource at the address into the file at path, replacing it; the
+// file appears only once complete. True when stored.
+bool DownloadToFile(const QString &address, const QString &path);
+
+// The download server, fixed when the program is built (empty: no automatic
+// update). Tests point it at a local server.
+QString UpdateServer();
+void SetUpdateServer(const QString &address);
+// The server's folder of the updater and file changer: server + "download/자동업데이트_v1/".
+QString UpdateDownloadFolder();
+
+// How the program ends at once when the file changer takes over. By default the
+// process exits; tests replace it. An empty function restores the default.
+using ProgramEnder = std::function<void()>;
+void SetProgramEnder(ProgramEnder ender);
