@@ -75,13 +75,14 @@ SpreadGrid::SpreadGrid(QWidget *parent)
     connect(m_view->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int section) {
         if (m_userColAction != UserColActionSort)
             return;
+        // A second click on the same column turns the order round.
+        m_sortAscending = section == m_sortSection ? !m_sortAscending : true;
+        m_sortSection = section;
         QHeaderView *header = m_view->horizontalHeader();
-        const bool ascending = !(header->isSortIndicatorShown()
-                                 && header->sortIndicatorSection() == section
-                                 && header->sortIndicatorOrder() == Qt::AscendingOrder);
         header->setSortIndicatorShown(true);
-        header->setSortIndicator(section, ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
-        m_model->sortRows(section + 1, ascending);
+        header->setSortIndicator(section, m_sortAscending ? Qt::AscendingOrder
+                                                          : Qt::DescendingOrder);
+        m_model->sortRows(section + 1, m_sortAscending);
     });
     connect(m_view->horizontalHeader(), &QHeaderView::sectionDoubleClicked, this,
             [this](int section) { emit DblClick(section + 1, 0); });
@@ -654,8 +655,10 @@ void SpreadGrid::SetUserColAction(int action)
 {
     m_userColAction = action;
     m_view->horizontalHeader()->setSectionsClickable(true);
-    if (action != UserColActionSort)
+    if (action != UserColActionSort) {
         m_view->horizontalHeader()->setSortIndicatorShown(false);
+        m_sortSection = -1;
+    }
 }
 
 void SpreadGrid::SetActionKey(int action, bool shift, bool ctrl, int key)

@@ -226,4 +226,6 @@ private:
     int m_actionKeys[3] = {Qt::Key_F2, Qt::Key_F3, Qt::Key_F4};
     double m_headerRowHeight = 0; // 0: follows the font
     bool m_hasMerges = false;
+    int m_sortSection = -1;
+    bool m_sortAscending = true;
 };

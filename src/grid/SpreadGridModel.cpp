@@ -79,7 +79,7 @@ int SpreadGridModel::columnCount(const QModelIndex &parent) const
 
 QVariant SpreadGridModel::data(const QModelIndex &index, int role) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+    if (!index.isValid())
         return {};
     const int col = index.column() + 1;
     const int row = index.row() + 1;
@@ -112,7 +112,7 @@ QVariant SpreadGridModel::data(const QModelIndex &index, int role) const
 
 bool SpreadGridModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
-    if (role != Qt::EditRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
+    if (role != Qt::EditRole || !index.isValid())
         return false;
     const int col = index.column() + 1;
     const int row = index.row() + 1;
@@ -160,7 +160,7 @@ QVariant SpreadGridModel::headerData(int section, Qt::Orientation orientation, i
 
 Qt::ItemFlags SpreadGridModel::flags(const QModelIndex &index) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+    if (!index.isValid())
         return Qt::NoItemFlags;
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     const SpreadCellStyle s = resolve(index.column() + 1, index.row() + 1);

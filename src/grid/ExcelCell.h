@@ -1,0 +1,18 @@
+#pragma once
+#include <QString>
+
+// One cell as it goes into a workbook.
+struct ExcelCell {
+    enum HAlign { HAlignGeneral, HAlignLeft, HAlignCenter, HAlignRight };
+    enum VAlign { VAlignBottom, VAlignTop, VAlignCenter };
+
+    QString text;          // written when the cell is not a number
+    bool isNumber = false;
+    double number = 0;
+    QString numberFormat;  // e.g. "#,##0"; empty: general
+    bool bold = false;
+    quint32 color = 0;     // 0xRRGGBB
+    HAlign hAlign = HAlignGeneral;
+    VAlign vAlign = VAlignBottom;
+    bool locked = true;
+};

@@ -1,0 +1,24 @@
+#pragma once
+#include "ExcelSheetSource.h"
+
+#include <QString>
+
+struct XlsxWriteResult {
+    bool ok = false;
+    QString message; // what went wrong, empty on success
+    int rows = 0;
+    int cols = 0;
+};
+
+// Writes one sheet into a new .xlsx workbook, row by row with the memory
+// held flat (rows go out in order and are not kept). The sheet is protected:
+// cells whose source says locked stay locked, the others are editable.
+class XlsxSheetWriter {
+public:
+    explicit XlsxSheetWriter(bool unlockAll = false) : m_unlockAll(unlockAll) {}
+    XlsxWriteResult write(const ExcelSheetSource &source, const QString &path,
+                          const QString &sheetName) const;
+
+private:
+    bool m_unlockAll;
+};

@@ -1,0 +1,129 @@
+#include "modExcel.h"
+
+#include "Clock.h"
+#include "ExcelExportLog.h"
+#include "GetCellText.h"
+#include "GridSheetSource.h"
+#include "GridStyle.h"
+#include "Launcher.h"
+#include "MessageBoxes.h"
+#include "ProcSteps.h"
+#include "ProgramFolder.h"
+#include "ReDrawGuard.h"
+#include "SpreadGrid.h"
+#include "WaitCursor.h"
+#include "XlsxSheetWriter.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+
+#include <optional>
+
+namespace {
+
+// The column-header rows copied in as the first data rows: static text,
+// centred, bold.
+void insertHeaderRows(SpreadGrid &grid, int headerRows)
+{
+    grid.SetMaxRows(grid.MaxRows() + headerRows);
+    for (int r = 1; r <= headerRows; ++r) {
+        grid.InsertRows(r, 1);
+        for (int c = 1; c <= grid.MaxCols(); ++c) {
+            grid.SetCol(c);
+            grid.SetRow(r);
+            grid.SetCellType(CellTypeStaticText);
+            grid.SetTypeHAlign(TypeHAlignCenter);
+            grid.SetTypeVAlign(TypeVAlignCenter);
+            grid.SetFontBold(true);
+            grid.SetText(c, r, GetCellText(grid, c, HeaderRowBase + r - 1));
+        }
+    }
+}
+
+XlsxWriteResult writeWorkbook(const SpreadGrid &grid, const QString &file, const QString &log,
+                              const QString &sheetName, bool unlock)
+{
+    ExcelExportLogEntry entry;
+    entry.started = Clock::now();
+    entry.file = file;
+    entry.sheet = sheetName;
+    QElapsedTimer timer;
+    timer.start();
+    const XlsxWriteResult result =
+        XlsxSheetWriter(unlock).write(GridSheetSource(*grid.model()), file, sheetName);
+    entry.milliseconds = timer.elapsed();
+    entry.rows = result.rows;
+    entry.cols = result.cols;
+    entry.ok = result.ok;
+    entry.message = result.message;
+    ExcelExportLog::write(log, entry);
+    return result;
+}
+
+} // namespace
+
+QString ExportToExcelFile(SpreadGrid &grid, const QString &sSheetName, bool bUnlock,
+                          bool bNoQuestion, bool bWholeBook, bool bOpenAfter, bool bHeaderRows)
+{
+    const QString title = GridStyle::messageTitle();
+    if (grid.DataRowCnt() == 0) {
+        MessageBoxes::show({QStringLiteral("엑셀로 보낼 데이터가 없습니다.\n자료 검색후 엑셀로 보내세요."),
+                            title, MsgButtons::Ok, MsgIcon::Information, MsgOk});
+        return {};
+    }
+    if (!bNoQuestion) {
+        const MessageRequest question{
+            QStringLiteral("엑셀로 자료를 내보내기 하시겠습니까?\n\n"
+                           "※내보낸 자료가 엑셀에서 편집되지 않을 경우,\n"
+                           "엑셀의 메뉴중 [도구] - [보호] -[시트보호 해제]를 클릭하세요."),
+            title, MsgButtons::YesNo, MsgIcon::Question, MsgYes};
+        if (MessageBoxes::show(question) != MsgYes)
+            return {};
+    }
+
+    ProcSteps steps(QStringLiteral("ExportToExcelFile"), QStringLiteral("Module modExcel"));
+    const int addressCol = grid.Col();
+    const int addressRow = grid.Row();
+    ReDrawGuard noPainting(grid);
+    const int headerRows = bHeaderRows ? grid.ColHeaderRows() : 0;
+    if (headerRows > 0)
+        steps.run([&] { insertHeaderRows(grid, headerRows); });
+
+    QString file;
+    QString log;
+    steps.run([&] {
+        const QString folder = ProgramFolder::file(QStringLiteral("ExpExcel"));
+        const QString base = folder + QStringLiteral("/Exp")
+                             + Clock::now().toString(QStringLiteral("yyMMdd_HHmmss"));
+        log = base + QStringLiteral("LOG.TXT");
+        file = base + QStringLiteral(".xlsx");
+        QDir().mkpath(folder);
+    });
+
+    std::optional<XlsxWriteResult> written;
+    steps.run([&] {
+        WaitCursor busy;
+        // The whole-book export writes the grid's only sheet under its default name.
+        const QString sheet = bWholeBook ? QStringLiteral("Sheet1") : sSheetName;
+        written = writeWorkbook(grid, file, log, sheet, bUnlock);
+    });
+
+    QString result;
+    if (!written || !written->ok) {
+        MessageBoxes::show({QStringLiteral("엑셀로 내보내기에 실패했습니다."), title, MsgButtons::Ok,
+                            MsgIcon::Exclamation, MsgOk});
+    } else {
+        result = file;
+        if (bOpenAfter)
+            steps.run([&] { Launcher::openDocument(file); });
+    }
+
+    if (headerRows > 0)
+        steps.run([&] {
+            grid.DeleteRows(1, headerRows);
+            grid.SetMaxRows(grid.MaxRows() - headerRows);
+        });
+    grid.SetCol(addressCol);
+    grid.SetRow(addressRow);
+    return result;
+}
