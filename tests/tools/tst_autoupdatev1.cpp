@@ -76,6 +76,7 @@ void TestAutoUpdateV1::fetchNewProgram_data()
     QTest::newRow("newer revision") << QByteArray("28") << true << false << 0 << QByteArray("program 28");
     QTest::newRow("newer revision replaces leftover") << QByteArray("28\r\n") << true << true << 0
                                                       << QByteArray("program 28");
+    QTest::newRow("fraction rounds up") << QByteArray("27.6") << true << false << 0 << QByteArray("program 28");
     QTest::newRow("same revision") << QByteArray("27") << true << false << 0 << QByteArray();
     QTest::newRow("same revision removes leftover") << QByteArray("27") << true << true << 0 << QByteArray();
     QTest::newRow("version file missing") << QByteArray() << true << false << 1 << QByteArray();

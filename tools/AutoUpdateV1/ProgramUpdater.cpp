@@ -1,6 +1,6 @@
 #include "ProgramUpdater.h"
 
-#include "LeadingNumber.h"
+#include "PublishedRevision.h"
 #include "ProgramFolder.h"
 #include "Transfer.h"
 
@@ -9,7 +9,6 @@
 #include <QProgressDialog>
 #include <QSaveFile>
 #include <QTextStream>
-#include <cmath>
 
 #ifndef QD_UPDATE_SERVER
 #error "QD_UPDATE_SERVER comes from the build"
@@ -80,7 +79,7 @@ std::optional<long> ProgramUpdater::latestRevision(const QString &programFile) c
                       &text, kVersionTextBytes);
     if (!transfer.run() || QString::fromLatin1(text.data()).trimmed().isEmpty())
         return std::nullopt;
-    return std::lround(LeadingNumber(QString::fromLatin1(text.data())));
+    return PublishedRevision(QString::fromLatin1(text.data()));
 }
 
 bool ProgramUpdater::download(const QString &programFile) const
