@@ -1,0 +1,224 @@
+#include "Launcher.h"
+#include "MessageRecorder.h"
+#include "SpreadGrid.h"
+#include "TestWorkspace.h"
+#include "modExcel.h"
+#include "modSpread.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+
+namespace {
+
+const QString Question = QStringLiteral(
+    "엑셀로 자료를 내보내기 하시겠습니까?\n\n※내보낸 자료가 엑셀에서 편집되지 않을 경우,\n"
+    "엑셀의 메뉴중 [도구] - [보호] -[시트보호 해제]를 클릭하세요.");
+const QString ExpectedBase = QStringLiteral("ExpExcel/Exp110523_142501");
+
+// The history list: 8 columns, column 4 and 5 numbers, locked as the common look leaves it.
+void buildHistory(SpreadGrid &grid, int rows)
+{
+    grid.SetMaxCols(8);
+    CommonSpreadDesign(grid, true, true, true, true, true);
+    const QStringList headers{"일자", "시간", "구분", "건수", "입금액", "처리자", "메모", ""};
+    for (int c = 1; c <= 8; ++c)
+        grid.SetText(c, 0, headers[c - 1]);
+    SetNumberColumn(grid, 4, 0, true, -1, true, false);
+    SetNumberColumn(grid, 5, 0, true, -1, true, false);
+    grid.SetColWidth(7, 30);
+    grid.SetMaxRows(rows);
+    for (int r = 1; r <= rows; ++r) {
+        grid.SetText(1, r, QStringLiteral("2011-05-%1").arg(r, 2, 10, QLatin1Char('0')));
+        grid.SetText(2, r, QStringLiteral("10:0%1").arg(r % 10));
+        grid.SetText(3, r, r % 2 ? QStringLiteral("충전") : QStringLiteral("사용"));
+        grid.SetText(4, r, QString::number(r * 1000));
+        grid.SetText(5, r, QString::number(-r));
+        grid.SetText(6, r, QStringLiteral("관리자"));
+        grid.SetText(7, r, QStringLiteral("memo <%1> & more").arg(r));
+        grid.SetText(8, r, QString::number(100 + r));
+    }
+    grid.SetActiveCell(2, rows);
+}
+
+// Everything a caller can see of the grid's cells.
+QStringList snapshot(const SpreadGrid &grid)
+{
+    QStringList out{QStringLiteral("rows %1 cols %2 address %3,%4 active %5,%6")
+                        .arg(grid.MaxRows())
+                        .arg(grid.MaxCols())
+                        .arg(grid.Col())
+                        .arg(grid.Row())
+                        .arg(grid.ActiveCol())
+                        .arg(grid.ActiveRow())};
+    for (int r = 0; r <= grid.MaxRows(); ++r)
+        for (int c = 0; c <= grid.MaxCols(); ++c)
+            out << QStringLiteral("%1|%2|%3|%4|%5")
+                       .arg(grid.displayText(c, r))
+                       .arg(grid.FontBold(c, r))
+                       .arg(grid.Lock(c, r))
+                       .arg(int(grid.CellType(c, r)))
+                       .arg(grid.ForeColor(c, r).name());
+    return out;
+}
+
+QString unzip(const QString &file, const QString &member)
+{
+    QProcess p;
+    p.start(QStringLiteral("unzip"), {QStringLiteral("-p"), file, member});
+    p.waitForFinished();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// Records the documents the export asks to open.
+struct OpenRecorder {
+    QStringList opened;
+    OpenRecorder()
+    {
+        Launcher::setHandler([this](const LaunchRequest &r) {
+            if (r.kind == LaunchRequest::OpenDocument)
+                opened << r.program;
+            return true;
+        });
+    }
+    ~OpenRecorder() { Launcher::setHandler({}); }
+};
+
+} // namespace
+
+class TestExcelExport : public QObject {
+    Q_OBJECT
+private slots:
+    void emptyGridIsRefused();
+    void answeringNoChangesNothing();
+    void exportWritesWorkbookAndLog();
+    void lockedCellsStayLockedWithoutUnlock();
+    void failureWarnsAndRestoresTheGrid_data();
+    void failureWarnsAndRestoresTheGrid();
+};
+
+void TestExcelExport::emptyGridIsRefused()
+{
+    TestWorkspace ws;
+    MessageRecorder recorder;
+    SpreadGrid grid;
+    buildHistory(grid, 0);
+    QVERIFY(ExportToExcelFile(grid, "Sheet1", true, false, false, true, true).isEmpty());
+    QCOMPARE(recorder.count(), 1);
+    QCOMPARE(recorder.last().text,
+             QStringLiteral("엑셀로 보낼 데이터가 없습니다.\n자료 검색후 엑셀로 보내세요."));
+    QCOMPARE(recorder.last().icon, MsgIcon::Information);
+    QVERIFY(!QDir(ws.file(QStringLiteral("ExpExcel"))).exists());
+}
+
+void TestExcelExport::answeringNoChangesNothing()
+{
+    TestWorkspace ws;
+    MessageRecorder recorder;
+    OpenRecorder opens;
+    SpreadGrid grid;
+    buildHistory(grid, 5);
+    const QStringList before = snapshot(grid);
+    recorder.answerNext(MsgNo);
+    QVERIFY(ExportToExcelFile(grid, "Sheet1", true, false, false, true, true).isEmpty());
+    QCOMPARE(recorder.count(), 1);
+    QCOMPARE(recorder.last().text, Question);
+    QCOMPARE(recorder.last().buttons, MsgButtons::YesNo);
+    QCOMPARE(recorder.last().defaultAnswer, MsgYes);
+    QCOMPARE(snapshot(grid), before);
+    QVERIFY(!QDir(ws.file(QStringLiteral("ExpExcel"))).exists());
+    QVERIFY(opens.opened.isEmpty());
+}
+
+void TestExcelExport::exportWritesWorkbookAndLog()
+{
+    TestWorkspace ws;
+    MessageRecorder recorder;
+    OpenRecorder opens;
+    SpreadGrid grid;
+    buildHistory(grid, 3);
+    const QStringList before = snapshot(grid);
+
+    const QString file = ExportToExcelFile(grid, "Sheet1", true, false, false, true, true);
+    QCOMPARE(file, ws.file(ExpectedBase + QStringLiteral(".xlsx")));
+    QVERIFY(QFile::exists(file));
+    QCOMPARE(recorder.texts(), QStringList{Question});
+    QCOMPARE(opens.opened, QStringList{file});
+    QCOMPARE(snapshot(grid), before);
+
+    const QString log = QString::fromUtf8(ws.readFile(ExpectedBase + QStringLiteral("LOG.TXT")));
+    QVERIFY2(log.contains(QStringLiteral("Sheet: Sheet1")), qPrintable(log));
+    QVERIFY(log.contains(QStringLiteral("Rows: 4")));
+    QVERIFY(log.contains(QStringLiteral("Columns: 8")));
+    QVERIFY(log.contains(QStringLiteral("Result: success")));
+
+    QVERIFY(unzip(file, QStringLiteral("xl/workbook.xml")).contains(QStringLiteral("name=\"Sheet1\"")));
+    const QString sheet = unzip(file, QStringLiteral("xl/worksheets/sheet1.xml"));
+    QVERIFY(sheet.contains(QStringLiteral("<t>일자</t>")));     // header row first
+    QVERIFY(sheet.contains(QStringLiteral("<t>입금액</t>")));
+    QVERIFY(sheet.contains(QStringLiteral("<t>2011-05-03</t>")));
+    QVERIFY(sheet.contains(QStringLiteral("<t>memo &lt;2&gt; &amp; more</t>")));
+    QVERIFY(sheet.contains(QRegularExpression(QStringLiteral("<c r=\"D4\" s=\"\\d+\"><v>3000</v></c>"))));
+    QVERIFY(sheet.contains(QRegularExpression(QStringLiteral("<c r=\"E2\" s=\"\\d+\"><v>-1</v></c>"))));
+    QVERIFY(!sheet.contains(QStringLiteral("r=\"A5\""))); // 1 header row + 3 rows
+    QVERIFY(sheet.contains(QStringLiteral("<sheetProtection")));
+    QVERIFY(sheet.contains(QRegularExpression(QStringLiteral("<col min=\"7\" max=\"7\" width=\"30"))));
+
+    const QString styles = unzip(file, QStringLiteral("xl/styles.xml"));
+    QVERIFY(styles.contains(QStringLiteral("formatCode=\"#,##0;[Red]-#,##0\"")));
+    QVERIFY(styles.contains(QStringLiteral("<b/>")));
+    QVERIFY(styles.contains(QStringLiteral("horizontal=\"center\"")));
+    QVERIFY(styles.contains(QStringLiteral("locked=\"0\""))); // cells unlocked for editing
+}
+
+void TestExcelExport::lockedCellsStayLockedWithoutUnlock()
+{
+    TestWorkspace ws;
+    MessageRecorder recorder;
+    SpreadGrid grid;
+    buildHistory(grid, 2);
+    const QString file = ExportToExcelFile(grid, "Data", false, true, false, false, false);
+    QVERIFY(!file.isEmpty());
+    QCOMPARE(recorder.count(), 0); // no question asked
+    QVERIFY(unzip(file, QStringLiteral("xl/workbook.xml")).contains(QStringLiteral("name=\"Data\"")));
+    QVERIFY(!unzip(file, QStringLiteral("xl/styles.xml")).contains(QStringLiteral("locked=\"0\"")));
+    QVERIFY(!unzip(file, QStringLiteral("xl/worksheets/sheet1.xml")).contains(QStringLiteral("일자")));
+    QVERIFY(grid.Lock(1, 1)); // the grid's own locks are left as they were
+}
+
+void TestExcelExport::failureWarnsAndRestoresTheGrid_data()
+{
+    QTest::addColumn<bool>("folderBlocked");
+    QTest::addColumn<QString>("sheetName");
+    QTest::newRow("folder cannot be made") << true << "Sheet1";
+    QTest::newRow("sheet name not allowed") << false << "bad/name";
+}
+
+void TestExcelExport::failureWarnsAndRestoresTheGrid()
+{
+    QFETCH(bool, folderBlocked);
+    QFETCH(QString, sheetName);
+    TestWorkspace ws;
+    MessageRecorder recorder;
+    OpenRecorder opens;
+    if (folderBlocked) {
+        QFile blocker(ws.file(QStringLiteral("ExpExcel")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+    }
+    SpreadGrid grid;
+    buildHistory(grid, 4);
+    const QStringList before = snapshot(grid);
+    QVERIFY(ExportToExcelFile(grid, sheetName, true, true, false, true, true).isEmpty());
+    QCOMPARE(recorder.texts(), QStringList{QStringLiteral("엑셀로 내보내기에 실패했습니다.")});
+    QCOMPARE(recorder.last().icon, MsgIcon::Exclamation);
+    QVERIFY(opens.opened.isEmpty());
+    QCOMPARE(snapshot(grid), before);
+    if (!folderBlocked) {
+        const QString log = QString::fromUtf8(ws.readFile(ExpectedBase + QStringLiteral("LOG.TXT")));
+        QVERIFY2(log.contains(QStringLiteral("Result: failed")), qPrintable(log));
+    }
+}
+
+QTEST_MAIN(TestExcelExport)
+#include "TestExcelExport.moc"
