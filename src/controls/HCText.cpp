@@ -63,12 +63,12 @@ Qt::InputMethodHints imeHints(int mode)
     return mode == 2 || mode == 3 ? Qt::ImhPreferLatin | Qt::ImhLatinOnly : Qt::ImhNone;
 }
 
-// Focus changes from switching windows or opening a context menu are not a
-// move to another field.
-bool movesBetweenFields(const QEvent *event)
+// Losing the focus to another window or to a context menu is no move to
+// another field: the field keeps its focus state and gets it back unchanged.
+bool leavesForAnotherWindow(const QEvent *event)
 {
     const Qt::FocusReason reason = static_cast<const QFocusEvent *>(event)->reason();
-    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
 }
 
 } // namespace
@@ -367,11 +367,18 @@ bool HCText::eventFilter(QObject *watched, QEvent *event)
     case QEvent::KeyRelease: return boxKeyRelease(static_cast<QKeyEvent *>(event));
     case QEvent::InputMethod: return boxInputMethod(static_cast<QInputMethodEvent *>(event));
     case QEvent::FocusIn:
-    case QEvent::FocusOut:
-        if (!movesBetweenFields(event))
+        if (m_hasFocus)
             return false;
         static_cast<QObject *>(m_box)->event(event); // the box's own handling first
-        event->type() == QEvent::FocusIn ? boxFocusIn() : boxFocusOut();
+        m_hasFocus = true;
+        boxFocusIn();
+        return true;
+    case QEvent::FocusOut:
+        if (leavesForAnotherWindow(event))
+            return false;
+        static_cast<QObject *>(m_box)->event(event);
+        m_hasFocus = false;
+        boxFocusOut();
         return true;
     case QEvent::MouseButtonRelease:
         if (m_box->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint()))

@@ -188,5 +188,6 @@ private:
     double m_edgeFocusColor = DefaultEdgeColor;
     bool m_reformatting = false; // the box's text is being set by the control itself
     bool m_loading = false;
+    bool m_hasFocus = false; // between a field's focus gain and its focus loss
     FocusMove m_pendingMove = FocusMove::None;
 };

@@ -72,6 +72,8 @@ private slots:
     void changedFlagIsReadOnly();
     void negativeDecPlaceIsRefused();
     void showSeparateReformatsAtOnce();
+    void inputMethodTextFollowsTheRules();
+    void switchingWindowsIsNoLeaving();
     void randomTextOnLeavingStaysWithinMaxLength();
 
 private:
@@ -420,6 +422,41 @@ void TestHCText::showSeparateReformatsAtOnce()
     QCOMPARE(h.field->txtBox()->text(), QStringLiteral("1,234,567"));
     h.field->setShowSeparate(false);
     QCOMPARE(h.field->txtBox()->text(), QStringLiteral("1234567"));
+}
+
+void TestHCText::inputMethodTextFollowsTheRules()
+{
+    HostWindow &h = host(numberField(0, false));
+    h.field->setText(QString());
+    QInputMethodEvent composed;
+    composed.setCommitString(QStringLiteral("가1"));
+    QApplication::sendEvent(h.field->txtBox(), &composed);
+    QCOMPARE(h.field->txtBox()->text(), QStringLiteral("1"));
+    QCOMPARE(m_messages.beeps(), 1);
+
+    HostWindow &text = host(fieldOfType(0, 3));
+    QInputMethodEvent twoSyllables;
+    twoSyllables.setCommitString(QStringLiteral("가나"));
+    QApplication::sendEvent(text.field->txtBox(), &twoSyllables);
+    QCOMPARE(text.field->txtBox()->text(), QStringLiteral("가"));
+    QCOMPARE(m_messages.count(), 0);
+}
+
+void TestHCText::switchingWindowsIsNoLeaving()
+{
+    HostWindow &h = host(fieldOfType(4));
+    QTest::keyClicks(h.field->txtBox(), "930");
+    QWidget elsewhere;
+    elsewhere.show();
+    elsewhere.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+    QCOMPARE(h.field->txtBox()->text(), QStringLiteral("930"));
+    h.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&h.window));
+    QVERIFY(h.field->bChanged());
+    QCOMPARE(h.field->txtBox()->selectedText(), QString());
+    leaveField();
+    QCOMPARE(h.field->txtBox()->text(), QString());
 }
 
 // Random entries of every kind, left with random limits: finishing never
