@@ -87,8 +87,8 @@ void SpreadPageRenderer::drawSheet(QPainter &painter, const Frame &frame) const
 void SpreadPageRenderer::drawColumnHeaders(QPainter &painter, const Frame &frame) const
 {
     double top = 0;
-    const double height = m_layout.rowHeight(0);
     for (int row : m_layout.headerRows()) {
+        const double height = m_layout.rowHeight(row);
         if (m_layout.rowHeaders())
             drawCell(painter, QRectF(0, top, m_layout.rowHeaderWidth(), height), m_grid.cellLook(0, row), true);
         for (int index = 0; index < frame.cols.size(); ++index) {

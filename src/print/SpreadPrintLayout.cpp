@@ -2,11 +2,12 @@
 
 #include "PrintFonts.h"
 #include "SpreadGrid.h"
+#include "SpreadGridModel.h"
 
 #include <QFontMetricsF>
 
 namespace {
-constexpr double CellPadding = 60;   // twips added to a column's character width
+constexpr double CellPadding = 75;   // twips added to a column's character width (5 pixels)
 constexpr double Tolerance = 0.01;   // twips of rounding allowed when filling a page
 constexpr double TwipsPerInch = 1440;
 
@@ -49,7 +50,7 @@ void SpreadPrintLayout::chooseRange()
 void SpreadPrintLayout::measureColumns()
 {
     const SpreadPrintSettings &print = m_grid.Print();
-    const QFont base = m_grid.font();
+    const QFont base = m_grid.model()->baseFont();
     const double points = base.pointSizeF() > 0 ? base.pointSizeF() : 9;
     m_charWidth = QFontMetricsF(PrintFonts::twipsFont(base.family(), points)).horizontalAdvance(QLatin1Char('0'));
     m_colWidths.fill(0, qMax(0, m_lastCol) + 1);
@@ -61,7 +62,7 @@ void SpreadPrintLayout::measureColumns()
     if (print.PrintColHeaders && m_grid.ColHeadersShow()) {
         for (int k = 0; k < m_grid.ColHeaderRows(); ++k) {
             m_headerRows << (k == 0 ? 0 : HeaderRowBase + k);
-            m_headerHeight += rowHeight(0);
+            m_headerHeight += rowHeight(m_headerRows.last());
         }
     }
 }
