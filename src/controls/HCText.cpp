@@ -78,7 +78,6 @@ HCText::HCText(QWidget *parent)
       m_backColor(HCTextColor::White), m_surfaceColor(HCTextColor::White)
 {
     m_box->setObjectName(QStringLiteral("txtBox"));
-    m_box->setMaxLength(32767);
     setAutoFillBackground(true);
     setFocusPolicy(Qt::StrongFocus);
     setFocusProxy(m_box);

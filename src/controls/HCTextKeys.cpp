@@ -69,7 +69,6 @@ int keyAscii(const QKeyEvent &event)
     case Qt::Key_Backspace: return 8;
     case Qt::Key_Return:
     case Qt::Key_Enter: return 13;
-    case Qt::Key_Escape: return 27;
     default: break;
     }
     const QString text = event.text();

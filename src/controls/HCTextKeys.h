@@ -12,7 +12,8 @@ constexpr int FullStop = 190;
 
 int keyCode(const QKeyEvent &event);
 int shiftState(Qt::KeyboardModifiers modifiers);
-// The character code the key types: Backspace 8, Enter 13, Escape 27, or the
-// printable character; 0 for keys that type nothing (arrows, Ctrl shortcuts).
+// The character code the key types: Backspace 8, Enter 13, or the printable
+// character; 0 for keys that type nothing (arrows, Escape, Ctrl shortcuts), so
+// that Escape and the clipboard shortcuts keep working in every field.
 int keyAscii(const QKeyEvent &event);
 } // namespace HCTextKeys
