@@ -1,0 +1,153 @@
+#include "FrmDetail.h"
+
+#include "CaptionPanel.h"
+#include "GridLoad.h"
+#include "HCTerm.h"
+#include "NumberText.h"
+#include "PrintFront.h"
+#include "ShellUtils.h"
+#include "SpreadGrid.h"
+#include "cSpreadPreview.h"
+#include "modExcel.h"
+#include "modMySQL_Func.h"
+#include "modSpread.h"
+
+#include <QButtonGroup>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+QPushButton *button(const QString &caption, QWidget *parent)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+    b->setAutoDefault(false);
+    return b;
+}
+} // namespace
+
+FrmDetail::FrmDetail(int nUcode, QWidget *parent) : QDialog(parent), g_nUcode(nUcode)
+{
+    setObjectName(QStringLiteral("FrmDetail"));
+    buildControls();
+    SetFormStyle(this, true);
+    designGrid();
+    setWindowTitle(QLatin1Char('[')
+                   + DBGetValue(QStringLiteral("select username from emailuser where code = ") + QString::number(g_nUcode))
+                   + QStringLiteral("] 충전 & 사용 내역"));
+    resize(760, 520);
+}
+
+void FrmDetail::buildControls()
+{
+    auto *periodLabel = new CaptionPanel(QStringLiteral("기간:"), this);
+    htDate = new HCTerm(this);
+    htDate->setObjectName(QStringLiteral("htDate"));
+    htDate->setAccessibleName(QStringLiteral("기간"));
+    auto *kinds = new QButtonGroup(this);
+    const QString captions[] = {QStringLiteral("전체"), QStringLiteral("충전"), QStringLiteral("사용")};
+    for (int i = 0; i < 3; ++i) {
+        OptGubun[i] = new QRadioButton(captions[i], this);
+        OptGubun[i]->setAccessibleName(captions[i]);
+        kinds->addButton(OptGubun[i], i);
+    }
+    OptGubun[KindAll]->setChecked(true);
+    BtnSelect = button(QStringLiteral("조회(&F5)"), this);
+    btnExcel = button(QStringLiteral("엑셀"), this);
+    btnPrint = button(QStringLiteral("인쇄"), this);
+    btnClose = button(QStringLiteral("닫기(&C)"), this);
+    spList = new SpreadGrid(this);
+    spList->setObjectName(QStringLiteral("spList"));
+    spList->setAccessibleName(QStringLiteral("충전 및 사용 내역"));
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(periodLabel);
+    top->addWidget(htDate);
+    for (QRadioButton *option : OptGubun)
+        top->addWidget(option);
+    top->addStretch();
+    for (QPushButton *b : {BtnSelect, btnExcel, btnPrint, btnClose})
+        top->addWidget(b);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(spList, 1);
+
+    connect(BtnSelect, &QPushButton::clicked, this, &FrmDetail::Search);
+    connect(btnPrint, &QPushButton::clicked, this, &FrmDetail::Print);
+    connect(btnExcel, &QPushButton::clicked, this, &FrmDetail::ExportExcel);
+    connect(btnClose, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void FrmDetail::designGrid()
+{
+    spList->SetMaxCols(ColumnCount);
+    const QStringList headers{QStringLiteral("일자"), QStringLiteral("시간"), QStringLiteral("구분"),
+                              QStringLiteral("건수"), QStringLiteral("입금액"), QStringLiteral("처리자"),
+                              QStringLiteral("메모")};
+    for (int col = ColDate; col <= ColMemo; ++col)
+        spList->SetText(col, 0, headers[col - ColDate]);
+    spList->SetColHidden(ColIdx, true);
+    CommonSpreadDesign(*spList, true, true, true, true, true);
+    SetNumberColumn(*spList, ColCount, 0, true, -1, true, false);
+    SetNumberColumn(*spList, ColAmount, 0, true, -1, true, false);
+}
+
+QString FrmDetail::statement() const
+{
+    // The period comes from the date box and is escaped like any typed text.
+    QString sql = QStringLiteral("SELECT regdate, regtime, gubun, inprice, appcnt, ucode, recuserid, recusername, bigo, idx ")
+                  + QStringLiteral(" FROM ") + QStringLiteral("emaillog") + QStringLiteral(" WHERE 1=1")
+                  + QStringLiteral(" AND regdate between '") + SQLEscaped(htDate->text1()) + QStringLiteral("' and '")
+                  + SQLEscaped(htDate->text2()) + QLatin1Char('\'') + QStringLiteral(" AND ucode = ")
+                  + QString::number(g_nUcode);
+    if (OptGubun[KindTopUp]->isChecked())
+        sql += QStringLiteral(" AND gubun = 1 ");
+    else if (OptGubun[KindUse]->isChecked())
+        sql += QStringLiteral(" AND gubun = 0 ");
+    sql += QStringLiteral(" ORDER BY regdate, regtime ");
+    return sql;
+}
+
+void FrmDetail::Search()
+{
+    GridLoad load(*spList);
+    RecordsetPtr rows;
+    const int count = DBQuery(rows, statement());
+    spList->SetMaxRows(rows ? std::max(0, count) : 0);
+    for (int row = 1; rows && !rows->Eof(); ++row, rows->MoveNext())
+        fillRow(row, *rows);
+    CloseRecordset(rows);
+    load.finish();
+}
+
+void FrmDetail::fillRow(int row, const Recordset &rows)
+{
+    const bool topUp = LeadingNumber(rows.Fields(QStringLiteral("gubun"))) != 0;
+    spList->SetText(ColDate, row, rows.Fields(QStringLiteral("regdate")));
+    spList->SetText(ColTime, row, rows.Fields(QStringLiteral("regtime")));
+    spList->SetText(ColKind, row, topUp ? QStringLiteral("충전") : QStringLiteral("사용"));
+    spList->SetText(ColCount, row, QString::number(LeadingNumber(rows.Fields(QStringLiteral("appcnt"))), 'f', QLocale::FloatingPointShortest));
+    spList->SetText(ColAmount, row, QString::number(LeadingNumber(rows.Fields(QStringLiteral("inprice"))), 'f', QLocale::FloatingPointShortest));
+    spList->SetText(ColOperator, row, rows.Fields(QStringLiteral("recusername")));
+    spList->SetText(ColMemo, row, rows.Fields(QStringLiteral("bigo")));
+    spList->SetText(ColIdx, row, rows.Fields(QStringLiteral("idx")));
+    const QColor colour = topUp ? QColor(0, 0, 255) : QColor(255, 0, 0);
+    spList->SetRow(row);
+    for (int col : {ColKind, ColCount}) {
+        spList->SetCol(col);
+        spList->SetForeColor(colour);
+    }
+}
+
+void FrmDetail::Print()
+{
+    g_SpreadPreview->SpreadPreview(*spList, QStringLiteral("FrmDetail"), windowTitle(), g_sCompany, QString(), 1,
+                                   0.3, 0.2, 0.5, 0.5, false, 1, QString(), false, 16);
+}
+
+void FrmDetail::ExportExcel()
+{
+    ExportToExcelFile(*spList, QStringLiteral("Sheet1"), true, false, false, true, true);
+}

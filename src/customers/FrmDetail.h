@@ -1,0 +1,38 @@
+#pragma once
+#include <QDialog>
+
+class HCTerm;
+class QPushButton;
+class QRadioButton;
+class SpreadGrid;
+
+// One customer's top-ups and uses over a period, to print or export.
+class FrmDetail : public QDialog {
+    Q_OBJECT
+public:
+    // Columns of spList.
+    enum Column { ColDate = 1, ColTime, ColKind, ColCount, ColAmount, ColOperator, ColMemo, ColIdx, ColumnCount = ColIdx };
+    enum Kind { KindAll, KindTopUp, KindUse };
+
+    FrmDetail(int nUcode, QWidget *parent = nullptr);
+
+    int g_nUcode = 0;
+
+    HCTerm *htDate = nullptr;
+    QRadioButton *OptGubun[3] = {};
+    QPushButton *BtnSelect = nullptr;
+    QPushButton *btnExcel = nullptr;
+    QPushButton *btnPrint = nullptr;
+    QPushButton *btnClose = nullptr;
+    SpreadGrid *spList = nullptr;
+
+    void Search();
+    void Print();
+    void ExportExcel();
+
+private:
+    void buildControls();
+    void designGrid();
+    QString statement() const;
+    void fillRow(int row, const class Recordset &rows);
+};

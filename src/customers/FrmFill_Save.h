@@ -1,0 +1,35 @@
+#pragma once
+#include <QDialog>
+
+#include <memory>
+
+class LabelledFields;
+class QPushButton;
+
+// Tops up one customer's balance: a kind-1 log row and the raise of the
+// balance, both or neither.
+class FrmFill_Save : public QDialog {
+    Q_OBJECT
+public:
+    enum Field { FieldName, FieldId, FieldAmount, FieldCount, FieldMemo, FieldCode };
+
+    explicit FrmFill_Save(QWidget *parent = nullptr);
+    ~FrmFill_Save() override;
+
+    void SetFormMode(int nUcode, const QString &sUserName, const QString &sUserID, int Mode,
+                     QWidget *caller, int iCode);
+    LabelledFields &fields() { return *m_fields; }
+
+    QPushButton *btnSave = nullptr;
+    QPushButton *btnClose = nullptr;
+
+private:
+    void buildControls();
+    void save();
+    bool writeTopUp();
+
+    std::unique_ptr<LabelledFields> m_fields;
+    int m_mode = 1;
+    QWidget *m_caller = nullptr;
+    int m_idx = 0;
+};

@@ -1,0 +1,270 @@
+#include "FrmMain.h"
+
+#include "CaptionPanel.h"
+#include "Clock.h"
+#include "FrmDetail.h"
+#include "FrmFill_Save.h"
+#include "FrmUser_Add.h"
+#include "FunctionKeys.h"
+#include "GridLoad.h"
+#include "HCText.h"
+#include "LabelledFields.h"
+#include "LoginValues.h"
+#include "NumberText.h"
+#include "PropertyStore.h"
+#include "ShellUtils.h"
+#include "SpreadGrid.h"
+#include "WorkstationAdmission.h"
+#include "modFormIni.h"
+#include "modMySQL_Func.h"
+#include "modSpread.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+
+
+namespace {
+std::function<void()> &unloadAction()
+{
+    static std::function<void()> action;
+    return action;
+}
+
+QPushButton *button(const QString &caption, QWidget *parent)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+    b->setAutoDefault(false);
+    return b;
+}
+
+const QColor Red(255, 0, 0);
+const QColor Blue(0, 0, 255);
+} // namespace
+
+FrmMain::FrmMain(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("FrmMain"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    buildControls();
+    SetMainWindow(this);
+    SetFormStyle(this, true);
+    setWindowTitle(caption());
+    m_userAdd = new FrmUser_Add(this);
+    resize(900, 600);
+    LoadFormIni(this);
+    m_loadedGeometry = geometry();
+    designGrid();
+}
+
+void FrmMain::setOnUnload(std::function<void()> action) { unloadAction() = std::move(action); }
+
+QString FrmMain::caption() const
+{
+    return g_sAppTitle + QStringLiteral(" Ver.%1.%2.%3").arg(QD_VERSION_MAJOR).arg(QD_VERSION_MINOR).arg(QD_REVISION)
+           + QStringLiteral(" (HOST: ") + GetDBHostName() + QLatin1Char(')') + QStringLiteral(" [")
+           + g_sOperName + QLatin1Char(']');
+}
+
+void FrmMain::buildControls()
+{
+    auto *findLabel = new CaptionPanel(QStringLiteral("검색[ID][상호][전화]:"), this);
+    htFind = new HCText(this);
+    htFind->setObjectName(QStringLiteral("htFind"));
+    htFind->loadProperties(PropertyStore());
+    htFind->setAccessibleName(QStringLiteral("검색[ID][상호][전화]"));
+    htFind->txtBox()->setAccessibleName(htFind->accessibleName());
+    BtnClear = button(QStringLiteral("C"), this);
+    BtnClear->setAccessibleName(QStringLiteral("검색어 지우기"));
+    BtnSelect = button(QStringLiteral("조회(&F5)"), this);
+    BtnAddUser = button(QStringLiteral("유저추가(&F2)"), this);
+    BtnFill = button(QStringLiteral("충전(&F3)"), this);
+    BtnUserEdit = button(QStringLiteral("유저수정"), this);
+    BtnDetail = button(QStringLiteral("충전 / 사용 내역"), this);
+    btnClose = button(QStringLiteral("닫기(&C)"), this);
+    spList = new SpreadGrid(this);
+    spList->setObjectName(QStringLiteral("spList"));
+    spList->setAccessibleName(QStringLiteral("고객 목록"));
+
+    auto *search = new QHBoxLayout;
+    search->addWidget(findLabel);
+    search->addWidget(htFind, 1);
+    search->addWidget(BtnClear);
+    search->addWidget(BtnSelect);
+    auto *buttons = new QHBoxLayout;
+    for (QPushButton *b : {BtnAddUser, BtnFill, BtnUserEdit, BtnDetail})
+        buttons->addWidget(b);
+    buttons->addStretch();
+    buttons->addWidget(btnClose);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(search);
+    layout->addLayout(buttons);
+    layout->addWidget(spList, 1);
+
+    connect(BtnClear, &QPushButton::clicked, this, &FrmMain::clearSearch);
+    connect(BtnSelect, &QPushButton::clicked, this, &FrmMain::Search);
+    connect(BtnAddUser, &QPushButton::clicked, this, &FrmMain::addUser);
+    connect(BtnFill, &QPushButton::clicked, this, &FrmMain::fillUser);
+    connect(BtnUserEdit, &QPushButton::clicked, this, &FrmMain::editUser);
+    connect(BtnDetail, &QPushButton::clicked, this, &FrmMain::showDetail);
+    connect(btnClose, &QPushButton::clicked, this, &QWidget::close);
+    connect(spList, &SpreadGrid::DblClick, this, [this](int, int) { editUser(); });
+    connect(htFind, &HCText::KeyPress, this, [this](int &key) {
+        if (key == Qt::Key_Return || key == '\r') {
+            key = 0;
+            Search();
+        }
+    });
+
+    auto *keys = new FunctionKeys(this);
+    keys->on(Qt::Key_F5, [this] { Search(); });
+    keys->on(Qt::Key_F2, [this] { addUser(); });
+    keys->on(Qt::Key_F3, [this] { fillUser(); });
+}
+
+void FrmMain::designGrid()
+{
+    spList->SetMaxCols(ColumnCount);
+    const QStringList headers{QStringLiteral("상호"), QStringLiteral("전화번호"), QStringLiteral("ID"),
+                              QStringLiteral("PW"), QStringLiteral("잔여"), QStringLiteral("등록일"),
+                              QStringLiteral("메모")};
+    for (int col = ColName; col <= ColMemo; ++col)
+        spList->SetText(col, 0, headers[col - ColName]);
+    spList->SetColHidden(ColCode, true);
+    CommonSpreadDesign(*spList, true, true, true, true, true);
+    SetNumberColumn(*spList, ColRest, 0, true, -1, true, false);
+}
+
+void FrmMain::Search()
+{
+    GridLoad load(*spList);
+    const QString t = htFind->property("Text").toString();
+    QString sql = QStringLiteral("SELECT u.code, u.userid, u.userpw, u.username, u.restcnt AS cnt, u.regdate")
+                  + QStringLiteral(", u.bigo, u.hpno") + QStringLiteral(" FROM ") + QStringLiteral("emailuser")
+                  + QStringLiteral(" AS u") + QStringLiteral(" WHERE 1=1");
+    if (!t.isEmpty()) {
+        // Escaped so that quotes and backslashes stay text; "%" and "_" stay wildcards.
+        const QString like = SQLEscaped(t);
+        sql += QStringLiteral(" AND (u.userid LIKE '%") + like + QStringLiteral("%'")
+               + QStringLiteral(" OR u.username LIKE '%") + like + QStringLiteral("%'")
+               + QStringLiteral(" OR REPLACE(u.hpno, '-', '') LIKE '%") + like + QStringLiteral("%'")
+               + QStringLiteral(")");
+    }
+    sql += QStringLiteral(" ORDER BY u.username");
+
+    RecordsetPtr rows;
+    const int count = DBQuery(rows, sql);
+    spList->SetMaxRows(rows ? std::max(0, count) : 0);
+    for (int row = 1; rows && !rows->Eof(); ++row, rows->MoveNext())
+        fillRow(row, *rows);
+    CloseRecordset(rows);
+    load.finish();
+}
+
+void FrmMain::fillRow(int row, const Recordset &rows)
+{
+    static const int fieldIndex[] = {-1, 3, 7, 1, 2, 4, 5, 6, 0}; // column -> select list position
+    for (int col = ColName; col <= ColCode; ++col)
+        spList->SetText(col, row, rows.Fields(fieldIndex[col]));
+    spList->SetCol(ColRest);
+    spList->SetRow(row);
+    spList->SetForeColor(Red);
+    spList->SetCol(ColId);
+    spList->SetForeColor(Blue);
+}
+
+int FrmMain::SelectedCode() const
+{
+    if (spList->MaxRows() <= 0)
+        return 0;
+    return static_cast<int>(LeadingNumber(spList->text(ColCode, spList->ActiveRow())));
+}
+
+void FrmMain::clearSearch()
+{
+    htFind->setProperty("Text", QString());
+    htFind->setFocus(Qt::OtherFocusReason);
+}
+
+void FrmMain::addUser()
+{
+    m_userAdd->SetFormMode(FrmUser_Add::ModeNew, this, 0);
+    m_userAdd->exec();
+}
+
+void FrmMain::editUser()
+{
+    const int code = SelectedCode();
+    if (code != 0) {
+        m_userAdd->SetFormMode(FrmUser_Add::ModeEdit, this, code);
+        m_userAdd->exec();
+    } else {
+        ShowMsg(QStringLiteral("먼저 그리드에서 수정할 자료를 선택하세요."));
+    }
+    spList->setFocus(Qt::OtherFocusReason);
+}
+
+void FrmMain::fillUser()
+{
+    const int code = SelectedCode();
+    if (code == 0) {
+        ShowMsg(QStringLiteral("먼저 유저내역에서 충전 할 유저를 선택 하세요."));
+        spList->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    const int row = spList->ActiveRow();
+    {
+        FrmFill_Save fill(this);
+        fill.SetFormMode(code, spList->text(ColName, row), spList->text(ColId, row), 1, this, 0);
+        fill.exec();
+    }
+    const double balance =
+        LeadingNumber(DBGetValue(QStringLiteral("select restcnt from emailuser where code = ") + QString::number(code)));
+    spList->SetText(ColRest, row, SqlNumber(balance));
+}
+
+void FrmMain::showDetail()
+{
+    const int code = SelectedCode();
+    if (code == 0) {
+        ShowMsg(QStringLiteral("먼저 그리드에서 내역 확인 할 유저를 선택 하세요."));
+        spList->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    FrmDetail detail(code, this);
+    detail.exec();
+}
+
+void FrmMain::SyncUpdateUser(int eUpdateMode)
+{
+    int row = spList->ActiveRow();
+    if (eUpdateMode == 1) {
+        spList->SetMaxRows(spList->MaxRows() + 1);
+        row = spList->MaxRows();
+    }
+    const LabelledFields &fields = m_userAdd->fields();
+    spList->SetText(ColName, row, fields.text(FrmUser_Add::FieldName));
+    spList->SetText(ColId, row, fields.text(FrmUser_Add::FieldId));
+    spList->SetText(ColPw, row, fields.text(FrmUser_Add::FieldPw));
+    if (eUpdateMode == 1) {
+        spList->SetText(ColRegDate, row, Clock::today().toString(QStringLiteral("yyyy-MM-dd")));
+        spList->SetText(ColRest, row, QStringLiteral("0"));
+    }
+    spList->SetText(ColMemo, row, fields.text(FrmUser_Add::FieldMemo));
+    spList->SetText(ColPhone, row, fields.text(FrmUser_Add::FieldPhone));
+    spList->SetText(ColCode, row, QString::number(m_userAdd->g_nCode));
+    spList->SetActiveCell(spList->ActiveCol(), row);
+}
+
+void FrmMain::closeEvent(QCloseEvent *event)
+{
+    if (geometry() != m_loadedGeometry)
+        SaveFormIni(this);
+    event->accept();
+    if (unloadAction())
+        unloadAction()();
+}

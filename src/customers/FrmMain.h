@@ -1,0 +1,60 @@
+#pragma once
+#include <QRect>
+#include <QWidget>
+
+#include <functional>
+
+class FrmUser_Add;
+class HCText;
+class QPushButton;
+class SpreadGrid;
+
+// The main window: the customer list with its search, and the doors to
+// registration, top-up and history of the customer under the cursor.
+class FrmMain : public QWidget {
+    Q_OBJECT
+public:
+    // Columns of spList.
+    enum Column { ColName = 1, ColPhone, ColId, ColPw, ColRest, ColRegDate, ColMemo, ColCode, ColumnCount = ColCode };
+
+    explicit FrmMain(QWidget *parent = nullptr);
+
+    // Shows what the registration window saved: 1 a customer was added, 2 one was changed.
+    void SyncUpdateUser(int eUpdateMode);
+
+    HCText *htFind = nullptr;
+    QPushButton *BtnClear = nullptr;
+    QPushButton *BtnSelect = nullptr;
+    QPushButton *BtnAddUser = nullptr;
+    QPushButton *BtnFill = nullptr;
+    QPushButton *BtnUserEdit = nullptr;
+    QPushButton *BtnDetail = nullptr;
+    QPushButton *btnClose = nullptr;
+    SpreadGrid *spList = nullptr;
+
+    // Search (BtnSelect, F5, Enter in htFind).
+    void Search();
+    // The key of the customer under the cursor, 0 when none.
+    int SelectedCode() const;
+    FrmUser_Add *registrationWindow() const { return m_userAdd; }
+
+    // Runs when the window has closed (saving, unloading the others, shutdown).
+    static void setOnUnload(std::function<void()> action);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildControls();
+    void designGrid();
+    QString caption() const;
+    void fillRow(int row, const class Recordset &rows);
+    void clearSearch();
+    void addUser();
+    void editUser();
+    void fillUser();
+    void showDetail();
+
+    FrmUser_Add *m_userAdd = nullptr;
+    QRect m_loadedGeometry;
+};

@@ -1,0 +1,171 @@
+#include "FrmUser_Add.h"
+
+#include "Clock.h"
+#include "FrmMain.h"
+#include "FunctionKeys.h"
+#include "HCText.h"
+#include "LabelledFields.h"
+#include "LoginValues.h"
+#include "SettingsStore.h"
+#include "ShellUtils.h"
+#include "modMySQL_Func.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+FrmUser_Add::FrmUser_Add(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("FrmUser_Add"));
+    buildControls();
+    SetFormStyle(this, true);
+    m_fields->clear();
+    chkCun->setChecked(GetSetting(g_sAppTitle, QStringLiteral("Config"), continueKey(), QStringLiteral("1")).toInt() == 1);
+}
+
+FrmUser_Add::~FrmUser_Add() = default;
+
+void FrmUser_Add::buildControls()
+{
+    auto *grid = new QGridLayout;
+    m_fields = std::make_unique<LabelledFields>(
+        this, grid,
+        QVector<LabelledFields::Spec>{{QStringLiteral("*상 호 명"), LabelledFields::Kind::Text, 30},
+                                      {QStringLiteral("*   ID"), LabelledFields::Kind::Text, 20},
+                                      {QStringLiteral("*   PW"), LabelledFields::Kind::Text, 20},
+                                      {QStringLiteral(" 전화번호"), LabelledFields::Kind::Text, 15},
+                                      {QStringLiteral(" 메    모"), LabelledFields::Kind::Text, 200}});
+    btnSave = new QPushButton(QStringLiteral("저장 F2"), this);
+    btnClose = new QPushButton(QStringLiteral("닫기(&C)"), this);
+    chkCun = new QCheckBox(QStringLiteral("계속 등록하기(&N)"), this);
+    for (QAbstractButton *b : {static_cast<QAbstractButton *>(btnSave), static_cast<QAbstractButton *>(btnClose),
+                               static_cast<QAbstractButton *>(chkCun)})
+        b->setAccessibleName(b->text().remove(QLatin1Char('&')));
+    btnSave->setAutoDefault(false);
+    btnClose->setAutoDefault(false);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(new QLabel(QStringLiteral("『 *는 필수입력』"), this));
+    buttons->addStretch();
+    buttons->addWidget(chkCun);
+    buttons->addWidget(btnSave);
+    buttons->addWidget(btnClose);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addLayout(buttons);
+
+    connect(btnSave, &QPushButton::clicked, this, &FrmUser_Add::save);
+    connect(btnClose, &QPushButton::clicked, this, &QDialog::reject);
+    connect(chkCun, &QCheckBox::clicked, this, [this] {
+        SaveSetting(g_sAppTitle, QStringLiteral("Config"), continueKey(),
+                    chkCun->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    });
+    auto *keys = new FunctionKeys(this);
+    keys->on(Qt::Key_F2, [this] {
+        SafeSetFocus(btnSave);
+        save();
+    });
+}
+
+QString FrmUser_Add::continueKey() const { return objectName().toUpper() + QStringLiteral("_CHKCUNTINUE"); }
+
+bool FrmUser_Add::callerIsCustomerList() const
+{
+    return m_caller && m_caller->objectName().compare(QStringLiteral("FrmMain"), Qt::CaseInsensitive) == 0;
+}
+
+void FrmUser_Add::SetFormMode(int Mode, QWidget *caller, int iCode)
+{
+    m_mode = Mode;
+    chkCun->hide();
+    if (caller)
+        m_caller = caller;
+    g_nCode = iCode;
+    m_fields->clear();
+    if (m_mode == ModeNew) {
+        setWindowTitle(QStringLiteral("고객등록 - 『신규등록』"));
+        chkCun->setVisible(callerIsCustomerList());
+    } else if (m_mode == ModeEdit) {
+        setWindowTitle(QStringLiteral("고객등록 - 『수정』"));
+        loadRecord(iCode);
+    }
+}
+
+void FrmUser_Add::loadRecord(int code)
+{
+    RecordsetPtr rows;
+    DBQuery(rows, QStringLiteral("SELECT code, userid, userpw, username, restcnt, regdate, bigo, hpno")
+                      + QStringLiteral(" FROM ") + QStringLiteral("emailuser") + QStringLiteral(" AS u")
+                      + QStringLiteral(" WHERE code = ") + QString::number(code));
+    if (rows && !rows->Eof()) {
+        m_fields->setText(FieldName, rows->Fields(QStringLiteral("username")));
+        m_fields->setText(FieldId, rows->Fields(QStringLiteral("userid")));
+        m_fields->setText(FieldPw, rows->Fields(QStringLiteral("userpw")));
+        m_fields->setText(FieldPhone, rows->Fields(QStringLiteral("hpno")));
+        m_fields->setText(FieldMemo, rows->Fields(QStringLiteral("bigo")));
+        g_nCode = rows->Fields(QStringLiteral("code")).toInt();
+    }
+    CloseRecordset(rows);
+}
+
+void FrmUser_Add::save()
+{
+    if (CheckRequired(m_fields->field(FieldName), QStringLiteral("상호"))
+        || CheckRequired(m_fields->field(FieldId), QStringLiteral("ID"))
+        || CheckRequired(m_fields->field(FieldPw), QStringLiteral("PW")))
+        return;
+    const QString id = m_fields->text(FieldId);
+    if (CheckDuplicate(QStringLiteral("emailuser"), QStringLiteral("userid"), id,
+                       QStringLiteral("code <> ") + QString::number(g_nCode), false, QStringLiteral("고객ID"),
+                       QString())) {
+        ShowMsg(QLatin1Char('[') + id + QStringLiteral("]은(는) 이미 사용중인 ID입니다."));
+        return;
+    }
+    if (!writeRecord())
+        return;
+    if (callerIsCustomerList())
+        static_cast<FrmMain *>(m_caller)->SyncUpdateUser(m_mode);
+    ShowFloatMsg(QStringLiteral("자료가 저장되었습니다."), 500);
+    if (m_mode == ModeNew && chkCun->isVisible() && chkCun->isChecked()) {
+        m_fields->clear();
+        g_nCode = 0;
+        SafeSetFocus(m_fields->field(FieldName));
+        return;
+    }
+    accept();
+}
+
+bool FrmUser_Add::writeRecord()
+{
+    // Every typed value is escaped: an apostrophe or backslash stays text.
+    auto value = [this](int field) { return SQLEscaped(m_fields->text(field)); };
+    QString sql;
+    if (m_mode == ModeNew) {
+        sql = QStringLiteral("INSERT INTO ") + QStringLiteral("emailuser")
+              + QStringLiteral(" (userid, userpw, username, restcnt, regdate, bigo, hpno, reguser")
+              + QStringLiteral(") VALUES (") + QStringLiteral(" '") + value(FieldId) + QLatin1Char('\'')
+              + QStringLiteral(", '") + value(FieldPw) + QLatin1Char('\'') + QStringLiteral(", '")
+              + value(FieldName) + QLatin1Char('\'') + QStringLiteral(", ") + QStringLiteral("0")
+              + QStringLiteral(", '") + Clock::today().toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char('\'')
+              + QStringLiteral(", '") + value(FieldMemo) + QLatin1Char('\'') + QStringLiteral(", '")
+              + value(FieldPhone) + QLatin1Char('\'') + QStringLiteral(", '") + g_sOperID
+              + QLatin1Char('\'') + QStringLiteral(")");
+    } else {
+        sql = QStringLiteral("UPDATE ") + QStringLiteral("emailuser") + QStringLiteral(" SET ")
+              + QStringLiteral(" userid = '") + value(FieldId) + QLatin1Char('\'') + QStringLiteral(", userpw = '")
+              + value(FieldPw) + QLatin1Char('\'') + QStringLiteral(", username = '") + value(FieldName)
+              + QLatin1Char('\'') + QStringLiteral(", bigo = '") + value(FieldMemo) + QLatin1Char('\'')
+              + QStringLiteral(", hpno = '") + value(FieldPhone) + QLatin1Char('\'')
+              + QStringLiteral(" WHERE code = ") + QString::number(g_nCode);
+    }
+    if (DBExecute(sql) > 0) {
+        if (m_mode == ModeNew)
+            g_nCode = DBInsertId();
+        return true;
+    }
+    ShowMsg(QStringLiteral("수정된 내용이 없거나, 자료저장을 실패하였습니다."));
+    return false;
+}

@@ -1,0 +1,41 @@
+#pragma once
+#include <QDialog>
+
+#include <memory>
+
+class LabelledFields;
+class QCheckBox;
+class QPushButton;
+
+// Registers a new customer or changes one. The customer list keeps one
+// instance and reuses it for every add and edit.
+class FrmUser_Add : public QDialog {
+    Q_OBJECT
+public:
+    enum Mode { ModeNew = 1, ModeEdit = 2 };
+    enum Field { FieldName, FieldId, FieldPw, FieldPhone, FieldMemo };
+
+    explicit FrmUser_Add(QWidget *parent = nullptr);
+    ~FrmUser_Add() override;
+
+    void SetFormMode(int Mode, QWidget *caller, int iCode);
+    const LabelledFields &fields() const { return *m_fields; }
+    LabelledFields &fields() { return *m_fields; }
+
+    int g_nCode = 0;
+    QPushButton *btnSave = nullptr;
+    QPushButton *btnClose = nullptr;
+    QCheckBox *chkCun = nullptr;
+
+private:
+    void buildControls();
+    QString continueKey() const;
+    bool callerIsCustomerList() const;
+    void loadRecord(int code);
+    void save();
+    bool writeRecord();
+
+    std::unique_ptr<LabelledFields> m_fields;
+    int m_mode = ModeNew;
+    QWidget *m_caller = nullptr;
+};

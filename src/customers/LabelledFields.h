@@ -1,0 +1,38 @@
+#pragma once
+#include <QString>
+#include <QVector>
+
+class CaptionPanel;
+class HCText;
+class QGridLayout;
+class QWidget;
+
+// The indexed input fields of a data-entry window (htField(0), htField(1), ...),
+// each a formatted text box with its caption panel, created from a property
+// store so that every field behaves as its kind asks.
+class LabelledFields {
+public:
+    enum class Kind { Text, Number, Integer };
+    struct Spec {
+        QString label;   // panel caption; "*" marks a required field; empty: no panel
+        Kind kind = Kind::Text;
+        int maxLength = 0;
+    };
+
+    LabelledFields(QWidget *window, QGridLayout *layout, const QVector<Spec> &specs);
+
+    HCText *field(int index) const { return m_fields.at(index); }
+    int count() const { return static_cast<int>(m_fields.size()); }
+    QString text(int index) const;
+    void setText(int index, const QString &text);
+    // The value of a number field: separators dropped, then read as a leading number.
+    double number(int index) const;
+    // Numbers back to "0", everything else empty.
+    void clear();
+
+private:
+    QVector<HCText *> m_fields;
+};
+
+// The shortest decimal form of a number, as statements carry it.
+QString SqlNumber(double value);

@@ -1,0 +1,270 @@
+#include "CustomerFixture.h"
+#include "FrmFill_Save.h"
+#include "FrmMain.h"
+#include "FrmUser_Add.h"
+#include "HCText.h"
+#include "LabelledFields.h"
+#include "SpreadGrid.h"
+#include "modMySQL_Func.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QtTest>
+
+#include <atomic>
+#include <thread>
+
+// The customer list, registration and top-up against the real tables.
+class TestCustomerScreens : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { m_fixture = std::make_unique<CustomerFixture>(); }
+    void cleanup() { m_fixture.reset(); }
+
+    void searchMatchesIdNameAndPhoneDigits_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("everyone, by name") << QString() << QStringList{"가나", "다라", "마바", "O'Neil"};
+        QTest::newRow("phone digits") << "1234" << QStringList{"가나"};
+        QTest::newRow("phone with hyphen") << "010-1234" << QStringList{};
+        QTest::newRow("id") << "id2" << QStringList{"다라"};
+        QTest::newRow("apostrophe") << "O'N" << QStringList{"O'Neil"};
+        QTest::newRow("backslash") << "a\\" << QStringList{};
+        QTest::newRow("wildcard stays wildcard") << "i_3" << QStringList{"마바"};
+    }
+    void searchMatchesIdNameAndPhoneDigits()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, names);
+        m_fixture->addCustomer("id3", "마바", "02-555-0000");
+        m_fixture->addCustomer("id1", "가나", "010-1234-5678");
+        m_fixture->addCustomer("id2", "다라", "010-9999-0000", -5);
+        m_fixture->addCustomer("id4", "O''Neil");
+        FrmMain main;
+        main.htFind->setProperty("Text", text);
+        main.Search();
+        QStringList shown;
+        for (int row = 1; row <= main.spList->MaxRows(); ++row)
+            shown << main.spList->text(FrmMain::ColName, row);
+        std::sort(names.begin(), names.end());
+        QCOMPARE(shown.size(), names.size());
+        for (const QString &n : names)
+            QVERIFY(shown.contains(n));
+        QCOMPARE(m_fixture->messages->count(), 0);
+        QVERIFY(m_fixture->notices().contains(QStringLiteral("조회 완료 하였습니다. /T500")));
+    }
+
+    void listShowsColumnsColoursAndOrder()
+    {
+        m_fixture->addCustomer("idB", "나", "02-1", 1234567);
+        m_fixture->addCustomer("idA", "가", "02-2", -5);
+        FrmMain main;
+        QTest::keyClick(main.htFind->txtBox(), Qt::Key_F5); // the window sees F5 first
+        QCOMPARE(main.spList->MaxRows(), 2);
+        QCOMPARE(main.spList->text(FrmMain::ColName, 1), QStringLiteral("가"));
+        QCOMPARE(main.spList->text(FrmMain::ColId, 1), QStringLiteral("idA"));
+        QCOMPARE(main.spList->displayText(FrmMain::ColRest, 2), QStringLiteral("1,234,567"));
+        QCOMPARE(main.spList->ForeColor(FrmMain::ColId, 1), QColor(0, 0, 255));
+        QCOMPARE(main.spList->ForeColor(FrmMain::ColRest, 2), QColor(255, 0, 0));
+        QVERIFY(main.windowTitle().startsWith(QStringLiteral("Quotadesk Ver.1.0.")));
+        QVERIFY(main.windowTitle().endsWith(QStringLiteral(" (HOST: ") + TestDatabase::address() + QStringLiteral(") [직원]")));
+    }
+
+    void cursorReturnsToTheSameOrLastRow()
+    {
+        for (int i = 0; i < 5; ++i)
+            m_fixture->addCustomer(QStringLiteral("id%1").arg(i), QStringLiteral("name%1").arg(i));
+        FrmMain main;
+        main.Search();
+        main.spList->SetActiveCell(2, 4);
+        main.Search();
+        QCOMPARE(main.spList->ActiveRow(), 4);
+        main.htFind->setProperty("Text", QStringLiteral("name"));
+        m_fixture->db.exec(QStringLiteral("DELETE FROM emailuser WHERE userid IN ('id3', 'id4')"));
+        main.Search();
+        QCOMPARE(main.spList->ActiveRow(), 3);
+    }
+
+    void noSelectionMessages()
+    {
+        FrmMain main;
+        QTest::mouseClick(main.BtnFill, Qt::LeftButton);
+        QTest::mouseClick(main.BtnUserEdit, Qt::LeftButton);
+        QTest::mouseClick(main.BtnDetail, Qt::LeftButton);
+        QCOMPARE(m_fixture->messages->texts(),
+                 (QStringList{"먼저 유저내역에서 충전 할 유저를 선택 하세요.", "먼저 그리드에서 수정할 자료를 선택하세요.",
+                              "먼저 그리드에서 내역 확인 할 유저를 선택 하세요."}));
+    }
+
+    void registerThreeInARowAndRefuseADuplicate()
+    {
+        FrmMain main;
+        main.Search();
+        FrmUser_Add *add = main.registrationWindow();
+        add->SetFormMode(FrmUser_Add::ModeNew, &main, 0);
+        add->show();
+        QVERIFY(add->chkCun->isVisible());
+        add->chkCun->setChecked(true);
+        const QStringList ids{"first", "sec'ond", "third"};
+        for (const QString &id : ids) {
+            add->fields().setText(FrmUser_Add::FieldName, QStringLiteral("상호 ") + id);
+            add->fields().setText(FrmUser_Add::FieldId, id);
+            add->fields().setText(FrmUser_Add::FieldPw, QStringLiteral("p\\w"));
+            add->fields().setText(FrmUser_Add::FieldPhone, QStringLiteral("010-1111-2222"));
+            QTest::mouseClick(add->btnSave, Qt::LeftButton);
+            QVERIFY(add->isVisible());
+            QCOMPARE(add->fields().text(FrmUser_Add::FieldId), QString());
+        }
+        QCOMPARE(main.spList->MaxRows(), 3);
+        QCOMPARE(main.spList->text(FrmMain::ColId, 2), QStringLiteral("sec'ond"));
+        QCOMPARE(main.spList->text(FrmMain::ColRest, 3), QStringLiteral("0"));
+        QCOMPARE(main.spList->text(FrmMain::ColRegDate, 3), QStringLiteral("2011-05-23"));
+        QCOMPARE(main.spList->ActiveRow(), 3);
+        QCOMPARE(m_fixture->db.value(QStringLiteral("SELECT CONCAT(userpw, '|', hpno, '|', reguser, '|', restcnt) FROM emailuser WHERE userid = 'sec''ond'")),
+                 QStringLiteral("p\\w|010-1111-2222|clerk|0"));
+        QCOMPARE(main.spList->text(FrmMain::ColCode, 2),
+                 m_fixture->db.value(QStringLiteral("SELECT code FROM emailuser WHERE userid = 'sec''ond'")));
+
+        add->fields().setText(FrmUser_Add::FieldName, QStringLiteral("again"));
+        add->fields().setText(FrmUser_Add::FieldId, QStringLiteral("third"));
+        add->fields().setText(FrmUser_Add::FieldPw, QStringLiteral("x"));
+        QTest::mouseClick(add->btnSave, Qt::LeftButton);
+        QCOMPARE(m_fixture->messages->last().text, QStringLiteral("[third]은(는) 이미 사용중인 ID입니다."));
+        QCOMPARE(m_fixture->db.value(QStringLiteral("SELECT COUNT(*) FROM emailuser")), QStringLiteral("3"));
+    }
+
+    void requiredFieldsStopTheSave()
+    {
+        FrmUser_Add add;
+        add.SetFormMode(FrmUser_Add::ModeNew, nullptr, 0);
+        add.show();
+        QVERIFY(!add.chkCun->isVisible());
+        add.fields().setText(FrmUser_Add::FieldName, QStringLiteral("상호"));
+        QTest::mouseClick(add.btnSave, Qt::LeftButton);
+        QCOMPARE(m_fixture->messages->last().text, QStringLiteral("[ID]은(는) 필수 입력 사항입니다."));
+        QCOMPARE(m_fixture->messages->last().title, QStringLiteral("필수입력"));
+        QCOMPARE(m_fixture->db.value(QStringLiteral("SELECT COUNT(*) FROM emailuser")), QStringLiteral("0"));
+    }
+
+    void editKeepsOwnIdAndRefusesAnothers()
+    {
+        const int code = m_fixture->addCustomer("mine", "내것", "010");
+        m_fixture->addCustomer("theirs", "남의것");
+        FrmMain main;
+        main.Search();
+        main.spList->SetActiveCell(1, 2);
+        QCOMPARE(main.SelectedCode(), code);
+        FrmUser_Add *edit = main.registrationWindow();
+        edit->SetFormMode(FrmUser_Add::ModeEdit, &main, code);
+        QCOMPARE(edit->fields().text(FrmUser_Add::FieldId), QStringLiteral("mine"));
+        edit->show();
+        QTest::mouseClick(edit->btnSave, Qt::LeftButton); // nothing changed
+        QCOMPARE(m_fixture->messages->last().text, QStringLiteral("수정된 내용이 없거나, 자료저장을 실패하였습니다."));
+        QVERIFY(edit->isVisible());
+
+        edit->fields().setText(FrmUser_Add::FieldId, QStringLiteral("theirs"));
+        QTest::mouseClick(edit->btnSave, Qt::LeftButton);
+        QCOMPARE(m_fixture->messages->last().text, QStringLiteral("[theirs]은(는) 이미 사용중인 ID입니다."));
+
+        edit->fields().setText(FrmUser_Add::FieldId, QStringLiteral("mine"));
+        edit->fields().setText(FrmUser_Add::FieldMemo, QStringLiteral("새 메모 '"));
+        QTest::mouseClick(edit->btnSave, Qt::LeftButton);
+        QVERIFY(!edit->isVisible());
+        QCOMPARE(main.spList->text(FrmMain::ColMemo, 2), QStringLiteral("새 메모 '"));
+        QCOMPARE(m_fixture->db.value(QStringLiteral("SELECT bigo FROM emailuser WHERE code = %1").arg(code)), QStringLiteral("새 메모 '"));
+    }
+
+    void topUpRecordsTheLogRowAndRaisesTheBalance_data()
+    {
+        QTest::addColumn<QString>("count");
+        QTest::addColumn<QString>("balance");
+        QTest::newRow("1,000") << "1000" << "1010";
+        QTest::newRow("minus three") << "-3" << "7";
+    }
+    void topUpRecordsTheLogRowAndRaisesTheBalance()
+    {
+        QFETCH(QString, count);
+        QFETCH(QString, balance);
+        const int code = m_fixture->addCustomer("cust", "손님", QString(), 10);
+        FrmFill_Save fill;
+        fill.SetFormMode(code, QStringLiteral("손님"), QStringLiteral("cust"), 1, nullptr, 0);
+        fill.show();
+        fill.fields().setText(FrmFill_Save::FieldCount, count);
+        fill.fields().setText(FrmFill_Save::FieldMemo, QStringLiteral("it's paid"));
+        QTest::mouseClick(fill.btnSave, Qt::LeftButton);
+        QCOMPARE(m_fixture->messages->count(), 0);
+        QVERIFY(!fill.isVisible());
+        QCOMPARE(m_fixture->db.value(QStringLiteral("SELECT restcnt FROM emailuser WHERE code = %1").arg(code)), balance);
+        QCOMPARE(m_fixture->db.value(QStringLiteral("SELECT CONCAT_WS('|', regdate, regtime, gubun, inprice, appcnt, ucode, recuserid, recusername, bigo) FROM emaillog")),
+                 QStringLiteral("2011-05-23|14:25|1|0|%1|%2|clerk|직원|it's paid").arg(count).arg(code));
+        QVERIFY(m_fixture->notices().contains(QStringLiteral("자료가 저장되었습니다. /T500")));
+    }
+
+    void zeroCountIsRefused()
+    {
+        const int code = m_fixture->addCustomer("cust", "손님");
+        FrmFill_Save fill;
+        fill.SetFormMode(code, QStringLiteral("손님"), QStringLiteral("cust"), 1, nullptr, 0);
+        fill.fields().setText(FrmFill_Save::FieldAmount, QStringLiteral("5000"));
+        QTest::mouseClick(fill.btnSave, Qt::LeftButton);
+        QCOMPARE(m_fixture->messages->last().text, QStringLiteral("충전 건수를 정확히 입력하세요."));
+        QCOMPARE(m_fixture->db.value(QStringLiteral("SELECT COUNT(*) FROM emaillog")), QStringLiteral("0"));
+    }
+
+    void topUpOfADeletedCustomerChangesNothing()
+    {
+        const int code = m_fixture->addCustomer("cust", "손님");
+        FrmFill_Save fill;
+        fill.SetFormMode(code, QStringLiteral("손님"), QStringLiteral("cust"), 1, nullptr, 0);
+        fill.fields().setText(FrmFill_Save::FieldCount, QStringLiteral("5"));
+        m_fixture->db.exec(QStringLiteral("DELETE FROM emailuser"));
+        QTest::mouseClick(fill.btnSave, Qt::LeftButton);
+        QCOMPARE(m_fixture->messages->last().text,
+                 QStringLiteral("데이터 처리중 문제가 발생하였습니다. 다시 처리하여 주시기 바랍니다."));
+        QCOMPARE(m_fixture->db.value(QStringLiteral("SELECT COUNT(*) FROM emaillog")), QStringLiteral("0"));
+    }
+
+    // The program's connection is cut while the balance raise waits for a row
+    // lock, i.e. after the log row went in: neither change may remain.
+    void connectionLostBetweenTheTwoStatementsChangesNothing()
+    {
+        const int code = m_fixture->addCustomer("cust", "손님", QString(), 10);
+        TestDatabase locker;
+        locker.exec(QStringLiteral("START TRANSACTION"));
+        locker.exec(QStringLiteral("SELECT * FROM emailuser WHERE code = %1 FOR UPDATE").arg(code));
+        std::atomic<bool> killed{false};
+        std::thread cutter([&killed] {
+            TestDatabase watcher;
+            for (int i = 0; i < 500 && !killed; ++i) {
+                const QString id = watcher.value(QStringLiteral(
+                    "SELECT ID FROM information_schema.PROCESSLIST WHERE INFO LIKE 'UPDATE emailuser SET restcnt%'"));
+                if (!id.isEmpty()) {
+                    watcher.kill(id.toULong());
+                    killed = true;
+                }
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            }
+        });
+        FrmFill_Save fill;
+        fill.SetFormMode(code, QStringLiteral("손님"), QStringLiteral("cust"), 1, nullptr, 0);
+        fill.fields().setText(FrmFill_Save::FieldCount, QStringLiteral("5"));
+        QTest::mouseClick(fill.btnSave, Qt::LeftButton);
+        cutter.join();
+        locker.exec(QStringLiteral("ROLLBACK"));
+        QVERIFY(killed);
+        QCOMPARE(m_fixture->messages->last().text,
+                 QStringLiteral("데이터 처리중 문제가 발생하였습니다. 다시 처리하여 주시기 바랍니다."));
+        QCOMPARE(m_fixture->db.value(QStringLiteral("SELECT COUNT(*) FROM emaillog")), QStringLiteral("0"));
+        QCOMPARE(m_fixture->db.value(QStringLiteral("SELECT restcnt FROM emailuser")), QStringLiteral("10"));
+        // The next statement outside the top-up reconnects by itself.
+        QCOMPARE(DBGetValue(QStringLiteral("SELECT restcnt FROM emailuser WHERE code = %1").arg(code)), QStringLiteral("10"));
+    }
+
+private:
+    std::unique_ptr<CustomerFixture> m_fixture;
+};
+
+QTEST_MAIN(TestCustomerScreens)
+#include "TestCustomerScreens.moc"
