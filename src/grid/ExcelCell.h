@@ -9,7 +9,9 @@ struct ExcelCell {
     QString text;          // written when the cell is not a number
     bool isNumber = false;
     double number = 0;
-    QString numberFormat;  // e.g. "#,##0"; empty: general
+    int decPlaces = 0;     // number format: decimals,
+    bool showSep = false;  // thousands separators,
+    bool negRed = false;   // negatives in red
     bool bold = false;
     quint32 color = 0;     // 0xRRGGBB
     HAlign hAlign = HAlignGeneral;

@@ -29,7 +29,9 @@ ExcelCell GridSheetSource::cell(int col, int row) const
         if (const auto number = SpreadNumberFormat::parse(cell.text)) {
             cell.isNumber = true;
             cell.number = *number;
-            cell.numberFormat = SpreadNumberFormat::formatCode(s.decPlaces, s.showSep, s.negRed);
+            cell.decPlaces = s.decPlaces;
+            cell.showSep = s.showSep;
+            cell.negRed = s.negRed;
         }
     }
     cell.bold = s.fontBold;

@@ -141,11 +141,11 @@ void SpreadGrid::SetColHeaderRows(int rows)
     applyViewMetrics();
 }
 
-void SpreadGrid::SetText(int col, int row, const QString &value)
+void SpreadGrid::SetText(int col, int row, QString value)
 {
-    m_model->setText(col, row, value);
+    m_model->setText(col, row, std::move(value));
     if (col == 0 && row == 0)
-        m_view->viewport()->parentWidget()->update();
+        m_view->update(); // the corner cell
 }
 
 bool SpreadGrid::GetText(int col, int row, QString &value) const

@@ -45,7 +45,7 @@ public:
     int Col() const { return m_col; }
     void SetCol(int col) { m_col = col; }
 
-    void SetText(int col, int row, const QString &value);
+    void SetText(int col, int row, QString value);
     bool GetText(int col, int row, QString &value) const; // true when the cell has text
     QString text(int col, int row) const;                // stored text, "" when none
     // The text as the grid shows it: numbers formatted, row numbers in column 0.

@@ -219,7 +219,7 @@ void SpreadGridModel::setMaxCols(int cols)
         else
             beginRemoveColumns({}, cols, m_maxCols - 1);
     }
-    m_text.resize(static_cast<size_t>(cols), std::vector<QString>(static_cast<size_t>(m_maxRows)));
+    m_text.resize(static_cast<size_t>(cols), std::deque<QString>(static_cast<size_t>(m_maxRows)));
     for (auto &header : m_headerText)
         header.resize(static_cast<size_t>(cols) + 1);
     m_cols.resize(static_cast<size_t>(cols) + 1);
@@ -343,11 +343,11 @@ void SpreadGridModel::shiftColVectors(int col, int count, bool insert)
     if (insert) {
         m_text.resize(m_text.size() - static_cast<size_t>(count));
         m_text.insert(m_text.begin() + (col - 1), static_cast<size_t>(count),
-                      std::vector<QString>(static_cast<size_t>(m_maxRows)));
+                      std::deque<QString>(static_cast<size_t>(m_maxRows)));
     } else {
         eraseAt(m_text, col - 1, count);
         m_text.resize(m_text.size() + static_cast<size_t>(count),
-                      std::vector<QString>(static_cast<size_t>(m_maxRows)));
+                      std::deque<QString>(static_cast<size_t>(m_maxRows)));
     }
 }
 
@@ -426,8 +426,12 @@ QString &SpreadGridModel::textRef(int col, int row)
     return m_headerText[static_cast<size_t>(headerIndex(row))][static_cast<size_t>(col)];
 }
 
-void SpreadGridModel::setText(int col, int row, const QString &value)
+void SpreadGridModel::setText(int col, int row, QString value)
 {
+    if (m_suspended && col >= 1 && row >= 1 && col <= m_maxCols && row <= m_maxRows) {
+        m_text[static_cast<size_t>(col - 1)][static_cast<size_t>(row - 1)] = std::move(value);
+        return; // the quiet fill of a whole list
+    }
     if (col < 0 || col > m_maxCols || row > m_maxRows)
         return;
     if (row <= 0) {
@@ -438,8 +442,8 @@ void SpreadGridModel::setText(int col, int row, const QString &value)
     QString &cell = textRef(col, row);
     if (cell == value)
         return;
-    cell = value;
-    if (col == 0 && row >= 1 && value.isEmpty())
+    cell = std::move(value);
+    if (col == 0 && row >= 1 && cell.isEmpty())
         m_rowHeaderText.erase(row);
     notifyCell(col, row);
 }
@@ -783,7 +787,7 @@ void SpreadGridModel::sortRows(int col, bool ascending)
     if (!m_suspended)
         beginResetModel();
     for (auto &column : m_text) {
-        std::vector<QString> sorted(column.size());
+        std::deque<QString> sorted(column.size());
         for (int i = 0; i < rows; ++i)
             sorted[static_cast<size_t>(i)] = std::move(column[static_cast<size_t>(order[i])]);
         std::move(column.begin() + rows, column.end(), sorted.begin() + rows);

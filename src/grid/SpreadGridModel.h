@@ -6,13 +6,14 @@
 #include <QAbstractTableModel>
 #include <QFont>
 
+#include <deque>
 #include <map>
 #include <vector>
 
 // The cells of a SpreadGrid. Model row r-1 is grid row r, model column c-1 is
 // grid column c; header rows and row headers go through headerData.
 //
-// Texts are kept column-wise (one vector of strings per column); attributes
+// Texts are kept column-wise (one sequence of strings per column); attributes
 // sparsely in levels: whole grid, column, row, cell. A write to a level clears
 // that attribute on the more specific levels below it, as a spreadsheet does.
 //
@@ -55,7 +56,7 @@ public:
     // Texts. Rows <= 0 are header rows (0 or HeaderRowBase + k), column 0 the row headers.
     QString text(int col, int row) const;
     bool hasText(int col, int row) const;
-    void setText(int col, int row, const QString &value);
+    void setText(int col, int row, QString value);
     void clearRange(int col, int row, int col2, int row2);
 
     // Attributes, written with the Col/Row addressing of the grid (AllCells = -1).
@@ -117,7 +118,9 @@ private:
 
     int m_maxRows = 0;
     int m_maxCols = 0;
-    std::vector<std::vector<QString>> m_text;       // [col-1][row-1]
+    // [col-1][row-1]; a deque per column so that rows go in and out at the top
+    // or bottom without moving or reallocating the others.
+    std::vector<std::deque<QString>> m_text;
     std::vector<std::vector<QString>> m_headerText; // [header row][col], col 0 = corner
     std::map<int, QString> m_rowHeaderText;         // data row -> text
 

@@ -1,5 +1,7 @@
 #include "XlsxSheetWriter.h"
 
+#include "SpreadNumberFormat.h"
+
 #include <xlsxwriter.h>
 
 #include <map>
@@ -12,7 +14,14 @@ constexpr int MaxStringChars = 32767;   // longest text a worksheet cell holds
 constexpr int MaxSheetRows = 1048576;
 constexpr int MaxSheetCols = 16384;
 
-using FormatKey = std::tuple<QString, bool, quint32, int, int, bool>;
+// number (-1: none, else decimals * 4 + separators * 2 + negative red), bold,
+// colour, alignments, locked
+using FormatKey = std::tuple<int, bool, quint32, int, int, bool>;
+
+int numberKey(const ExcelCell &cell)
+{
+    return cell.isNumber ? cell.decPlaces * 4 + (cell.showSep ? 2 : 0) + (cell.negRed ? 1 : 0) : -1;
+}
 
 // Formats are owned by the workbook; this keeps one per distinct look.
 class FormatCache {
@@ -21,13 +30,15 @@ public:
 
     lxw_format *formatFor(const ExcelCell &cell, bool locked)
     {
-        const FormatKey key{cell.isNumber ? cell.numberFormat : QString(), cell.bold, cell.color,
-                            cell.hAlign, cell.vAlign, locked};
+        const FormatKey key{numberKey(cell), cell.bold, cell.color, cell.hAlign, cell.vAlign, locked};
         if (const auto it = m_formats.find(key); it != m_formats.end())
             return it->second;
         lxw_format *f = workbook_add_format(m_book);
-        if (cell.isNumber && !cell.numberFormat.isEmpty())
-            format_set_num_format(f, cell.numberFormat.toUtf8().constData());
+        if (cell.isNumber)
+            format_set_num_format(
+                f, SpreadNumberFormat::formatCode(cell.decPlaces, cell.showSep, cell.negRed)
+                       .toUtf8()
+                       .constData());
         if (cell.bold)
             format_set_bold(f);
         if (cell.color != 0)
