@@ -2,6 +2,7 @@
 
 #include "HeaderMarkup.h"
 #include "PrintFonts.h"
+#include "PrintText.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -66,14 +67,17 @@ double HeaderFooterBlock::widthOf(const QList<Run> &runs, int page, int pageCoun
     return width;
 }
 
+// Neighbouring runs in the same font are drawn as one text.
 void HeaderFooterBlock::drawPart(QPainter &painter, const QList<Run> &runs, double x, double baseline, int page,
                                  int pageCount)
 {
-    for (const Run &run : runs) {
-        const QString text = textOf(run, page, pageCount);
-        painter.setFont(run.font);
-        painter.drawText(QPointF(x, baseline), text);
-        x += QFontMetricsF(run.font).horizontalAdvance(text);
+    for (qsizetype i = 0; i < runs.size();) {
+        const QFont &font = runs.at(i).font;
+        QString text;
+        for (; i < runs.size() && runs.at(i).font == font; ++i)
+            text += textOf(runs.at(i), page, pageCount);
+        PrintText::draw(painter, font, QPointF(x, baseline), text);
+        x += QFontMetricsF(font).horizontalAdvance(text);
     }
 }
 

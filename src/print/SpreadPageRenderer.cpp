@@ -1,6 +1,7 @@
 #include "SpreadPageRenderer.h"
 
 #include "PrintFonts.h"
+#include "PrintText.h"
 #include "SpreadGrid.h"
 #include "SpreadPrintLayout.h"
 
@@ -150,13 +151,12 @@ void SpreadPageRenderer::drawCell(QPainter &painter, const QRectF &rect, const S
     const QFont font = printFont(look.font);
     const QRectF textRect = rect.adjusted(TextInset, 0, -TextInset, 0);
     const bool cut = QFontMetricsF(font).horizontalAdvance(look.text) > textRect.width();
-    painter.setFont(font);
     painter.setPen(ink(fore));
     if (cut) {
         painter.save();
         painter.setClipRect(rect, Qt::IntersectClip);
     }
-    painter.drawText(textRect, static_cast<int>(look.alignment | Qt::TextSingleLine), look.text);
+    PrintText::draw(painter, font, textRect, look.alignment, look.text);
     if (cut)
         painter.restore();
 }

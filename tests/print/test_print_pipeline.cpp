@@ -1,0 +1,309 @@
+#include "MessageRecorder.h"
+#include "PrintFixture.h"
+#include "PrintSettings.h"
+#include "SettingsStore.h"
+#include "SpreadGrid.h"
+#include "SpreadPageRenderer.h"
+#include "SpreadPrintLayout.h"
+#include "SpreadPrintState.h"
+#include "TestWorkspace.h"
+#include "cSpreadPreview.h"
+#include "modSpreadPrint.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QtTest>
+
+// A print request from a screen to paper (a PDF file read back).
+class TestPrintPipeline : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void marginsFromCallerDefaults();
+    void storedSettingsUnderScreenSection();
+    void headerFooterAndColumnHeadersOnEveryPage();
+    void everyRowPrintedOnce();
+    void wideGridContinuesAcross();
+    void cellRangeAndPageRange();
+    void fitToPageShrinksToOneWidth();
+    void fitOptionNeedsScalingAllowed();
+    void footerOptionKeepsBuiltFooter();
+    void missingAppName();
+    void coloursPrintInGreysWithoutColourOption();
+    void unwritableFileIsReported();
+
+private:
+    bool request(SpreadGrid &grid, const QString &key = QStringLiteral("FrmDetail"), int scaling = 0,
+                 bool footer = true, const QString &footText = QString());
+    QString pdf() const { return m_workspace->file(QStringLiteral("out.pdf")); }
+
+    std::unique_ptr<TestWorkspace> m_workspace;
+    std::unique_ptr<MessageRecorder> m_messages;
+    cSpreadPreview m_print;
+};
+
+void TestPrintPipeline::init()
+{
+    m_workspace = std::make_unique<TestWorkspace>();
+    m_messages = std::make_unique<MessageRecorder>();
+    m_print.SetAppName(QStringLiteral("Quotadesk"));
+    PrintFixture::printTo(pdf());
+}
+
+void TestPrintPipeline::cleanup()
+{
+    m_messages.reset();
+    m_workspace.reset();
+}
+
+bool TestPrintPipeline::request(SpreadGrid &grid, const QString &key, int scaling, bool footer,
+                                const QString &footText)
+{
+    return m_print.SpreadPreview(grid, key, QStringLiteral("Title"), QStringLiteral("LeftText"),
+                                 QStringLiteral("CenterText"), 1, 0.3, 0.2, 0.5, 0.5, footer, scaling, footText, true,
+                                 16);
+}
+
+void TestPrintPipeline::marginsFromCallerDefaults()
+{
+    auto grid = PrintFixture::grid(10, 3);
+    QVERIFY(request(*grid));
+    const SpreadPrintSettings &print = grid->Print();
+    QCOMPARE(print.PrintMarginLeft, 432);
+    QCOMPARE(print.PrintMarginRight, 288);
+    QCOMPARE(print.PrintMarginTop, 720);
+    QCOMPARE(print.PrintMarginBottom, 720);
+    QCOMPARE(print.PrintOrientation, 1);
+
+    const PdfDocument doc(pdf());
+    QCOMPARE(doc.pages(), 1);
+    const double width = doc.pageSize().width();
+    const double height = doc.pageSize().height();
+    QVERIFY(width < height);
+    const PdfWord left = doc.word(1, QStringLiteral("LeftText"));
+    QVERIFY2(qAbs(left.xMin - 21.6) < 1.0, qPrintable(QString::number(left.xMin)));
+    const PdfWord title = doc.word(1, QStringLiteral("Title"));
+    QVERIFY2(qAbs(title.yMin - 36) < 4, qPrintable(QString::number(title.yMin)));
+    const double centre = (21.6 + width - 14.4) / 2;
+    QVERIFY2(qAbs((title.xMin + title.xMax) / 2 - centre) < 1.5, qPrintable(QString::number(title.xMin)));
+    const PdfWord date = doc.word(1, QStringLiteral("출력일:2011.05.23"));
+    QVERIFY2(date.yMax <= height - 36 + 1 && date.yMax > height - 36 - 6, qPrintable(QString::number(date.yMax)));
+    QVERIFY(doc.word(1, QStringLiteral("Page:")).xMin >= 21.0);
+}
+
+void TestPrintPipeline::storedSettingsUnderScreenSection()
+{
+    const QString app = QStringLiteral("Quotadesk_PritSetUp");
+    SaveSetting(app, QStringLiteral("FrmDetail"), QStringLiteral("PrintMarginTop"), QStringLiteral("1"));
+    SaveSetting(app, QStringLiteral("FrmDetail"), QStringLiteral("PrintOrientation"), QStringLiteral("2"));
+    SaveSetting(app, QStringLiteral("FrmDetail"), QStringLiteral("CheckBox_0"), QStringLiteral("0"));
+    auto grid = PrintFixture::grid(5, 2);
+    QVERIFY(request(*grid));
+    QCOMPARE(grid->Print().PrintMarginTop, 1440);
+    QCOMPARE(grid->Print().PrintOrientation, 2);
+    QVERIFY(!grid->Print().PrintColHeaders);
+    const PdfDocument doc(pdf());
+    QVERIFY(doc.pageSize().width() > doc.pageSize().height());
+    QVERIFY(!doc.pageText(1).contains(QStringLiteral("Head1")));
+
+    QVERIFY(request(*grid, QStringLiteral("FrmOther")));
+    QCOMPARE(grid->Print().PrintMarginTop, 720);
+    QCOMPARE(grid->Print().PrintOrientation, 1);
+    QVERIFY(grid->Print().PrintColHeaders);
+}
+
+void TestPrintPipeline::headerFooterAndColumnHeadersOnEveryPage()
+{
+    auto grid = PrintFixture::grid(200, 3);
+    QVERIFY(request(*grid, QStringLiteral("FrmDetail"), 0, true, QStringLiteral("FootLine1\r\nFootLine2")));
+    const SpreadPrintLayout layout(*grid, QPageSize(QPageSize::A4));
+    const PdfDocument doc(pdf());
+    QVERIFY(layout.pageCount() > 2);
+    QCOMPARE(doc.pages(), layout.pageCount());
+    for (int page = 1; page <= doc.pages(); ++page) {
+        const QString text = doc.pageText(page);
+        QVERIFY(text.contains(QStringLiteral("Title")));
+        QVERIFY(text.contains(QStringLiteral("LeftText")));
+        QVERIFY(text.contains(QStringLiteral("Head3")));
+        QVERIFY(text.contains(QStringLiteral("FootLine1")) && text.contains(QStringLiteral("FootLine2")));
+        QVERIFY(PdfDocument::squeezed(text).contains(QStringLiteral("Page:%1/%2").arg(page).arg(doc.pages())));
+        QVERIFY(text.contains(QStringLiteral("출력일:2011.05.23")));
+    }
+    // The two foot lines print above the page line.
+    QVERIFY(doc.word(1, QStringLiteral("FootLine2")).yMin < doc.word(1, QStringLiteral("Page:")).yMin);
+}
+
+void TestPrintPipeline::everyRowPrintedOnce()
+{
+    auto grid = PrintFixture::grid(150, 2);
+    for (int row = 10; row <= 30; ++row)
+        grid->SetRowHeight(row, 40);
+    QVERIFY(request(*grid));
+    const PdfDocument doc(pdf());
+    QMap<QString, int> seen;
+    for (int page = 1; page <= doc.pages(); ++page) {
+        for (const PdfWord &w : doc.words(page)) {
+            if (w.text.endsWith(QStringLiteral("C1")))
+                ++seen[w.text];
+        }
+    }
+    QCOMPARE(seen.size(), 150);
+    for (auto it = seen.cbegin(); it != seen.cend(); ++it)
+        QCOMPARE(it.value(), 1);
+    const SpreadPrintLayout layout(*grid, QPageSize(QPageSize::A4));
+    QCOMPARE(layout.pageBreakRows().size(), doc.pages() - 1);
+}
+
+void TestPrintPipeline::wideGridContinuesAcross()
+{
+    auto grid = PrintFixture::grid(120, 12, 20);
+    QVERIFY(request(*grid));
+    const SpreadPrintLayout layout(*grid, QPageSize(QPageSize::A4));
+    const int down = static_cast<int>(layout.pageBreakRows().size()) + 1;
+    QVERIFY(down >= 2);
+    QVERIFY(layout.pageCount() > down);
+    QCOMPARE(layout.pageCount() % down, 0);
+    const PdfDocument doc(pdf());
+    QCOMPARE(doc.pages(), layout.pageCount());
+    // Down first: the second page continues the rows of the first columns ...
+    QVERIFY(doc.pageText(1).contains(QStringLiteral("R1C1")));
+    QVERIFY(!doc.pageText(1).contains(QStringLiteral("Head12")));
+    QVERIFY(doc.pageText(2).contains(QStringLiteral("Head1")));
+    QVERIFY(!doc.pageText(2).contains(QStringLiteral("R1C1 ")));
+    // ... then across: the next page column starts again at row 1 with its headers.
+    const QString across = doc.pageText(down + 1);
+    QVERIFY(!across.contains(QStringLiteral("Head1 ")));
+    QVERIFY(across.contains(QStringLiteral("R1C")));
+    QVERIFY(doc.pageText(layout.pageCount()).contains(QStringLiteral("R120C12")));
+}
+
+void TestPrintPipeline::cellRangeAndPageRange()
+{
+    auto grid = PrintFixture::grid(200, 4);
+    QVERIFY(request(*grid));
+    SpreadPrintState &state = SpreadPrintState::instance();
+    grid->Print().PrintType = PrintTypeCellRange;
+    grid->Print().PrintRange = SpreadCellRange{3, 5, 2, 6};
+    QVERIFY(state.printGrid());
+    PdfDocument doc(pdf());
+    QCOMPARE(doc.pages(), 1);
+    const QString text = doc.pageText(1);
+    for (const char *present : {"R5C2", "R6C3", "Head2", "Head3"})
+        QVERIFY(text.contains(QLatin1String(present)));
+    for (const char *absent : {"R4C2", "R5C1", "R7C2", "R5C4"})
+        QVERIFY2(!text.contains(QLatin1String(absent)), absent);
+
+    grid->Print().PrintType = PrintTypePageRange;
+    grid->Print().PrintPageStart = 2;
+    grid->Print().PrintPageEnd = 3;
+    QVERIFY(state.printGrid());
+    const int total = SpreadPrintLayout(*grid, QPageSize(QPageSize::A4)).pageCount();
+    doc = PdfDocument(pdf());
+    QCOMPARE(doc.pages(), 2);
+    QVERIFY(PdfDocument::squeezed(doc.pageText(1)).contains(QStringLiteral("Page:2/%1").arg(total)));
+    QVERIFY(PdfDocument::squeezed(doc.pageText(2)).contains(QStringLiteral("Page:3/%1").arg(total)));
+}
+
+void TestPrintPipeline::fitToPageShrinksToOneWidth()
+{
+    SaveSetting(QStringLiteral("Quotadesk_PritSetUp"), QStringLiteral("FrmDetail"), QStringLiteral("CheckBox_7"),
+                QStringLiteral("1"));
+    SaveSetting(QStringLiteral("Quotadesk_PritSetUp"), QStringLiteral("FrmDetail"),
+                QStringLiteral("PrintMarginLeft"), QStringLiteral("3"));
+    auto grid = PrintFixture::grid(40, 14, 20);
+    QVERIFY(request(*grid, QStringLiteral("FrmDetail"), 1));
+    QCOMPARE(grid->Print().PrintScalingMethod, 1);
+    const SpreadPrintLayout layout(*grid, QPageSize(QPageSize::A4));
+    QCOMPARE(layout.orientation(), QPageLayout::Landscape);
+    QVERIFY(layout.scale() < 1);
+    QCOMPARE(layout.margins().left(), SpreadPrintLayout::FitMargin);
+    const PdfDocument doc(pdf());
+    QVERIFY(doc.pageSize().width() > doc.pageSize().height());
+    QCOMPARE(doc.pages(), layout.pageCount());
+    QVERIFY(doc.pageText(1).contains(QStringLiteral("Head14")));
+    QVERIFY(doc.word(1, QStringLiteral("R1C14")).xMax < doc.pageSize().width());
+
+    // A narrow grid is never enlarged.
+    auto narrow = PrintFixture::grid(5, 2);
+    QVERIFY(request(*narrow, QStringLiteral("FrmDetail"), 1));
+    QCOMPARE(SpreadPrintLayout(*narrow, QPageSize(QPageSize::A4)).scale(), 1.0);
+}
+
+void TestPrintPipeline::fitOptionNeedsScalingAllowed()
+{
+    SaveSetting(QStringLiteral("Quotadesk_PritSetUp"), QStringLiteral("FrmDetail"), QStringLiteral("CheckBox_7"),
+                QStringLiteral("1"));
+    auto grid = PrintFixture::grid(5, 2);
+    QVERIFY(request(*grid, QStringLiteral("FrmDetail"), 0));
+    QCOMPARE(grid->Print().PrintScalingMethod, 0);
+}
+
+void TestPrintPipeline::footerOptionKeepsBuiltFooter()
+{
+    auto grid = PrintFixture::grid(5, 2);
+    QVERIFY(request(*grid, QStringLiteral("FrmDetail"), 0, false, QString()));
+    QCOMPARE(grid->Print().PrintFooter, QString());
+    QVERIFY(request(*grid, QStringLiteral("FrmDetail"), 0, true, QString()));
+    const QString built = grid->Print().PrintFooter;
+    QVERIFY(built.startsWith(QStringLiteral("/fn\"굴림체\"/fz\"16\"")));
+    ApplyPrintOption(*grid, static_cast<int>(PrintOption::Footer), false);
+    QCOMPARE(grid->Print().PrintFooter, QString());
+    ApplyPrintOption(*grid, static_cast<int>(PrintOption::Footer), true);
+    QCOMPARE(grid->Print().PrintFooter, built);
+
+    SaveSetting(QStringLiteral("Quotadesk_PritSetUp"), QStringLiteral("FrmDetail"), QStringLiteral("CheckBox_8"),
+                QStringLiteral("0"));
+    QVERIFY(request(*grid));
+    QCOMPARE(grid->Print().PrintFooter, QString());
+    QCOMPARE(SpreadPrintState::instance().savedFooter(), built);
+    QVERIFY(!PdfDocument(pdf()).pageText(1).contains(QStringLiteral("Page:")));
+}
+
+void TestPrintPipeline::missingAppName()
+{
+    m_print.SetAppName(QString());
+    SaveSetting(QStringLiteral("_PritSetUp"), QStringLiteral("FrmDetail"), QStringLiteral("PrintMarginTop"),
+                QStringLiteral("2"));
+    auto grid = PrintFixture::grid(5, 2);
+    QVERIFY(request(*grid));
+    QCOMPARE(m_messages->texts(), QStringList{QStringLiteral("사용 프로그램이 설정되지 않았습니다.")});
+    QCOMPARE(grid->Print().PrintMarginTop, 2880);
+}
+
+void TestPrintPipeline::coloursPrintInGreysWithoutColourOption()
+{
+    auto grid = PrintFixture::grid(3, 2);
+    grid->SetCol(1);
+    grid->SetRow(1);
+    grid->SetBackColor(QColor(255, 0, 0));
+    auto redPixels = [&](bool colour) {
+        grid->Print().PrintColor = colour;
+        const SpreadPrintLayout layout(*grid, QPageSize(QPageSize::A4));
+        QImage image(595, 842, QImage::Format_RGB32);
+        QPainter painter(&image);
+        SpreadPageRenderer(*grid, layout).render(painter, QRectF(0, 0, 595, 842), 1);
+        painter.end();
+        int red = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                red += c.red() > 200 && c.green() < 60 ? 1 : 0;
+            }
+        }
+        return red;
+    };
+    QVERIFY(redPixels(true) > 20);
+    QCOMPARE(redPixels(false), 0);
+}
+
+void TestPrintPipeline::unwritableFileIsReported()
+{
+    PrintFixture::printTo(QStringLiteral("/nonexistent-folder/out.pdf"));
+    auto grid = PrintFixture::grid(3, 2);
+    QVERIFY(!request(*grid));
+    QCOMPARE(m_messages->count(), 1);
+}
+
+QTEST_MAIN(TestPrintPipeline)
+#include "test_print_pipeline.moc"
