@@ -1,0 +1,88 @@
+// Printing a long history: laying out 100,000 rows and showing the first
+// preview page against drawing one page; drawing page 1,000 against page 1.
+#include "SpreadGrid.h"
+#include "SpreadPageRenderer.h"
+#include "SpreadPrintLayout.h"
+#include "SpreadPreviewView.h"
+#include "ReDrawGuard.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QPainter>
+#include <cstdio>
+
+namespace {
+constexpr int Rows = 100000;
+
+void fill(SpreadGrid &grid)
+{
+    const ReDrawGuard noPaint(grid);
+    grid.SetMaxCols(8);
+    grid.SetMaxRows(Rows);
+    const char *heads[] = {"일자", "시간", "구분", "건수", "금액", "잔여", "처리자", "메모"};
+    for (int col = 1; col <= 8; ++col) {
+        grid.SetText(col, 0, QString::fromUtf8(heads[col - 1]));
+        grid.SetColWidth(col, col == 8 ? 24 : 10);
+    }
+    for (int row = 1; row <= Rows; ++row) {
+        grid.SetText(1, row, QStringLiteral("2011-05-%1").arg(row % 28 + 1, 2, 10, QLatin1Char('0')));
+        grid.SetText(2, row, QStringLiteral("14:%1").arg(row % 60, 2, 10, QLatin1Char('0')));
+        grid.SetText(3, row, row % 3 ? QStringLiteral("사용") : QStringLiteral("충전"));
+        grid.SetText(4, row, QString::number(row % 500));
+        grid.SetText(5, row, QString::number(row * 10));
+        grid.SetText(6, row, QString::number(Rows - row));
+        grid.SetText(7, row, QStringLiteral("운영자"));
+        grid.SetText(8, row, QStringLiteral("메모 %1").arg(row));
+    }
+    grid.Print().PrintHeader = QStringLiteral("/fn\"굴림체\"/fz\"16\"/fb1/c충전 및 사용 내역/n/n/fz\"10\"/l상호/n");
+    grid.Print().PrintFooter = QStringLiteral("/n/lPage: /p///pc/c출력일:2011.05.23");
+    grid.Print().PrintUseDataMax = false;
+}
+
+double drawMs(const SpreadGrid &grid, const SpreadPrintLayout &layout, int page, int times)
+{
+    QImage image(794, 1123, QImage::Format_RGB32);
+    const SpreadPageRenderer renderer(grid, layout);
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < times; ++i) {
+        QPainter painter(&image);
+        renderer.render(painter, QRectF(0, 0, 794, 1123), page);
+    }
+    return timer.nsecsElapsed() / 1e6 / times;
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    SpreadGrid grid;
+    fill(grid);
+
+    const SpreadPrintLayout warm(grid, QPageSize(QPageSize::A4));
+    const double pageMs = drawMs(grid, warm, 1, 20);
+
+    QElapsedTimer timer;
+    timer.start();
+    SpreadPreviewView view;
+    view.resize(800, 1000);
+    view.setGrid(&grid, QPageSize(QPageSize::A4));
+    const double layoutMs = timer.nsecsElapsed() / 1e6;
+    QImage shot(view.viewport()->size(), QImage::Format_RGB32);
+    view.viewport()->render(&shot);
+    const double firstPageMs = timer.nsecsElapsed() / 1e6;
+
+    const SpreadPrintLayout &layout = *view.pageLayout();
+    const double page1 = drawMs(grid, layout, 1, 20);
+    const double page1000 = drawMs(grid, layout, 1000, 20);
+
+    std::printf("rows %d, pages %d\n", Rows, layout.pageCount());
+    std::printf("baseline: drawing one page          %8.2f ms\n", pageMs);
+    std::printf("page count (layout of all rows)     %8.2f ms  = %6.2f x one page\n", layoutMs, layoutMs / pageMs);
+    std::printf("page count + first preview page     %8.2f ms  = %6.2f x one page (target < 1000 ms: %s)\n",
+                firstPageMs, firstPageMs / pageMs, firstPageMs < 1000 ? "met" : "MISSED");
+    std::printf("page 1000 / page 1                  %8.2f / %.2f ms = %.2f\n", page1000, page1, page1000 / page1);
+    return 0;
+}
