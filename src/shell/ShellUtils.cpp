@@ -7,6 +7,7 @@
 #include "ProgramFolder.h"
 
 #include <QFile>
+#include <QPointer>
 #include <QVariant>
 #include <QWidget>
 
@@ -22,7 +23,7 @@ constexpr quint32 RequiredCaptionColor = 9844483;
 enum class FloatMsgStatus { Untested, Present, Missing };
 FloatMsgStatus floatMsgStatus = FloatMsgStatus::Untested;
 
-QWidget *mainWindow = nullptr;
+QPointer<QWidget> mainWindow;
 
 QString titleOrApp(const QString &title) { return title.isEmpty() ? g_sAppTitle : title; }
 

@@ -8,6 +8,7 @@
 #include "modMySQL_Func.h"
 
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
 
