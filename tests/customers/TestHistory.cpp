@@ -1,0 +1,117 @@
+#include "CustomerFixture.h"
+#include "FrmDetail.h"
+#include "HCTerm.h"
+#include "PrintFront.h"
+#include "SpreadGrid.h"
+#include "cSpreadPreview.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QRadioButton>
+#include <QtTest>
+
+// The history window: period, kinds, order, colours, and the Excel export.
+class TestHistory : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_fixture = std::make_unique<CustomerFixture>();
+        m_code = m_fixture->addCustomer("cust", "손님 상사");
+        const int other = m_fixture->addCustomer("other", "남");
+        m_fixture->db.exec(QStringLiteral(
+            "INSERT INTO emaillog (regdate, regtime, gubun, inprice, appcnt, ucode, recusername, bigo) VALUES "
+            "('2011-05-01', '09:00', 1, 10000, 1000, %1, '직원', 'first'),"
+            "('2011-05-01', '08:30', 0, 0, 12, %1, '발송', ''),"
+            "('2011-05-10', '10:00', 2, 500, 50, %1, '직원', 'odd kind'),"
+            "('2011-05-31', '23:59', 0, 0, 7, %1, '발송', 'last day'),"
+            "('2011-06-01', '00:00', 1, 1, 1, %1, '직원', 'after'),"
+            "('2011-05-10', '10:00', 1, 9, 9, %2, '직원', 'someone else')")
+                               .arg(m_code)
+                               .arg(other));
+    }
+    void cleanup() { m_fixture.reset(); }
+
+    void listsThePeriodInDateAndTimeOrder()
+    {
+        FrmDetail detail(m_code);
+        QCOMPARE(detail.windowTitle(), QStringLiteral("[손님 상사] 충전 & 사용 내역"));
+        detail.htDate->setText1(QStringLiteral("2011-05-01"));
+        detail.htDate->setText2(QStringLiteral("2011-05-31"));
+        detail.Search();
+        QCOMPARE(memos(detail), (QStringList{"", "first", "odd kind", "last day"}));
+        QCOMPARE(detail.spList->text(FrmDetail::ColKind, 1), QStringLiteral("사용"));
+        QCOMPARE(detail.spList->text(FrmDetail::ColKind, 3), QStringLiteral("충전")); // any non-zero kind
+        QCOMPARE(detail.spList->ForeColor(FrmDetail::ColCount, 1), QColor(255, 0, 0));
+        QCOMPARE(detail.spList->ForeColor(FrmDetail::ColKind, 2), QColor(0, 0, 255));
+        QCOMPARE(detail.spList->displayText(FrmDetail::ColAmount, 2), QStringLiteral("10,000"));
+        QVERIFY(m_fixture->notices().contains(QStringLiteral("조회 완료 하였습니다. /T500")));
+    }
+
+    void kindsAndOneDayPeriods()
+    {
+        FrmDetail detail(m_code);
+        detail.htDate->setText1(QStringLiteral("2011-05-01"));
+        detail.htDate->setText2(QStringLiteral("2011-05-01"));
+        detail.OptGubun[FrmDetail::KindTopUp]->setChecked(true);
+        detail.Search();
+        QCOMPARE(memos(detail), QStringList{"first"});
+        detail.OptGubun[FrmDetail::KindUse]->setChecked(true);
+        detail.Search();
+        QCOMPARE(memos(detail), QStringList{""});
+        detail.htDate->setText1(QStringLiteral("2012-01-01"));
+        detail.htDate->setText2(QStringLiteral("2012-01-31"));
+        detail.Search();
+        QCOMPARE(detail.spList->MaxRows(), 0);
+    }
+
+    void emptyGridExportIsRefused()
+    {
+        FrmDetail detail(m_code);
+        detail.ExportExcel();
+        QCOMPARE(m_fixture->messages->count(), 1);
+        QVERIFY(!QDir(m_fixture->workspace->file(QStringLiteral("ExpExcel"))).exists()
+                || QDir(m_fixture->workspace->file(QStringLiteral("ExpExcel"))).isEmpty());
+    }
+
+    void exportWritesTheWorkbookAndOpensIt()
+    {
+        FrmDetail detail(m_code);
+        detail.htDate->setText1(QStringLiteral("2011-05-01"));
+        detail.htDate->setText2(QStringLiteral("2011-05-31"));
+        detail.Search();
+        m_fixture->messages->answerNext(MsgYes);
+        detail.ExportExcel();
+        const QString book = m_fixture->workspace->file(QStringLiteral("ExpExcel/Exp110523_142501.xlsx"));
+        QVERIFY(QFile::exists(book));
+        QVERIFY(QFile::exists(m_fixture->workspace->file(QStringLiteral("ExpExcel/Exp110523_142501LOG.TXT"))));
+        QProcess unzip;
+        unzip.start(QStringLiteral("unzip"), {QStringLiteral("-p"), book, QStringLiteral("xl/worksheets/sheet1.xml")});
+        QVERIFY(unzip.waitForFinished());
+        const QString strings = QString::fromUtf8(unzip.readAllStandardOutput());
+        QVERIFY(strings.contains(QStringLiteral("처리자")));
+        QVERIFY(strings.contains(QStringLiteral("last day")));
+        QCOMPARE(detail.spList->MaxRows(), 4); // the grid ends as it was
+        QCOMPARE(detail.spList->text(FrmDetail::ColMemo, 1), QString());
+        bool opened = false;
+        for (const LaunchRequest &r : m_fixture->launches)
+            opened = opened || (r.kind == LaunchRequest::OpenDocument && r.program == book);
+        QVERIFY(opened);
+    }
+
+private:
+    static QStringList memos(const FrmDetail &detail)
+    {
+        QStringList out;
+        for (int row = 1; row <= detail.spList->MaxRows(); ++row)
+            out << detail.spList->text(FrmDetail::ColMemo, row);
+        return out;
+    }
+
+    std::unique_ptr<CustomerFixture> m_fixture;
+    int m_code = 0;
+};
+
+QTEST_MAIN(TestHistory)
+#include "TestHistory.moc"
