@@ -1,5 +1,7 @@
 #include "AutoUpdate.h"
 
+#include "ProgramExit.h"
+
 #include "Cp949.h"
 #include "Launcher.h"
 #include "MessageBoxes.h"
@@ -38,19 +40,6 @@ QString &updateServer()
     return server;
 }
 
-ProgramEnder &programEnder()
-{
-    static ProgramEnder ender;
-    return ender;
-}
-
-void EndProgram()
-{
-    if (programEnder())
-        programEnder()();
-    else
-        std::exit(0);
-}
 
 QNetworkRequest UpdateRequest(const QString &address)
 {
@@ -165,7 +154,6 @@ QString UpdateDownloadFolder()
     return folder + QStringLiteral("download/자동업데이트_v1/");
 }
 
-void SetProgramEnder(ProgramEnder ender) { programEnder() = std::move(ender); }
 
 QString ReadUrlText(const QString &address)
 {
@@ -249,12 +237,12 @@ void RunAutoUpdate(bool skip)
     const QString changer = ProgramFolder::file(ProgramFolder::programFileName(kChangerBase));
     if (!QFileInfo::exists(changer)) {
         ReportMissingChanger(changer);
-        EndProgram();
+        ProgramExit::now(0);
         return;
     }
     // The program only ends once the file changer is on its way; otherwise it
     // goes on with the current version.
     if (Launcher::start(changer, exe + QLatin1Char(';') + kNewPrefix + exe, ProgramFolder::path(),
                         WindowMode::Minimized))
-        EndProgram();
+        ProgramExit::now(0);
 }

@@ -1,6 +1,5 @@
 #pragma once
 #include <QString>
-#include <functional>
 
 // Keeps the updater current and lets it run at every start. The updater
 // ("AutoUpdateV1") leaves a newer program file beside this one as "New_" + its
@@ -27,7 +26,3 @@ void SetUpdateServer(const QString &address);
 // The server's folder of the updater and file changer: server + "download/자동업데이트_v1/".
 QString UpdateDownloadFolder();
 
-// How the program ends at once when the file changer takes over. By default the
-// process exits; tests replace it. An empty function restores the default.
-using ProgramEnder = std::function<void()>;
-void SetProgramEnder(ProgramEnder ender);

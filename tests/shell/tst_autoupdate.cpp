@@ -1,4 +1,5 @@
 #include "AutoUpdate.h"
+#include "ProgramExit.h"
 #include "Cp949.h"
 #include "CuttingHttpServer.h"
 #include "Launcher.h"
@@ -81,7 +82,7 @@ void TestAutoUpdate::init()
     m_ends = 0;
     g_sAppTitle = QStringLiteral("Quotadesk");
     SetUpdateServer(m_server->address());
-    SetProgramEnder([this] { ++m_ends; });
+    ProgramExit::setHandler([this](int) { ++m_ends; });
     Launcher::setHandler([this](const LaunchRequest &request) {
         m_launches << request;
         if (request.kind == LaunchRequest::StartAndWait && m_onUpdaterRun)
@@ -96,7 +97,7 @@ void TestAutoUpdate::init()
 void TestAutoUpdate::cleanup()
 {
     Launcher::setHandler({});
-    SetProgramEnder({});
+    ProgramExit::setHandler({});
     SetUpdateServer(QString());
     m_messages.reset();
     m_workspace.reset();
