@@ -1,0 +1,6 @@
+#pragma once
+
+// Control geometry is kept in twips; the screen has 15 twips to a pixel.
+constexpr int TwipsPerPixel = 15;
+constexpr int twipsToPixels(int twips) { return twips / TwipsPerPixel; }
+constexpr int pixelsToTwips(int pixels) { return pixels * TwipsPerPixel; }
