@@ -1,0 +1,33 @@
+#include "CalendarButton.h"
+
+#include "DateEdit.h"
+#include "FrmCalendar.h"
+
+#include <QStyle>
+
+CalendarButton::CalendarButton(DateEdit *field, QWidget *parent)
+    : QToolButton(parent), m_field(field)
+{
+    setObjectName(QStringLiteral("cmdCaln"));
+    setFocusPolicy(Qt::NoFocus);
+    setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    connect(this, &QToolButton::clicked, this, &CalendarButton::pick);
+}
+
+void CalendarButton::pick()
+{
+    if (!DateEdit::focusedFieldPasses(m_field))
+        return;
+    const QString before = m_field->rawText();
+    FrmCalendar popup(window());
+    popup.setText(before);
+    const QPoint origin = m_field->mapToGlobal(QPoint(0, 0));
+    popup.move(origin.x(), origin.y() + height());
+    popup.exec();
+
+    m_field->setRawText(popup.text());
+    m_field->setFocus(Qt::OtherFocusReason);
+    m_field->applyFocusGained();
+    if (m_field->rawText() != before)
+        emit DateClick();
+}

@@ -1,0 +1,216 @@
+#include "HCTerm.h"
+
+#include "Clock.h"
+#include "DateEdit.h"
+#include "DateFrame.h"
+#include "DateLayout.h"
+#include "DateText.h"
+#include "FrmEasyDate.h"
+#include "PropertyStore.h"
+#include "Twips.h"
+
+#include <QPushButton>
+
+HCTerm::HCTerm(QWidget *parent)
+    : QWidget(parent), m_frames{new DateFrame(this), new DateFrame(this)}, m_presets(new QPushButton(this))
+{
+    for (DateFrame *frame : m_frames)
+        setupFrame(frame);
+    setFocusProxy(field(0));
+    m_presets->setObjectName(QStringLiteral("cmdAdvn"));
+    m_presets->setText(QStringLiteral("▼"));
+    m_presets->setFocusPolicy(Qt::NoFocus);
+    QPalette palette = m_presets->palette();
+    palette.setColor(QPalette::Button, DateColor::toQColor(0x0080FF));
+    m_presets->setPalette(palette);
+    connect(m_presets, &QPushButton::clicked, this, &HCTerm::openPresets);
+    ToDay();
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    resize(sizeHint());
+}
+
+QSize HCTerm::sizeHint() const
+{
+    const qreal width = 2 * DateLayout::FrameWidth + DateLayout::PresetsWidth + 2 * DateLayout::Gap;
+    return DateLayout::toPixels(QRectF(0, 0, width, DateLayout::FrameHeight)).size();
+}
+
+void HCTerm::setupFrame(DateFrame *frame)
+{
+    DateEdit *edit = frame->field();
+    edit->setCheck(DateEdit::Check::BeforeLeaving);
+    m_options.applyTo(edit);
+    connect(edit, &DateEdit::KeyDown, this, &HCTerm::KeyDown);
+    connect(edit, &DateEdit::KeyPress, this, &HCTerm::KeyPress);
+    connect(edit, &DateEdit::KeyUp, this, &HCTerm::KeyUp);
+    connect(edit, &DateEdit::Change, this, &HCTerm::Change);
+    connect(frame, &DateFrame::DateClick, this, &HCTerm::DateClick);
+}
+
+DateEdit *HCTerm::field(int index) const { return m_frames[index]->field(); }
+
+void HCTerm::applyOptions(const QString &changed)
+{
+    for (DateFrame *frame : m_frames)
+        m_options.applyTo(frame->field());
+    emit propertyChanged(changed);
+}
+
+void HCTerm::setForeColor(uint colour)
+{
+    m_options.foreColor = colour;
+    applyOptions(QStringLiteral("ForeColor"));
+}
+
+void HCTerm::setBackStyle(int style)
+{
+    m_options.backStyle = style;
+    applyOptions(QStringLiteral("BackStyle"));
+}
+
+void HCTerm::setBorderStyle(int style)
+{
+    m_options.borderStyle = style;
+    applyOptions(QStringLiteral("BorderStyle"));
+}
+
+QString HCTerm::text1() const { return field(0)->dateText(); }
+
+void HCTerm::setText1(const QString &text)
+{
+    field(0)->setDateText(text);
+    emit propertyChanged(QStringLiteral("Text1"));
+}
+
+QString HCTerm::text2() const { return field(1)->dateText(); }
+
+void HCTerm::setText2(const QString &text)
+{
+    field(1)->setDateText(text);
+    emit propertyChanged(QStringLiteral("Text2"));
+}
+
+void HCTerm::setAllowEmpty(bool on)
+{
+    m_options.allowEmpty = on;
+    applyOptions(QStringLiteral("AllowEmpty"));
+}
+
+void HCTerm::setFocusEffect(bool on)
+{
+    m_options.focusEffect = on;
+    applyOptions(QStringLiteral("FocusEffect"));
+}
+
+void HCTerm::setFocusEffectParam(uint colour)
+{
+    m_options.focusEffectParam = colour;
+    applyOptions(QStringLiteral("FocusEffectParam"));
+}
+
+QFont HCTerm::fieldFont() const { return field(0)->font(); }
+
+void HCTerm::setFieldFont(const QFont &font)
+{
+    for (DateFrame *frame : m_frames)
+        frame->field()->setFont(font);
+    emit propertyChanged(QStringLiteral("Font"));
+}
+
+void HCTerm::setAutoTab(bool on)
+{
+    m_options.autoTab = on;
+    applyOptions(QStringLiteral("AutoTab"));
+}
+
+void HCTerm::setEasyDateShowPos(int pos)
+{
+    m_easyDateShowPos = pos;
+    emit propertyChanged(QStringLiteral("EasyDateShowPos"));
+}
+
+void HCTerm::setPeriod(const QString &start, const QString &end)
+{
+    field(0)->setRawText(start);
+    field(1)->setRawText(end);
+}
+
+void HCTerm::ToDay() { setPeriod(DateText::today(), DateText::today()); }
+
+void HCTerm::ThisMonth()
+{
+    const QDate today = Clock::today();
+    setPeriod(DateText::format(QDate(today.year(), today.month(), 1)), DateText::format(today));
+}
+
+void HCTerm::ThisYear()
+{
+    const QDate today = Clock::today();
+    setPeriod(DateText::format(QDate(today.year(), 1, 1)), DateText::format(today));
+}
+
+void HCTerm::loadProperties(const PropertyStore &store)
+{
+    m_options.load(store);
+    applyOptions(QString());
+    setPeriod(store.value(QStringLiteral("Text1"), DateText::today()).toString(),
+              store.value(QStringLiteral("Text2"), DateText::today()).toString());
+    m_easyDateShowPos = store.value(QStringLiteral("EasyDateShowPos"), int(ShowAtLeft)).toInt();
+    QFont font = parentWidget() ? parentWidget()->font() : this->font();
+    if (store.contains(QStringLiteral("Font")))
+        font.fromString(store.value(QStringLiteral("Font")).toString());
+    for (DateFrame *frame : m_frames)
+        frame->field()->setFont(font);
+}
+
+void HCTerm::saveProperties(PropertyStore &store) const
+{
+    m_options.save(store);
+    const QString today = DateText::today();
+    const QString keys[2] = {QStringLiteral("Text1"), QStringLiteral("Text2")};
+    for (int i = 0; i < 2; ++i) {
+        if (field(i)->rawText() != today)
+            store.setValue(keys[i], field(i)->rawText());
+    }
+    store.setValue(QStringLiteral("EasyDateShowPos"), m_easyDateShowPos);
+    store.setValue(QStringLiteral("Font"), fieldFont().toString());
+}
+
+std::optional<QPointF> HCTerm::easyDateOrigin(int showPos, const QPointF &boxOrigin, qreal boxWidth,
+                                              qreal dialogWidth)
+{
+    switch (showPos) {
+    case ShowAtLeft: return boxOrigin;
+    case ShowAtRight: return QPointF(boxOrigin.x() - (dialogWidth - boxWidth), boxOrigin.y());
+    case ShowCentred: return QPointF(boxOrigin.x() - (dialogWidth - boxWidth) / 2, boxOrigin.y());
+    default: return std::nullopt;
+    }
+}
+
+void HCTerm::openPresets()
+{
+    if (!DateEdit::focusedFieldPasses())
+        return;
+    FrmEasyDate dialog(window());
+    dialog.setText1(field(0)->rawText());
+    dialog.setText2(field(1)->rawText());
+    dialog.winId(); // the window frame is known once the native window exists
+    const QPoint origin = mapToGlobal(QPoint(0, 0));
+    const std::optional<QPointF> at =
+        easyDateOrigin(m_easyDateShowPos, QPointF(pixelsToTwips(origin.x()), pixelsToTwips(origin.y())),
+                       pixelsToTwips(width()), pixelsToTwips(dialog.frameGeometry().width()));
+    if (at)
+        dialog.move(qRound(at->x() / TwipsPerPixel), qRound(at->y() / TwipsPerPixel));
+    dialog.exec();
+    if (dialog.ok())
+        setPeriod(dialog.text1(), dialog.text2());
+    field(0)->setFocus(Qt::OtherFocusReason);
+}
+
+void HCTerm::resizeEvent(QResizeEvent *)
+{
+    const DateLayout::Period layout = DateLayout::period(DateLayout::toTwips(size()));
+    for (int i = 0; i < 2; ++i)
+        m_frames[i]->setGeometry(DateLayout::toPixels(layout.frames[i]));
+    m_presets->setGeometry(DateLayout::toPixels(layout.presets));
+}
