@@ -64,8 +64,10 @@ void DateEdit::applyFocusGained()
 {
     if (m_focusEffect)
         setBackColor(m_focusEffectParam);
-    if (!holdsDate() && !m_allowEmpty)
+    if (!holdsDate() && !m_allowEmpty) {
         setToday();
+        selectAll(); // typing starts a new date
+    }
 }
 
 void DateEdit::setBackColor(uint colour)
@@ -95,7 +97,7 @@ bool DateEdit::handleKeyPress(QKeyEvent *event)
         moveFocus(keyCode == Qt::Key_Down);
         return true;
     }
-    if (event->text().isEmpty())
+    if (event->text().isEmpty() || event->key() == Qt::Key_Delete)
         return false;
     const int typed = event->text().at(0).unicode();
     int keyAscii = typed;
