@@ -5,6 +5,7 @@
 #include "HCTerm.h"
 #include "NumberText.h"
 #include "PrintFront.h"
+#include "ScreenButton.h"
 #include "ShellUtils.h"
 #include "SpreadGrid.h"
 #include "cSpreadPreview.h"
@@ -19,13 +20,6 @@
 #include <QVBoxLayout>
 
 namespace {
-QPushButton *button(const QString &caption, QWidget *parent)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
-    b->setAutoDefault(false);
-    return b;
-}
 } // namespace
 
 FrmDetail::FrmDetail(int nUcode, QWidget *parent) : QDialog(parent), g_nUcode(nUcode)
@@ -54,10 +48,10 @@ void FrmDetail::buildControls()
         kinds->addButton(OptGubun[i], i);
     }
     OptGubun[KindAll]->setChecked(true);
-    BtnSelect = button(QStringLiteral("조회(&F5)"), this);
-    btnExcel = button(QStringLiteral("엑셀"), this);
-    btnPrint = button(QStringLiteral("인쇄"), this);
-    btnClose = button(QStringLiteral("닫기(&C)"), this);
+    BtnSelect = ScreenButton(QStringLiteral("조회(&F5)"), this);
+    btnExcel = ScreenButton(QStringLiteral("엑셀"), this);
+    btnPrint = ScreenButton(QStringLiteral("인쇄"), this);
+    btnClose = ScreenButton(QStringLiteral("닫기(&C)"), this);
     spList = new SpreadGrid(this);
     spList->setObjectName(QStringLiteral("spList"));
     spList->setAccessibleName(QStringLiteral("충전 및 사용 내역"));

@@ -4,6 +4,7 @@
 #include "HCText.h"
 #include "LabelledFields.h"
 #include "LoginValues.h"
+#include "ScreenButton.h"
 #include "ShellUtils.h"
 #include "modMySQL_Func.h"
 
@@ -44,12 +45,8 @@ void FrmFill_Save::buildControls()
     // The customer is chosen by the list; only the top-up itself is typed here.
     m_fields->field(FieldName)->setProperty("Locked", true);
     m_fields->field(FieldId)->setProperty("Locked", true);
-    btnSave = new QPushButton(QStringLiteral("저장 F2"), this);
-    btnClose = new QPushButton(QStringLiteral("닫기(&C)"), this);
-    btnSave->setAccessibleName(QStringLiteral("저장 F2"));
-    btnClose->setAccessibleName(QStringLiteral("닫기(C)"));
-    btnSave->setAutoDefault(false);
-    btnClose->setAutoDefault(false);
+    btnSave = ScreenButton(QStringLiteral("저장 F2"), this);
+    btnClose = ScreenButton(QStringLiteral("닫기(&C)"), this);
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -12,6 +12,7 @@
 #include "LoginValues.h"
 #include "NumberText.h"
 #include "PropertyStore.h"
+#include "ScreenButton.h"
 #include "ShellUtils.h"
 #include "SpreadGrid.h"
 #include "WorkstationAdmission.h"
@@ -34,13 +35,6 @@ std::function<void()> &unloadAction()
     return action;
 }
 
-QPushButton *button(const QString &caption, QWidget *parent)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
-    b->setAutoDefault(false);
-    return b;
-}
 
 const QColor Red(255, 0, 0);
 const QColor Blue(0, 0, 255);
@@ -78,14 +72,14 @@ void FrmMain::buildControls()
     htFind->loadProperties(PropertyStore());
     htFind->setAccessibleName(QStringLiteral("검색[ID][상호][전화]"));
     htFind->txtBox()->setAccessibleName(htFind->accessibleName());
-    BtnClear = button(QStringLiteral("C"), this);
+    BtnClear = ScreenButton(QStringLiteral("C"), this);
     BtnClear->setAccessibleName(QStringLiteral("검색어 지우기"));
-    BtnSelect = button(QStringLiteral("조회(&F5)"), this);
-    BtnAddUser = button(QStringLiteral("유저추가(&F2)"), this);
-    BtnFill = button(QStringLiteral("충전(&F3)"), this);
-    BtnUserEdit = button(QStringLiteral("유저수정"), this);
-    BtnDetail = button(QStringLiteral("충전 / 사용 내역"), this);
-    btnClose = button(QStringLiteral("닫기(&C)"), this);
+    BtnSelect = ScreenButton(QStringLiteral("조회(&F5)"), this);
+    BtnAddUser = ScreenButton(QStringLiteral("유저추가(&F2)"), this);
+    BtnFill = ScreenButton(QStringLiteral("충전(&F3)"), this);
+    BtnUserEdit = ScreenButton(QStringLiteral("유저수정"), this);
+    BtnDetail = ScreenButton(QStringLiteral("충전 / 사용 내역"), this);
+    btnClose = ScreenButton(QStringLiteral("닫기(&C)"), this);
     spList = new SpreadGrid(this);
     spList->setObjectName(QStringLiteral("spList"));
     spList->setAccessibleName(QStringLiteral("고객 목록"));

@@ -6,6 +6,7 @@
 #include "HCText.h"
 #include "LabelledFields.h"
 #include "LoginValues.h"
+#include "ScreenButton.h"
 #include "SettingsStore.h"
 #include "ShellUtils.h"
 #include "modMySQL_Func.h"
@@ -38,14 +39,10 @@ void FrmUser_Add::buildControls()
                                       {QStringLiteral("*   PW"), LabelledFields::Kind::Text, 20},
                                       {QStringLiteral(" 전화번호"), LabelledFields::Kind::Text, 15},
                                       {QStringLiteral(" 메    모"), LabelledFields::Kind::Text, 200}});
-    btnSave = new QPushButton(QStringLiteral("저장 F2"), this);
-    btnClose = new QPushButton(QStringLiteral("닫기(&C)"), this);
+    btnSave = ScreenButton(QStringLiteral("저장 F2"), this);
+    btnClose = ScreenButton(QStringLiteral("닫기(&C)"), this);
     chkCun = new QCheckBox(QStringLiteral("계속 등록하기(&N)"), this);
-    for (QAbstractButton *b : {static_cast<QAbstractButton *>(btnSave), static_cast<QAbstractButton *>(btnClose),
-                               static_cast<QAbstractButton *>(chkCun)})
-        b->setAccessibleName(b->text().remove(QLatin1Char('&')));
-    btnSave->setAutoDefault(false);
-    btnClose->setAutoDefault(false);
+    chkCun->setAccessibleName(QStringLiteral("계속 등록하기(N)"));
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(new QLabel(QStringLiteral("『 *는 필수입력』"), this));

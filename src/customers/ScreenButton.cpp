@@ -1,0 +1,11 @@
+#include "ScreenButton.h"
+
+#include <QPushButton>
+
+QPushButton *ScreenButton(const QString &caption, QWidget *parent)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+    button->setAutoDefault(false);
+    return button;
+}
