@@ -30,6 +30,18 @@ double medianMs(int times, const std::function<void()> &action)
     return median(ms);
 }
 
+std::pair<double, double> interleavedMediansMs(int times, const std::function<void()> &a,
+                                               const std::function<void()> &b)
+{
+    std::vector<double> first;
+    std::vector<double> second;
+    for (int i = 0; i < times; ++i) {
+        first.push_back(medianMs(1, a));
+        second.push_back(medianMs(1, b));
+    }
+    return {median(first), median(second)};
+}
+
 long peakRssKb()
 {
     rusage usage{};

@@ -1,11 +1,16 @@
 #pragma once
 #include <functional>
+#include <utility>
 #include <vector>
 
 // Timing and reporting helpers: every figure is one "name: value" line.
 namespace BenchFigures {
 // Runs the action the given number of times; the median of its durations in ms.
 double medianMs(int times, const std::function<void()> &action);
+// Runs a and b in turn the given number of times, so that a change in the
+// machine's load falls on both; the medians of their durations in ms.
+std::pair<double, double> interleavedMediansMs(int times, const std::function<void()> &a,
+                                               const std::function<void()> &b);
 double median(std::vector<double> values);
 // The process's peak resident set so far, in KiB.
 long peakRssKb();

@@ -82,8 +82,8 @@ int main(int argc, char **argv)
     reportMemory(rowSet, fetched);
 
     int rowSetRows = 0;
-    const double rowSetMs = BenchFigures::medianMs(Repeats, [&] { rowSetRows = readRowSet(); });
-    const double plainMs = BenchFigures::medianMs(Repeats, [&] { plain.fetch(ListSql); });
+    const auto [rowSetMs, plainMs] = BenchFigures::interleavedMediansMs(
+        Repeats, [&] { rowSetRows = readRowSet(); }, [&] { plain.fetch(ListSql); });
     std::printf("row set rows: %d\n", rowSetRows);
     BenchFigures::print("DBQuery into row set (median of 5)", rowSetMs, "ms");
     BenchFigures::print("plain client library fetch (median of 5)", plainMs, "ms");

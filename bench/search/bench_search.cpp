@@ -65,12 +65,11 @@ void prepareProgram(NoticeWatch &watch)
 void compare(FrmMain &main, BenchServer &plain, const QString &find, const char *label)
 {
     main.htFind->setProperty("Text", find);
-    const double searchMs = BenchFigures::medianMs(Repeats, [&] {
-        QTest::keyClick(main.htFind->txtBox(), Qt::Key_F5);
-    });
     const QByteArray sql = Cp949::encode(listSql(find));
     PlainFetch fetched;
-    const double plainMs = BenchFigures::medianMs(Repeats, [&] { fetched = plain.fetch(sql); });
+    const auto [searchMs, plainMs] = BenchFigures::interleavedMediansMs(
+        Repeats, [&] { QTest::keyClick(main.htFind->txtBox(), Qt::Key_F5); },
+        [&] { fetched = plain.fetch(sql); });
 
     std::printf("%s: grid rows %d, plain rows %llu\n", label, main.spList->MaxRows(), fetched.rows);
     std::printf("%s: first trade name in the grid: %s\n", label,
