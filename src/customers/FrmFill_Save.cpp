@@ -36,7 +36,7 @@ void FrmFill_Save::buildControls()
     auto *grid = new QGridLayout;
     m_fields = std::make_unique<LabelledFields>(
         this, grid,
-        QVector<LabelledFields::Spec>{{QStringLiteral("*상 호 명"), LabelledFields::Kind::Text, 30},
+        QVector<LabelledFields::FieldDesign>{{QStringLiteral("*상 호 명"), LabelledFields::Kind::Text, 30},
                                       {QStringLiteral("*   ID"), LabelledFields::Kind::Text, 20},
                                       {QStringLiteral("입 금 액"), LabelledFields::Kind::Number, 15},
                                       {QStringLiteral("충전건수"), LabelledFields::Kind::Number, 15},

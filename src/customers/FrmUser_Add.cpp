@@ -34,7 +34,7 @@ void FrmUser_Add::buildControls()
     auto *grid = new QGridLayout;
     m_fields = std::make_unique<LabelledFields>(
         this, grid,
-        QVector<LabelledFields::Spec>{{QStringLiteral("*상 호 명"), LabelledFields::Kind::Text, 30},
+        QVector<LabelledFields::FieldDesign>{{QStringLiteral("*상 호 명"), LabelledFields::Kind::Text, 30},
                                       {QStringLiteral("*   ID"), LabelledFields::Kind::Text, 20},
                                       {QStringLiteral("*   PW"), LabelledFields::Kind::Text, 20},
                                       {QStringLiteral(" 전화번호"), LabelledFields::Kind::Text, 15},

@@ -10,13 +10,13 @@
 #include <QLocale>
 
 namespace {
-PropertyStore designFor(const LabelledFields::Spec &spec)
+PropertyStore designFor(const LabelledFields::FieldDesign &design)
 {
     PropertyStore store;
-    const bool number = spec.kind != LabelledFields::Kind::Text;
+    const bool number = design.kind != LabelledFields::Kind::Text;
     store.setValue(QStringLiteral("AcceptType"), number ? 1 : 0);
-    store.setValue(QStringLiteral("ShowSeparate"), spec.kind == LabelledFields::Kind::Number);
-    store.setValue(QStringLiteral("MaxLength"), spec.maxLength);
+    store.setValue(QStringLiteral("ShowSeparate"), design.kind == LabelledFields::Kind::Number);
+    store.setValue(QStringLiteral("MaxLength"), design.maxLength);
     store.setValue(QStringLiteral("FocusEffect"), true);
     return store;
 }
@@ -31,23 +31,23 @@ QString accessibleName(const QString &label)
 }
 } // namespace
 
-LabelledFields::LabelledFields(QWidget *window, QGridLayout *layout, const QVector<Spec> &specs)
+LabelledFields::LabelledFields(QWidget *window, QGridLayout *layout, const QVector<FieldDesign> &designs)
 {
-    for (int i = 0; i < specs.size(); ++i) {
-        const Spec &spec = specs[i];
+    for (int i = 0; i < designs.size(); ++i) {
+        const FieldDesign &design = designs[i];
         auto *field = new HCText(window);
         field->setObjectName(QStringLiteral("htField_%1").arg(i));
         field->setProperty("Index", i);
-        field->loadProperties(designFor(spec));
+        field->loadProperties(designFor(design));
         m_fields << field;
-        if (spec.label.isEmpty()) {
+        if (design.label.isEmpty()) {
             field->hide();
             continue;
         }
-        auto *panel = new CaptionPanel(spec.label, window);
+        auto *panel = new CaptionPanel(design.label, window);
         panel->setMinimumWidth(90);
-        field->setAccessibleName(accessibleName(spec.label));
-        field->txtBox()->setAccessibleName(accessibleName(spec.label));
+        field->setAccessibleName(accessibleName(design.label));
+        field->txtBox()->setAccessibleName(accessibleName(design.label));
         layout->addWidget(panel, i, 0);
         layout->addWidget(field, i, 1);
     }

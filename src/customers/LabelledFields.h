@@ -13,13 +13,13 @@ class QWidget;
 class LabelledFields {
 public:
     enum class Kind { Text, Number, Integer };
-    struct Spec {
+    struct FieldDesign {
         QString label;   // panel caption; "*" marks a required field; empty: no panel
         Kind kind = Kind::Text;
         int maxLength = 0;
     };
 
-    LabelledFields(QWidget *window, QGridLayout *layout, const QVector<Spec> &specs);
+    LabelledFields(QWidget *window, QGridLayout *layout, const QVector<FieldDesign> &designs);
 
     HCText *field(int index) const { return m_fields.at(index); }
     int count() const { return static_cast<int>(m_fields.size()); }
