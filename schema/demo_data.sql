@@ -8,7 +8,6 @@ INSERT INTO `user` (`id`, `password`, `name`, `level`, jangbu_user, `hidden`, sa
 
 -- 300 customers with hangul trade names, telephones and balances.
 INSERT INTO emailuser (userid, userpw, username, restcnt, regdate, bigo, hpno, reguser)
-WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 300)
 SELECT CONCAT('cust', LPAD(i, 4, '0')),
        CONCAT('pw', i),
        CONCAT(ELT(1 + i % 10, '가나', '다라', '마바', '사아', '자차', '카타', '파하', '똠방', '한빛', '푸른'),
@@ -18,11 +17,10 @@ SELECT CONCAT('cust', LPAD(i, 4, '0')),
        IF(i % 7 = 0, '정기 고객', ''),
        CONCAT('010-', LPAD(1000 + i, 4, '0'), '-', LPAD((i * 7919) % 10000, 4, '0')),
        'demo'
-FROM n;
+FROM (SELECT seq AS i FROM seq_1_to_300) AS n;
 
 -- Top-ups (gubun 1) and uses (gubun 0) over the last months.
 INSERT INTO emaillog (regdate, regtime, gubun, inprice, appcnt, ucode, recuserid, recusername, bigo)
-WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 3000)
 SELECT DATE_FORMAT(DATE_SUB('2026-12-06', INTERVAL i % 120 DAY), '%Y-%m-%d'),
        CONCAT(LPAD(8 + i % 11, 2, '0'), ':', LPAD((i * 13) % 60, 2, '0')),
        IF(i % 3 = 0, 1, 0),
@@ -32,4 +30,4 @@ SELECT DATE_FORMAT(DATE_SUB('2026-12-06', INTERVAL i % 120 DAY), '%Y-%m-%d'),
        IF(i % 3 = 0, 'demo', ''),
        IF(i % 3 = 0, '데모 관리자', '발송 서비스'),
        ''
-FROM n;
+FROM (SELECT seq AS i FROM seq_1_to_3000) AS n;

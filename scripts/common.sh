@@ -55,3 +55,8 @@ load_schema() {
     mariadb --no-defaults --socket="$dir/mysqld.sock" -uroot <"$f"
   done
 }
+
+# load_demo_data <folder>: the demo operators, customers and history.
+load_demo_data() {
+  mariadb --no-defaults --socket="$1/mysqld.sock" -uroot <"$top/schema/demo_data.sql"
+}
