@@ -423,7 +423,7 @@ bool HCText::boxKeyRelease(QKeyEvent *event)
     int keyCode = HCTextKeys::keyCode(*event);
     int shift = HCTextKeys::shiftState(event->modifiers());
     emit KeyUp(keyCode, shift);
-    cutSilently();
+    fitInputSilently();
     return keyCode == 0;
 }
 
@@ -437,7 +437,7 @@ bool HCText::boxInputMethod(QInputMethodEvent *event)
     QInputMethodEvent filtered(event->preeditString(), event->attributes());
     filtered.setCommitString(accepted, event->replacementStart(), event->replacementLength());
     static_cast<QObject *>(m_box)->event(&filtered);
-    cutSilently();
+    fitInputSilently();
     return true;
 }
 
@@ -616,13 +616,23 @@ void HCText::warnAndCutOverLength()
     setBoxText(Cp949::leftBytes(m_box->text(), m_maxLength));
 }
 
-void HCText::cutSilently()
+// What the operator typed or pasted is kept as the text box of the code page
+// would keep it: the text ends at a NUL, a character outside CP949 shows as
+// "?", as it will be stored, and text beyond the byte limit is dropped without
+// a word.
+void HCText::fitInputSilently()
 {
     const QString text = m_box->text();
-    if (text.isEmpty() || m_maxLength <= 0 || Cp949::byteLength(text) <= m_maxLength)
+    QString kept = text.left(text.indexOf(QChar(0)));
+    if (!Cp949::canEncode(kept))
+        kept = Cp949::decode(Cp949::encode(kept));
+    if (m_maxLength > 0 && Cp949::byteLength(kept) > m_maxLength)
+        kept = Cp949::leftBytes(kept, m_maxLength);
+    if (kept == text)
         return;
-    m_box->setText(Cp949::leftBytes(text, m_maxLength));
-    m_box->end(false);
+    const int cursor = m_box->cursorPosition();
+    m_box->setText(kept);
+    m_box->setCursorPosition(qMin(cursor, static_cast<int>(kept.size())));
 }
 
 // Telephone numbers: area part, middle group and last four digits with dashes

@@ -149,7 +149,7 @@ private:
     void finishOnLeave();
     QString finishedText(const QString &text) const;
     void warnAndCutOverLength();
-    void cutSilently();
+    void fitInputSilently();
     QString FormatTelNo(const QString &sTel) const;
     void setBoxText(const QString &text);
     void setBoxBackColor(int color);

@@ -141,8 +141,10 @@ void FrmMain::Search()
                   + QStringLiteral(", u.bigo, u.hpno") + QStringLiteral(" FROM ") + QStringLiteral("emailuser")
                   + QStringLiteral(" AS u") + QStringLiteral(" WHERE 1=1");
     if (!t.isEmpty()) {
-        // Escaped so that quotes and backslashes stay text; "%" and "_" stay wildcards.
-        const QString like = SQLEscaped(t);
+        // Quotes and backslashes stay text (a backslash is also LIKE's escape
+        // character, so it is doubled for the pattern first); "%" and "_" stay
+        // wildcards.
+        const QString like = SQLEscaped(QString(t).replace(QLatin1Char('\\'), QStringLiteral("\\\\")));
         sql += QStringLiteral(" AND (u.userid LIKE '%") + like + QStringLiteral("%'")
                + QStringLiteral(" OR u.username LIKE '%") + like + QStringLiteral("%'")
                + QStringLiteral(" OR REPLACE(u.hpno, '-', '') LIKE '%") + like + QStringLiteral("%'")
