@@ -29,6 +29,9 @@ TestDatabase::TestDatabase()
     splitAddress(host, port);
     m_mysql = mysql_init(nullptr);
     mysql_options(m_mysql, MYSQL_SET_CHARSET_NAME, "utf8mb4");
+    // Tests that restart the server go on with the same helper connection.
+    const my_bool reconnect = 1;
+    mysql_options(m_mysql, MYSQL_OPT_RECONNECT, &reconnect);
     if (!mysql_real_connect(m_mysql, host.toUtf8().constData(), "twbusiness", "kpvr5820",
                             "businesslog", port, nullptr, 0))
         qFatal("test database: %s", mysql_error(m_mysql));
