@@ -20,7 +20,8 @@ cMySQL *writeConnection() { return g_DB[0].get(); }
 bool logFailureReported = false;
 
 // Appends the encoded line of a statement to today's SQL log. A log that
-// cannot be written never undoes the statement; the operator hears of it once.
+// cannot be written never undoes the statement; the operator hears of it once
+// until the log can be written again.
 void appendSQLLog(const QString &sql)
 {
     const QDateTime now = Clock::now();
@@ -30,6 +31,8 @@ void appendSQLLog(const QString &sql)
     const bool written = file.open(QIODevice::WriteOnly | QIODevice::Append)
                          && file.write(ScrambleLogLine(line).toLatin1() + "\r\n") >= 0
                          && file.flush();
+    if (written)
+        logFailureReported = false;
     if (written || logFailureReported)
         return;
     logFailureReported = true;

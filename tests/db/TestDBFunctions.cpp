@@ -74,16 +74,31 @@ private slots:
         QCOMPARE(m_workspace->readFile(QStringLiteral("SQLLog_261206.dat")).count('\n'), 2);
     }
 
+    // A folder in the way, then a full disk: each failure is told once, and
+    // every statement stands.
     void unwritableLogIsReportedOnceAndChangesStand()
     {
-        QFile::remove(SQLLogFile(QDate(2026, 12, 6)));
-        QVERIFY(QDir().mkpath(SQLLogFile(QDate(2026, 12, 6)))); // a folder where the file should be
+        const QString log = SQLLogFile(QDate(2026, 12, 6));
+        QFile::remove(log);
+        QVERIFY(QDir().mkpath(log)); // a folder where the file should be
         MessageRecorder messages;
         QCOMPARE(DBExecute(QStringLiteral("INSERT INTO emailuser (userid) VALUES ('x1')")), 1);
         QCOMPARE(DBExecute(QStringLiteral("INSERT INTO emailuser (userid) VALUES ('x2')")), 1);
-        QCOMPARE(m_db.value(QStringLiteral("SELECT COUNT(*) FROM emailuser")), QStringLiteral("2"));
         QCOMPARE(messages.count(), 1);
         QVERIFY(messages.last().text.contains(QStringLiteral("SQL 로그")));
+
+        QVERIFY(QDir(log).removeRecursively());
+        QCOMPARE(DBExecute(QStringLiteral("INSERT INTO emailuser (userid) VALUES ('x3')")), 1);
+        QCOMPARE(messages.count(), 1);
+        if (!QFile::exists(QStringLiteral("/dev/full")))
+            QSKIP("no /dev/full to stand for a full disk");
+        QVERIFY(QFile::remove(log));
+        QVERIFY(QFile::link(QStringLiteral("/dev/full"), log));
+        QCOMPARE(DBExecute(QStringLiteral("INSERT INTO emailuser (userid) VALUES ('x4')")), 1);
+        QCOMPARE(DBExecute(QStringLiteral("INSERT INTO emailuser (userid) VALUES ('x5')")), 1);
+        QCOMPARE(messages.count(), 2);
+        QCOMPARE(m_db.value(QStringLiteral("SELECT COUNT(*) FROM emailuser")), QStringLiteral("5"));
+        QFile::remove(log);
     }
 
     void sqlEscape()
