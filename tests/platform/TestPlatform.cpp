@@ -4,7 +4,10 @@
 #include "SettingsStore.h"
 #include "TestWorkspace.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QtTest>
 
 // The layers that stand in for the platform.
@@ -84,6 +87,26 @@ private slots:
         first.reset();
         InstanceLock third(QStringLiteral("Quotadesk"));
         QVERIFY(third.acquired());
+    }
+
+    // Another process holds the lock: refused. That process dies without
+    // letting go (killed, as in a crash): the next copy starts.
+    void lockOfACrashedCopyIsTakenOver()
+    {
+        TestWorkspace ws;
+        const QString folder = QFileInfo(ws.programFolder()).absolutePath() + QStringLiteral("/locks");
+        QVERIFY(QDir().mkpath(folder));
+        InstanceLock::redirect(folder);
+        QProcess holder;
+        holder.start(QStringLiteral(LOCK_HOLDER), {folder, QStringLiteral("Quotadesk")});
+        QVERIFY(holder.waitForReadyRead(10000));
+        QCOMPARE(holder.readLine().trimmed(), QByteArray("locked"));
+        QVERIFY(!InstanceLock(QStringLiteral("Quotadesk")).acquired());
+
+        holder.kill();
+        QVERIFY(holder.waitForFinished(10000));
+        QVERIFY(!QDir(folder).entryList(QDir::Files).isEmpty()); // the lock was left behind
+        QVERIFY(InstanceLock(QStringLiteral("Quotadesk")).acquired());
     }
 };
 
