@@ -171,12 +171,12 @@ SpreadCellLook SpreadGrid::cellLook(int col, int row) const
 
 void SpreadGrid::InsertRows(int row, int count)
 {
-    m_model->insertRows(row, count);
+    m_model->shiftRowsDown(row, count);
 }
 
 void SpreadGrid::DeleteRows(int row, int count)
 {
-    m_model->deleteRows(row, count);
+    m_model->shiftRowsUp(row, count);
 }
 
 void SpreadGrid::InsertCols(int col, int count)

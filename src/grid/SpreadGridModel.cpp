@@ -258,7 +258,7 @@ int SpreadGridModel::dataRowCnt() const
     return 0;
 }
 
-void SpreadGridModel::insertRows(int row, int count)
+void SpreadGridModel::shiftRowsDown(int row, int count)
 {
     if (row < 1 || row > m_maxRows || count <= 0)
         return;
@@ -291,7 +291,7 @@ void SpreadGridModel::insertRows(int row, int count)
         endInsertRows();
 }
 
-void SpreadGridModel::deleteRows(int row, int count)
+void SpreadGridModel::shiftRowsUp(int row, int count)
 {
     if (row < 1 || row > m_maxRows || count <= 0)
         return;

@@ -46,10 +46,10 @@ public:
     void setColHeaderRows(int rows);
     int dataRowCnt() const;
 
-    // Rows shift down and the last rows fall off (the row count stays);
-    // deleting shifts up and leaves empty rows at the bottom.
-    void insertRows(int row, int count);
-    void deleteRows(int row, int count);
+    // Inserting shifts rows down and the last rows fall off (the row count
+    // stays); deleting shifts them up and leaves empty rows at the bottom.
+    void shiftRowsDown(int row, int count);
+    void shiftRowsUp(int row, int count);
     void insertCols(int col, int count);
     void deleteCols(int col, int count);
 
