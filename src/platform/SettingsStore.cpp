@@ -28,9 +28,14 @@ std::unique_ptr<QSettings> open(const QString &app)
 
 QString keyPath(const QString &section, const QString &key) { return section + QLatin1Char('/') + key; }
 
-// The store may hold a remembered password: only the owner may read it.
+// The store may hold a remembered password: only the owner may read it, and
+// its folder is the owner's alone, so not even a file being rewritten is open
+// to others.
 void restrictToOwner(const QString &file)
 {
+    const QString folder = QFileInfo(file).absolutePath();
+    QDir().mkpath(folder);
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     if (QFile::exists(file))
         QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
@@ -56,7 +61,7 @@ void SettingsStore::save(const QString &app, const QString &section, const QStri
                          const QString &value)
 {
     const QString file = fileFor(app);
-    QDir().mkpath(QFileInfo(file).absolutePath());
+    restrictToOwner(file);
     {
         auto settings = open(app);
         settings->setValue(keyPath(section, key), value);

@@ -73,6 +73,9 @@ private slots:
         QVERIFY(p.testFlag(QFile::ReadOwner));
         QVERIFY(!p.testFlag(QFile::ReadGroup));
         QVERIFY(!p.testFlag(QFile::ReadOther));
+        const QFile::Permissions folder =
+            QFile::permissions(QFileInfo(SettingsStore::fileFor(QStringLiteral("Quotadesk"))).absolutePath());
+        QVERIFY(!folder.testFlag(QFile::ReadGroup) && !folder.testFlag(QFile::ExeOther));
     }
 
     void secondCopyIsRefusedUntilTheFirstEnds()
