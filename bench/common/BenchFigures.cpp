@@ -3,9 +3,14 @@
 #include <QElapsedTimer>
 
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cstdio>
+#include <fstream>
+#include <thread>
 
 namespace BenchFigures {
 
@@ -47,6 +52,32 @@ long peakRssKb()
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss;
+}
+
+long residentKb()
+{
+    std::ifstream statm("/proc/self/statm");
+    long pages = 0;
+    long resident = 0;
+    statm >> pages >> resident;
+    return resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
+long peakExtraKb(const std::function<void()> &work)
+{
+    const long start = residentKb();
+    std::atomic<bool> done{false};
+    std::atomic<long> peak{start};
+    std::thread sampler([&] {
+        while (!done) {
+            peak = std::max(peak.load(), residentKb());
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+    });
+    work();
+    done = true;
+    sampler.join();
+    return std::max(0L, std::max(peak.load(), residentKb()) - start);
 }
 
 void print(const char *name, double value, const char *unit)

@@ -14,6 +14,11 @@ std::pair<double, double> interleavedMediansMs(int times, const std::function<vo
 double median(std::vector<double> values);
 // The process's peak resident set so far, in KiB.
 long peakRssKb();
+// The process's resident set now, in KiB.
+long residentKb();
+// The highest resident set above the starting one while work runs, in KiB
+// (sampled every 2 ms from another thread).
+long peakExtraKb(const std::function<void()> &work);
 
 void print(const char *name, double value, const char *unit);
 void printCount(const char *name, long long value, const char *unit);

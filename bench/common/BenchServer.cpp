@@ -81,3 +81,23 @@ PlainFetch BenchServer::fetch(const QByteArray &sql)
     out.ms = timer.nsecsElapsed() / 1e6;
     return out;
 }
+
+QByteArray BenchServer::value(const QByteArray &sql, const QByteArray &column)
+{
+    if (mysql_real_query(m_mysql, sql.constData(), static_cast<unsigned long>(sql.size())) != 0)
+        fail(m_mysql, sql.left(60).constData());
+    MYSQL_RES *res = mysql_store_result(m_mysql);
+    if (!res)
+        fail(m_mysql, "store result");
+    QByteArray out;
+    const MYSQL_FIELD *fields = mysql_fetch_fields(res);
+    const unsigned count = mysql_num_fields(res);
+    if (MYSQL_ROW row = mysql_fetch_row(res)) {
+        const unsigned long *lengths = mysql_fetch_lengths(res);
+        for (unsigned i = 0; i < count; ++i)
+            if (column == fields[i].name && row[i])
+                out = QByteArray(row[i], static_cast<qsizetype>(lengths[i]));
+    }
+    mysql_free_result(res);
+    return out;
+}

@@ -29,9 +29,11 @@ public:
     // mysql_real_query + mysql_store_result + mysql_fetch_row over every row;
     // sql is already in the connection's character set.
     PlainFetch fetch(const QByteArray &sql);
+    // Runs a statement and drops any result; ends the bench on an error.
+    void exec(const QByteArray &sql);
+    // The value of the named column in the first row ("" when there is no row).
+    QByteArray value(const QByteArray &sql, const QByteArray &column);
 
 private:
-    void exec(const QByteArray &sql);
-
     st_mysql *m_mysql = nullptr;
 };

@@ -1,0 +1,289 @@
+// The program at full size: 1,000,000 customers and 10,000,000 history rows.
+// The customer list's search through FrmMain and one customer's year of
+// history through FrmDetail, each against the bare client library fetching
+// the same statement on an euckr connection; that year's export to Excel
+// against libxlsxwriter writing the same cells directly; an ordinary
+// customer's history in absolute time, with the index the server uses for it.
+#include "BenchFigures.h"
+#include "BenchFolder.h"
+#include "BenchServer.h"
+#include "Cp949.h"
+#include "DirectWorkbook.h"
+#include "FrmDetail.h"
+#include "FrmMain.h"
+#include "HCTerm.h"
+#include "HCText.h"
+#include "Launcher.h"
+#include "MessageBoxes.h"
+#include "ProgramFolder.h"
+#include "ScaleData.h"
+#include "SettingsStore.h"
+#include "ShellUtils.h"
+#include "SpreadGrid.h"
+#include "modMySQL_Func.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include <cstdio>
+
+namespace {
+constexpr int Repeats = 5;
+constexpr int FullListRepeats = 3; // a million rows a time
+constexpr double ScreenTarget = 2.0; // screen / plain fetch of the same statement
+constexpr double ExportTarget = 1.5; // grid export / libxlsxwriter directly
+constexpr double InstantMs = 100;    // an indexed history of a few rows
+const char *const HistoryIndex = "ix_emaillog_history";
+
+// The statement the customer list runs for a search text.
+QString listSql(const QString &find)
+{
+    QString sql = QStringLiteral("SELECT u.code, u.userid, u.userpw, u.username, u.restcnt AS cnt, u.regdate, "
+                                 "u.bigo, u.hpno FROM emailuser AS u WHERE 1=1");
+    if (!find.isEmpty()) {
+        const QString like = QStringLiteral("%") + SQLEscaped(find) + QStringLiteral("%");
+        sql += QStringLiteral(" AND (u.userid LIKE '%1' OR u.username LIKE '%1' OR REPLACE(u.hpno, '-', '') LIKE '%1')")
+                   .arg(like);
+    }
+    return sql + QStringLiteral(" ORDER BY u.username");
+}
+
+// The statement the history runs for one customer and period, all kinds.
+QString historySql(int code, const QString &from, const QString &to)
+{
+    return QStringLiteral("SELECT regdate, regtime, gubun, inprice, appcnt, ucode, recuserid, recusername, bigo, idx "
+                          " FROM emaillog WHERE 1=1 AND regdate between '%1' and '%2' AND ucode = %3"
+                          " ORDER BY regdate, regtime ")
+        .arg(from, to)
+        .arg(code);
+}
+
+QString yearStart(int year) { return QStringLiteral("%1-01-01").arg(year); }
+QString yearEnd(int year) { return QStringLiteral("%1-12-31").arg(year); }
+
+QByteArray figure(const char *label, const char *what) { return QByteArray(label) + ": " + what; }
+
+// What the program handed to its seams: the notice program and the opened
+// workbooks through the launcher, the export question and any other message.
+struct Seams {
+    int notices = 0;
+    int questions = 0;
+    int otherMessages = 0;
+    QString lastOtherMessage;
+    QStringList opened;
+};
+
+void prepareProgram(Seams &seams)
+{
+    g_sAppTitle = QStringLiteral("Quotadesk");
+    QCoreApplication::setApplicationName(g_sAppTitle);
+    SaveSetting(QStringLiteral("Tallow 업무관리"), QStringLiteral("Config"), QStringLiteral("DB_IP"),
+                BenchServer::address());
+    QFile notice(ProgramFolder::file(ProgramFolder::programFileName(QStringLiteral("FloatMsg"))));
+    notice.open(QIODevice::WriteOnly);
+    Launcher::setHandler([&seams](const LaunchRequest &request) {
+        if (request.kind == LaunchRequest::OpenDocument)
+            seams.opened << request.program;
+        else
+            ++seams.notices;
+        return true;
+    });
+    MessageBoxes::setHandler([&seams](const MessageRequest &request) {
+        if (request.buttons == MsgButtons::YesNo) {
+            ++seams.questions;
+            return MsgYes;
+        }
+        ++seams.otherMessages;
+        seams.lastOtherMessage = request.text;
+        return MsgOk;
+    });
+}
+
+void releaseSeams()
+{
+    Launcher::setHandler({});
+    MessageBoxes::setHandler({});
+}
+
+template <class Window>
+void showWindow(Window &window)
+{
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        std::printf("window not exposed; measuring an unshown window\n");
+}
+
+// Times the program's action against the plain fetch of the same statement,
+// after one plain fetch that brings the rows into the server's cache for both.
+void compareWithFetch(const char *label, int repeats, SpreadGrid &grid, BenchServer &plain, const QString &sql,
+                      const std::function<void()> &action)
+{
+    const QByteArray statement = Cp949::encode(sql);
+    plain.fetch(statement);
+    PlainFetch fetched;
+    const auto [programMs, plainMs] =
+        BenchFigures::interleavedMediansMs(repeats, action, [&] { fetched = plain.fetch(statement); });
+    BenchFigures::printCount(figure(label, "grid rows"), grid.MaxRows(), "rows");
+    BenchFigures::printCount(figure(label, "plain fetch rows"), static_cast<long long>(fetched.rows), "rows");
+    const QByteArray median = " (median of " + QByteArray::number(repeats) + ")";
+    BenchFigures::print(figure(label, "program until grid filled") + median, programMs, "ms");
+    BenchFigures::print(figure(label, "plain client library fetch") + median, plainMs, "ms");
+    BenchFigures::printRatio(figure(label, "ratio (program / plain)"), plainMs > 0 ? programMs / plainMs : 0,
+                             ScreenTarget);
+}
+
+void searchCustomers(FrmMain &main, BenchServer &plain, const QString &find, const char *label, int repeats)
+{
+    main.htFind->setProperty("Text", find);
+    compareWithFetch(label, repeats, *main.spList, plain, listSql(find),
+                     [&] { QTest::keyClick(main.htFind->txtBox(), Qt::Key_F5); });
+}
+
+void measureCustomerList(BenchServer &plain)
+{
+    FrmMain main;
+    showWindow(main);
+    // The whole million first, on an empty heap, for its memory.
+    main.htFind->setProperty("Text", QString());
+    const long extraKb = BenchFigures::peakExtraKb([&] { QTest::keyClick(main.htFind->txtBox(), Qt::Key_F5); });
+    BenchFigures::printCount("full list: extra resident memory of one F5 (row set and grid)", extraKb, "KiB");
+    BenchFigures::printCount("full list: extra resident memory per customer", extraKb * 1024LL / ScaleData::Customers,
+                             "bytes");
+    searchCustomers(main, plain, QString(), "full list", FullListRepeats);
+    BenchFigures::printCount("full list: peak RSS of the process", BenchFigures::peakRssKb(), "KiB");
+    searchCustomers(main, plain, QStringLiteral("가"), "one letter 가", Repeats);
+    searchCustomers(main, plain, QStringLiteral("cust012345"), "ID text cust012345", Repeats);
+}
+
+void setPeriod(FrmDetail &detail, int firstYear, int lastYear)
+{
+    detail.htDate->setText1(yearStart(firstYear));
+    detail.htDate->setText2(yearEnd(lastYear));
+}
+
+void printIndex(const char *label, BenchServer &plain, const QString &sql)
+{
+    const QByteArray key = plain.value("EXPLAIN " + Cp949::encode(sql), "key");
+    std::printf("%s: EXPLAIN key: %s (%s)\n", label, key.isEmpty() ? "none" : key.constData(),
+                key == HistoryIndex ? "PASS" : "FAIL");
+}
+
+void compareHeavyHistory(FrmDetail &detail, BenchServer &plain)
+{
+    const char *label = "heavy history";
+    setPeriod(detail, ScaleData::HeavyYear, ScaleData::HeavyYear);
+    const QString sql = historySql(ScaleData::HeavyCode, yearStart(ScaleData::HeavyYear), yearEnd(ScaleData::HeavyYear));
+    std::printf("%s: customer %d, period %s to %s\n", label, ScaleData::HeavyCode,
+                qPrintable(yearStart(ScaleData::HeavyYear)), qPrintable(yearEnd(ScaleData::HeavyYear)));
+    printIndex(label, plain, sql);
+    compareWithFetch(label, Repeats, *detail.spList, plain, sql, [&] { detail.BtnSelect->click(); });
+}
+
+void measureOrdinaryHistory(BenchServer &plain)
+{
+    const char *label = "ordinary history";
+    FrmDetail detail(ScaleData::OrdinaryCode);
+    showWindow(detail);
+    setPeriod(detail, ScaleData::FirstYear, ScaleData::LastYear);
+    std::printf("%s: customer %d, period %s to %s\n", label, ScaleData::OrdinaryCode,
+                qPrintable(yearStart(ScaleData::FirstYear)), qPrintable(yearEnd(ScaleData::LastYear)));
+    printIndex(label, plain,
+               historySql(ScaleData::OrdinaryCode, yearStart(ScaleData::FirstYear), yearEnd(ScaleData::LastYear)));
+    const double ms = BenchFigures::medianMs(Repeats, [&] { detail.BtnSelect->click(); });
+    BenchFigures::printCount(figure(label, "grid rows"), detail.spList->MaxRows(), "rows");
+    std::printf("%s: search until grid filled (median of %d): %.1f ms (target <= %.0f ms) %s\n", label,
+                Repeats, ms, InstantMs, ms <= InstantMs ? "PASS" : "OVER");
+}
+
+// One export through the history's "엑셀" button; the workbook it opened is
+// measured and removed.
+qint64 exportOnce(FrmDetail &detail, Seams &seams)
+{
+    const qsizetype before = seams.opened.size();
+    detail.btnExcel->click();
+    if (seams.opened.size() == before)
+        return -1;
+    const QString book = seams.opened.last();
+    const qint64 bytes = QFileInfo(book).size();
+    QFile::remove(book);
+    QFile::remove(book.chopped(QStringLiteral(".xlsx").size()) + QStringLiteral("LOG.TXT"));
+    return bytes;
+}
+
+void compareExport(FrmDetail &detail, Seams &seams, const BenchFolder &folder)
+{
+    const char *label = "heavy year export";
+    const int gridRows = detail.spList->MaxRows();
+    const DirectWorkbook direct(*detail.spList);
+    const QString directPath = folder.programFolder() + QStringLiteral("/direct.xlsx");
+    qint64 bytes = -1;
+    const long programKb = BenchFigures::peakExtraKb([&] { bytes = exportOnce(detail, seams); });
+    bool directOk = false;
+    const long directKb = BenchFigures::peakExtraKb([&] { directOk = direct.write(directPath); });
+    const auto [programMs, directMs] = BenchFigures::interleavedMediansMs(
+        Repeats, [&] { exportOnce(detail, seams); }, [&] { direct.write(directPath); });
+    QFile::remove(directPath);
+
+    BenchFigures::printCount(figure(label, "workbook rows (headers and data)"), direct.rows(), "rows");
+    BenchFigures::printCount(figure(label, "workbook size"), bytes, "bytes");
+    std::printf("%s: direct workbook written: %s\n", label, directOk ? "yes" : "no");
+    BenchFigures::printCount(figure(label, "grid rows after the exports"), detail.spList->MaxRows(), "rows");
+    std::printf("%s: grid as before: %s\n", label, detail.spList->MaxRows() == gridRows ? "yes" : "no");
+    const QByteArray median = " (median of " + QByteArray::number(Repeats) + ")";
+    BenchFigures::print(figure(label, "program export ('엑셀' until opened)") + median, programMs, "ms");
+    BenchFigures::print(figure(label, "libxlsxwriter directly") + median, directMs, "ms");
+    BenchFigures::printRatio(figure(label, "ratio (program / direct)"), directMs > 0 ? programMs / directMs : 0,
+                             ExportTarget);
+    BenchFigures::printCount(figure(label, "extra resident memory, program export"), programKb, "KiB");
+    BenchFigures::printCount(figure(label, "extra resident memory, libxlsxwriter directly"), directKb, "KiB");
+}
+
+void measureHistory(BenchServer &plain, Seams &seams, const BenchFolder &folder)
+{
+    {
+        FrmDetail detail(ScaleData::HeavyCode);
+        showWindow(detail);
+        std::printf("heavy history: window caption: %s\n", qPrintable(detail.windowTitle()));
+        compareHeavyHistory(detail, plain);
+        compareExport(detail, seams, folder);
+    }
+    measureOrdinaryHistory(plain);
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (BenchServer::address().isEmpty()) {
+        std::printf("bench_scale: skipped, QD_TEST_DB is not set (run scripts/bench)\n");
+        return 0;
+    }
+    const BenchFolder folder;
+    Seams seams;
+    prepareProgram(seams);
+    {
+        BenchServer filler("utf8mb4");
+        ScaleData(filler).ensure();
+    }
+    if (!DBInit(BenchServer::address(), QStringLiteral("twbusiness"), QStringLiteral("kpvr5820"),
+                QStringLiteral("businesslog"), QString(), false)) {
+        std::printf("bench_scale: could not connect to %s\n", qPrintable(BenchServer::address()));
+        return 0;
+    }
+    BenchServer plain("euckr");
+    measureCustomerList(plain);
+    measureHistory(plain, seams, folder);
+
+    std::printf("notices shown: %d, export questions answered: %d, workbooks opened: %lld\n", seams.notices,
+                seams.questions, static_cast<long long>(seams.opened.size()));
+    std::printf("other message boxes: %d%s%s\n", seams.otherMessages, seams.otherMessages ? ", last: " : "",
+                qPrintable(seams.lastOtherMessage));
+    BenchFigures::printCount("peak RSS of the run", BenchFigures::peakRssKb(), "KiB");
+    releaseSeams();
+    return 0;
+}
