@@ -19,9 +19,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-namespace {
-} // namespace
-
 FrmDetail::FrmDetail(int nUcode, QWidget *parent) : QDialog(parent), g_nUcode(nUcode)
 {
     setObjectName(QStringLiteral("FrmDetail"));
@@ -118,15 +115,20 @@ void FrmDetail::Search()
 
 void FrmDetail::fillRow(int row, const Recordset &rows)
 {
-    const bool topUp = LeadingNumber(rows.Fields(QStringLiteral("gubun"))) != 0;
-    spList->SetText(ColDate, row, rows.Fields(QStringLiteral("regdate")));
-    spList->SetText(ColTime, row, rows.Fields(QStringLiteral("regtime")));
+    // Positions in the select list of statement().
+    enum Field { RegDate, RegTime, Gubun, InPrice, AppCnt, Ucode, RecUserId, RecUserName, Bigo, Idx };
+    const auto number = [&rows](Field field) {
+        return QString::number(LeadingNumber(rows.Fields(field)), 'f', QLocale::FloatingPointShortest);
+    };
+    const bool topUp = LeadingNumber(rows.Fields(Gubun)) != 0;
+    spList->SetText(ColDate, row, rows.Fields(RegDate));
+    spList->SetText(ColTime, row, rows.Fields(RegTime));
     spList->SetText(ColKind, row, topUp ? QStringLiteral("충전") : QStringLiteral("사용"));
-    spList->SetText(ColCount, row, QString::number(LeadingNumber(rows.Fields(QStringLiteral("appcnt"))), 'f', QLocale::FloatingPointShortest));
-    spList->SetText(ColAmount, row, QString::number(LeadingNumber(rows.Fields(QStringLiteral("inprice"))), 'f', QLocale::FloatingPointShortest));
-    spList->SetText(ColOperator, row, rows.Fields(QStringLiteral("recusername")));
-    spList->SetText(ColMemo, row, rows.Fields(QStringLiteral("bigo")));
-    spList->SetText(ColIdx, row, rows.Fields(QStringLiteral("idx")));
+    spList->SetText(ColCount, row, number(AppCnt));
+    spList->SetText(ColAmount, row, number(InPrice));
+    spList->SetText(ColOperator, row, rows.Fields(RecUserName));
+    spList->SetText(ColMemo, row, rows.Fields(Bigo));
+    spList->SetText(ColIdx, row, rows.Fields(Idx));
     const QColor colour = topUp ? QColor(0, 0, 255) : QColor(255, 0, 0);
     spList->SetRow(row);
     for (int col : {ColKind, ColCount}) {

@@ -40,6 +40,11 @@ void TestNumberText::leadingNumber_data()
     QTest::newRow("point first") << ".5" << 0.5;
     QTest::newRow("zero decimals") << "0.00" << 0.0;
     QTest::newRow("hangul") << QString::fromUtf8("가12") << 0.0;
+    QTest::newRow("negative whole") << "-42 sends" << -42.0;
+    QTest::newRow("plus sign") << "+8" << 8.0;
+    QTest::newRow("15 digits") << "999999999999999" << 999999999999999.0;
+    QTest::newRow("19 digits") << "1234567890123456789" << 1234567890123456789.0;
+    QTest::newRow("25 digits") << "1000000000000000000000000" << 1e24;
 }
 
 void TestNumberText::leadingNumber()
