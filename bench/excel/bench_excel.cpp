@@ -1,6 +1,7 @@
 // Exporting a grid of 100,000 rows x 8 columns against libxlsxwriter writing
 // the same values directly in constant-memory mode; extra memory of the
 // export at 10,000 and at 100,000 rows.
+#include "BenchFigures.h"
 #include "ProgramFolder.h"
 #include "SpreadGrid.h"
 #include "modExcel.h"
@@ -13,15 +14,10 @@
 
 #include <xlsxwriter.h>
 
-#include <unistd.h>
-
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <cstdio>
-#include <fstream>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -49,34 +45,6 @@ void fill(SpreadGrid &grid, int rows)
         for (int c = 1; c <= Cols; ++c)
             grid.SetText(c, r, cellText(r, c));
     grid.SetReDraw(true);
-}
-
-long residentKb()
-{
-    std::ifstream statm("/proc/self/statm");
-    long pages = 0;
-    long resident = 0;
-    statm >> pages >> resident;
-    return resident * (sysconf(_SC_PAGESIZE) / 1024);
-}
-
-// Highest resident size above the starting one while work runs.
-template <class Work>
-long peakExtraKb(Work work)
-{
-    const long start = residentKb();
-    std::atomic<bool> done{false};
-    std::atomic<long> peak{start};
-    std::thread sampler([&] {
-        while (!done) {
-            peak = std::max(peak.load(), residentKb());
-            std::this_thread::sleep_for(std::chrono::milliseconds(2));
-        }
-    });
-    work();
-    done = true;
-    sampler.join();
-    return std::max(0L, peak.load() - start);
 }
 
 double exportGrid(SpreadGrid &grid)
@@ -144,12 +112,12 @@ int main(int argc, char **argv)
     {
         SpreadGrid small;
         fill(small, Small);
-        smallExtra = peakExtraKb([&] { exportGrid(small); });
+        smallExtra = BenchFigures::peakExtraKb([&] { exportGrid(small); });
     }
     {
         SpreadGrid big;
         fill(big, Big);
-        bigExtra = peakExtraKb([&] { grid = std::min(grid, exportGrid(big)); });
+        bigExtra = BenchFigures::peakExtraKb([&] { grid = std::min(grid, exportGrid(big)); });
         for (int i = 0; i < 2; ++i) {
             direct = std::min(direct, exportDirect(folder.filePath("direct.xlsx"), Big));
             grid = std::min(grid, exportGrid(big));

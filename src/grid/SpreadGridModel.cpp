@@ -5,6 +5,7 @@
 #include <QBrush>
 
 #include <algorithm>
+#include <limits>
 #include <numeric>
 
 namespace {
@@ -29,6 +30,51 @@ void moveKeys(std::map<int, T> &m, int from, int delta)
         node.key() += delta;
         m.insert(std::move(node));
     }
+}
+
+template <class T>
+void eraseKeys(RowKeyedMap<T> &m, int from, int to)
+{
+    m.erase(from, to);
+}
+
+template <class T>
+void moveKeys(RowKeyedMap<T> &m, int from, int delta)
+{
+    m.shiftKeys(from, delta);
+}
+
+// Keys replaced through newKey (the rows' order after a sort).
+template <class T, class NewKey>
+void remapKeys(std::map<int, T> &m, NewKey newKey)
+{
+    std::map<int, T> result;
+    for (auto &[key, value] : m)
+        result.emplace(newKey(key), std::move(value));
+    m.swap(result);
+}
+
+template <class T, class NewKey>
+void remapKeys(RowKeyedMap<T> &m, NewKey newKey)
+{
+    m.remapKeys(newKey);
+}
+
+// One style field cleared for the keys from..to; styles left empty go.
+void clearField(std::map<int, SpreadCellStyle> &m, int from, int to, SpreadCellStyle::Field field)
+{
+    for (auto it = m.lower_bound(from), last = m.upper_bound(to); it != last;) {
+        it->second.clear(field);
+        it = it->second.isEmpty() ? m.erase(it) : std::next(it);
+    }
+}
+
+void clearField(RowKeyedMap<SpreadCellStyle> &m, int from, int to, SpreadCellStyle::Field field)
+{
+    m.eraseIf(from, to, [field](SpreadCellStyle &s) {
+        s.clear(field);
+        return s.isEmpty();
+    });
 }
 
 template <class V>
@@ -494,25 +540,19 @@ void SpreadGridModel::notifyAll()
 
 void SpreadGridModel::clearFieldBelow(int col, int row, SpreadCellStyle::Field field)
 {
-    auto clearIn = [field](std::map<int, SpreadCellStyle> &m, auto first, auto last) {
-        for (auto it = first; it != last;) {
-            it->second.clear(field);
-            it = it->second.isEmpty() ? m.erase(it) : std::next(it);
-        }
-    };
+    constexpr int LastKey = std::numeric_limits<int>::max();
     if (col == AllCells && row == AllCells) {
         for (auto &s : m_colStyles)
             s.clear(field);
-        clearIn(m_rowStyles, m_rowStyles.lower_bound(1), m_rowStyles.end());
+        clearField(m_rowStyles, 1, LastKey, field);
         for (auto &cells : m_cellStyles)
-            clearIn(cells, cells.lower_bound(1), cells.end());
+            clearField(cells, 1, LastKey, field);
     } else if (row == AllCells) {
-        auto &cells = m_cellStyles[static_cast<size_t>(col)];
-        clearIn(cells, cells.lower_bound(1), cells.end());
+        clearField(m_cellStyles[static_cast<size_t>(col)], 1, LastKey, field);
     } else if (col == AllCells) {
         const int key = styleRowKey(row);
         for (auto &cells : m_cellStyles)
-            clearIn(cells, cells.lower_bound(key), cells.upper_bound(key));
+            clearField(cells, key, key, field);
     }
 }
 
@@ -777,13 +817,8 @@ void SpreadGridModel::sortRows(int col, bool ascending)
     std::vector<int> newRowOf(static_cast<size_t>(rows) + 1);
     for (int i = 0; i < rows; ++i)
         newRowOf[static_cast<size_t>(order[i]) + 1] = i + 1;
-    auto remap = [&](auto &m) {
-        std::remove_reference_t<decltype(m)> result;
-        for (auto &[key, value] : m)
-            result.emplace(key >= 1 && key <= rows ? newRowOf[static_cast<size_t>(key)] : key,
-                           std::move(value));
-        m.swap(result);
-    };
+    const auto newKey = [&](int key) { return key >= 1 && key <= rows ? newRowOf[static_cast<size_t>(key)] : key; };
+    auto remap = [&](auto &m) { remapKeys(m, newKey); };
     if (!m_suspended)
         beginResetModel();
     for (auto &column : m_text) {

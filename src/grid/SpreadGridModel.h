@@ -1,5 +1,6 @@
 #pragma once
 #include "SpreadCellLook.h"
+#include "RowKeyedMap.h"
 #include "SpreadCellStyle.h"
 #include "SpreadTypes.h"
 
@@ -127,7 +128,7 @@ private:
     SpreadCellStyle m_sheetStyle;
     std::vector<SpreadCellStyle> m_colStyles;       // [col], data rows
     std::map<int, SpreadCellStyle> m_rowStyles;     // style row key
-    std::vector<std::map<int, SpreadCellStyle>> m_cellStyles; // [col][style row key]
+    std::vector<RowKeyedMap<SpreadCellStyle>> m_cellStyles; // [col][style row key]
 
     std::vector<ColumnInfo> m_cols;                 // [col], col 0 = row headers
     std::map<int, double> m_rowHeights;             // style row key -> height

@@ -117,8 +117,12 @@ void TestSpreadGrid::insertAndDeleteKeepTheRowCount()
     grid.SetCol(1);
     grid.SetRow(4);
     grid.SetForeColor(Qt::red);
+    grid.SetRow(2);
+    grid.SetForeColor(Qt::blue);
 
     grid.InsertRows(2, 2);
+    QCOMPARE(grid.ForeColor(1, 4), QColor(Qt::blue)); // moved down with its row
+    QCOMPARE(grid.ForeColor(1, 2), QColor(Qt::black));
     QCOMPARE(grid.MaxRows(), 5);
     QCOMPARE(grid.text(1, 1), QStringLiteral("r1c1"));
     QVERIFY(grid.text(1, 2).isEmpty());
@@ -127,6 +131,7 @@ void TestSpreadGrid::insertAndDeleteKeepTheRowCount()
     QCOMPARE(grid.ForeColor(1, 5), QColor(Qt::black)); // the red row fell off too
 
     grid.DeleteRows(2, 2);
+    QCOMPARE(grid.ForeColor(1, 2), QColor(Qt::blue)); // and back up
     QCOMPARE(grid.MaxRows(), 5);
     QCOMPARE(grid.text(1, 2), QStringLiteral("r2c1"));
     QVERIFY(grid.text(1, 4).isEmpty());
@@ -418,7 +423,7 @@ void TestSpreadGrid::headerClickSorts()
         grid.SetText(2, r, QStringLiteral("row%1").arg(r));
     }
     grid.SetCol(2);
-    grid.SetRow(2);
+    grid.SetRow(1);
     grid.SetFontBold(true);
     grid.SetUserColAction(UserColActionSort);
     grid.show();
@@ -428,7 +433,8 @@ void TestSpreadGrid::headerClickSorts()
     QCOMPARE(grid.text(1, 1), QStringLiteral("-1"));
     QCOMPARE(grid.text(1, 4), QStringLiteral("100"));
     QCOMPARE(grid.text(2, 2), QStringLiteral("row2")); // "9" with its row
-    QVERIFY(grid.FontBold(2, 2));
+    QVERIFY(grid.FontBold(2, 3)); // "10" took its bold cell along
+    QVERIFY(!grid.FontBold(2, 1));
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                       QPoint(header->sectionViewportPosition(0) + 5, header->height() / 2));
     QCOMPARE(grid.text(1, 1), QStringLiteral("100"));
