@@ -1,5 +1,7 @@
 #include "BenchServer.h"
 
+#include "modMySQL_Func.h"
+
 #include <mysql.h>
 
 #include <QElapsedTimer>
@@ -16,6 +18,23 @@ namespace {
 } // namespace
 
 QString BenchServer::address() { return qEnvironmentVariable("QD_TEST_DB"); }
+
+bool BenchServer::missing(const char *bench)
+{
+    if (!address().isEmpty())
+        return false;
+    std::printf("%s: skipped, QD_TEST_DB is not set (run scripts/bench)\n", bench);
+    return true;
+}
+
+bool BenchServer::connectProgram(const char *bench)
+{
+    if (DBInit(address(), QStringLiteral("twbusiness"), QStringLiteral("kpvr5820"), QStringLiteral("businesslog"),
+               QString(), false))
+        return true;
+    std::printf("%s: could not connect to %s\n", bench, qPrintable(address()));
+    return false;
+}
 
 BenchServer::BenchServer(const char *charset)
 {

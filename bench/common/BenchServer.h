@@ -23,6 +23,10 @@ public:
     BenchServer &operator=(const BenchServer &) = delete;
 
     static QString address(); // empty when QD_TEST_DB is not set
+    // True, with a line saying so, when there is no server to measure against.
+    static bool missing(const char *bench);
+    // Connects the program's own database code to the server; says why not.
+    static bool connectProgram(const char *bench);
 
     // Replaces every customer with count generated ones in one statement.
     void fillCustomers(int count);

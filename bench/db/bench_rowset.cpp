@@ -62,17 +62,12 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    if (BenchServer::address().isEmpty()) {
-        std::printf("bench_rowset: skipped, QD_TEST_DB is not set (run scripts/bench)\n");
+    if (BenchServer::missing("bench_rowset"))
         return 0;
-    }
     const BenchFolder folder;
     BenchServer("utf8mb4").fillCustomers(Customers);
-    if (!DBInit(BenchServer::address(), QStringLiteral("twbusiness"), QStringLiteral("kpvr5820"),
-                QStringLiteral("businesslog"), QString(), false)) {
-        std::printf("bench_rowset: could not connect to %s\n", qPrintable(BenchServer::address()));
+    if (!BenchServer::connectProgram("bench_rowset"))
         return 0;
-    }
     BenchServer plain("euckr");
 
     // The row set's memory first, before any other result has passed through the heap.

@@ -259,10 +259,8 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    if (BenchServer::address().isEmpty()) {
-        std::printf("bench_scale: skipped, QD_TEST_DB is not set (run scripts/bench)\n");
+    if (BenchServer::missing("bench_scale"))
         return 0;
-    }
     const BenchFolder folder;
     Seams seams;
     prepareProgram(seams);
@@ -270,11 +268,8 @@ int main(int argc, char **argv)
         BenchServer filler("utf8mb4");
         ScaleData(filler).ensure();
     }
-    if (!DBInit(BenchServer::address(), QStringLiteral("twbusiness"), QStringLiteral("kpvr5820"),
-                QStringLiteral("businesslog"), QString(), false)) {
-        std::printf("bench_scale: could not connect to %s\n", qPrintable(BenchServer::address()));
+    if (!BenchServer::connectProgram("bench_scale"))
         return 0;
-    }
     BenchServer plain("euckr");
     measureCustomerList(plain);
     measureHistory(plain, seams, folder);

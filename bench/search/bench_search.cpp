@@ -86,19 +86,14 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    if (BenchServer::address().isEmpty()) {
-        std::printf("bench_search: skipped, QD_TEST_DB is not set (run scripts/bench)\n");
+    if (BenchServer::missing("bench_search"))
         return 0;
-    }
     const BenchFolder folder;
     NoticeWatch watch;
     prepareProgram(watch);
     BenchServer("utf8mb4").fillCustomers(Customers);
-    if (!DBInit(BenchServer::address(), QStringLiteral("twbusiness"), QStringLiteral("kpvr5820"),
-                QStringLiteral("businesslog"), QString(), false)) {
-        std::printf("bench_search: could not connect to %s\n", qPrintable(BenchServer::address()));
+    if (!BenchServer::connectProgram("bench_search"))
         return 0;
-    }
     BenchServer plain("euckr");
     {
         FrmMain main;
