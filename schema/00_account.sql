@@ -5,7 +5,3 @@ CREATE USER IF NOT EXISTS 'twbusiness'@'%' IDENTIFIED BY 'kpvr5820';
 GRANT ALL PRIVILEGES ON businesslog.* TO 'twbusiness'@'localhost';
 GRANT ALL PRIVILEGES ON businesslog.* TO 'twbusiness'@'127.0.0.1';
 GRANT ALL PRIVILEGES ON businesslog.* TO 'twbusiness'@'%';
--- Tests end other sessions of the same account (a lost connection).
-GRANT CONNECTION ADMIN ON *.* TO 'twbusiness'@'localhost';
-GRANT CONNECTION ADMIN ON *.* TO 'twbusiness'@'127.0.0.1';
-GRANT CONNECTION ADMIN ON *.* TO 'twbusiness'@'%';
