@@ -121,14 +121,14 @@ void FrmDetail::fillRow(int row, const Recordset &rows)
         return QString::number(LeadingNumber(rows.Fields(field)), 'f', QLocale::FloatingPointShortest);
     };
     const bool topUp = LeadingNumber(rows.Fields(Gubun)) != 0;
-    spList->SetText(ColDate, row, rows.Fields(RegDate));
-    spList->SetText(ColTime, row, rows.Fields(RegTime));
+    spList->SetText(ColDate, row, rows.FieldView(RegDate));
+    spList->SetText(ColTime, row, rows.FieldView(RegTime));
     spList->SetText(ColKind, row, topUp ? QStringLiteral("충전") : QStringLiteral("사용"));
     spList->SetText(ColCount, row, number(AppCnt));
     spList->SetText(ColAmount, row, number(InPrice));
-    spList->SetText(ColOperator, row, rows.Fields(RecUserName));
-    spList->SetText(ColMemo, row, rows.Fields(Bigo));
-    spList->SetText(ColIdx, row, rows.Fields(Idx));
+    spList->SetText(ColOperator, row, rows.FieldView(RecUserName));
+    spList->SetText(ColMemo, row, rows.FieldView(Bigo));
+    spList->SetText(ColIdx, row, rows.FieldView(Idx));
     const QColor colour = topUp ? QColor(0, 0, 255) : QColor(255, 0, 0);
     spList->SetRow(row);
     for (int col : {ColKind, ColCount}) {

@@ -165,7 +165,7 @@ void FrmMain::fillRow(int row, const Recordset &rows)
 {
     static const int fieldIndex[] = {-1, 3, 7, 1, 2, 4, 5, 6, 0}; // column -> select list position
     for (int col = ColName; col <= ColCode; ++col)
-        spList->SetText(col, row, rows.Fields(fieldIndex[col]));
+        spList->SetText(col, row, rows.FieldView(fieldIndex[col]));
     spList->SetCol(ColRest);
     spList->SetRow(row);
     spList->SetForeColor(Red);

@@ -148,6 +148,14 @@ void SpreadGrid::SetText(int col, int row, QString value)
         m_view->update(); // the corner cell
 }
 
+void SpreadGrid::SetText(int col, int row, QStringView value)
+{
+    if (col == 0 && row == 0)
+        SetText(col, row, value.toString());
+    else
+        m_model->setText(col, row, value);
+}
+
 bool SpreadGrid::GetText(int col, int row, QString &value) const
 {
     value = m_model->text(col, row);

@@ -46,6 +46,9 @@ public:
     void SetCol(int col) { m_col = col; }
 
     void SetText(int col, int row, QString value);
+    // The same for a text that is only borrowed, such as a row set's field:
+    // while painting is off it is copied straight into the grid's store.
+    void SetText(int col, int row, QStringView value);
     bool GetText(int col, int row, QString &value) const; // true when the cell has text
     QString text(int col, int row) const;                // stored text, "" when none
     // The text as the grid shows it: numbers formatted, row numbers in column 0.

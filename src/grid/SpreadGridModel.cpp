@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <limits>
 #include <numeric>
+#include <optional>
 
 namespace {
 
@@ -235,7 +236,7 @@ void SpreadGridModel::setMaxRows(int rows)
             beginRemoveRows({}, rows, m_maxRows - 1);
     }
     for (auto &column : m_text)
-        column.resize(static_cast<size_t>(rows));
+        column.resize(rows);
     if (!grow) {
         const int from = rows + 1;
         eraseKeys(m_rowHeaderText, from, m_maxRows);
@@ -265,7 +266,7 @@ void SpreadGridModel::setMaxCols(int cols)
         else
             beginRemoveColumns({}, cols, m_maxCols - 1);
     }
-    m_text.resize(static_cast<size_t>(cols), std::deque<QString>(static_cast<size_t>(m_maxRows)));
+    m_text.resize(static_cast<size_t>(cols), blankColumn());
     for (auto &header : m_headerText)
         header.resize(static_cast<size_t>(cols) + 1);
     m_cols.resize(static_cast<size_t>(cols) + 1);
@@ -299,7 +300,7 @@ int SpreadGridModel::dataRowCnt() const
 {
     for (int r = m_maxRows; r >= 1; --r)
         for (const auto &column : m_text)
-            if (!column[static_cast<size_t>(r - 1)].isEmpty())
+            if (!column.isEmpty(r - 1))
                 return r;
     return 0;
 }
@@ -313,7 +314,7 @@ void SpreadGridModel::shiftRowsDown(int row, int count)
     if (!m_suspended)
         beginRemoveRows({}, keep, m_maxRows - 1);
     for (auto &column : m_text)
-        column.resize(static_cast<size_t>(keep));
+        column.resize(keep);
     auto dropTail = [&](auto &m) { eraseKeys(m, keep + 1, m_maxRows); };
     dropTail(m_rowHeaderText);
     dropTail(m_rowStyles);
@@ -326,7 +327,7 @@ void SpreadGridModel::shiftRowsDown(int row, int count)
         beginInsertRows({}, row - 1, row - 1 + count - 1);
     }
     for (auto &column : m_text)
-        insertAt(column, row - 1, count);
+        column.insertEmpty(row - 1, count);
     moveKeys(m_rowHeaderText, row, count);
     moveKeys(m_rowStyles, row, count);
     moveKeys(m_rowHeights, row, count);
@@ -347,7 +348,7 @@ void SpreadGridModel::shiftRowsUp(int row, int count)
     if (!m_suspended)
         beginRemoveRows({}, row - 1, last - 1);
     for (auto &column : m_text)
-        eraseAt(column, row - 1, count);
+        column.erase(row - 1, count);
     auto drop = [&](auto &m) {
         eraseKeys(m, row, last);
         moveKeys(m, last + 1, -count);
@@ -363,7 +364,7 @@ void SpreadGridModel::shiftRowsUp(int row, int count)
         beginInsertRows({}, m_maxRows, total - 1);
     }
     for (auto &column : m_text)
-        column.resize(static_cast<size_t>(total));
+        column.resize(total);
     m_maxRows = total;
     if (!m_suspended)
         endInsertRows();
@@ -388,12 +389,10 @@ void SpreadGridModel::shiftColVectors(int col, int count, bool insert)
         shift(header, 0);
     if (insert) {
         m_text.resize(m_text.size() - static_cast<size_t>(count));
-        m_text.insert(m_text.begin() + (col - 1), static_cast<size_t>(count),
-                      std::deque<QString>(static_cast<size_t>(m_maxRows)));
+        m_text.insert(m_text.begin() + (col - 1), static_cast<size_t>(count), blankColumn());
     } else {
         eraseAt(m_text, col - 1, count);
-        m_text.resize(m_text.size() + static_cast<size_t>(count),
-                      std::deque<QString>(static_cast<size_t>(m_maxRows)));
+        m_text.resize(m_text.size() + static_cast<size_t>(count), blankColumn());
     }
 }
 
@@ -449,7 +448,7 @@ QString SpreadGridModel::text(int col, int row) const
             const auto it = m_rowHeaderText.find(row);
             return it == m_rowHeaderText.end() ? QString() : it->second;
         }
-        return m_text[static_cast<size_t>(col - 1)][static_cast<size_t>(row - 1)];
+        return m_text[static_cast<size_t>(col - 1)].text(row - 1);
     }
     const int k = headerIndex(row);
     if (k < 0 || k >= colHeaderRows())
@@ -462,22 +461,30 @@ bool SpreadGridModel::hasText(int col, int row) const
     return !text(col, row).isEmpty();
 }
 
-QString &SpreadGridModel::textRef(int col, int row)
+QString &SpreadGridModel::headerTextRef(int col, int row)
 {
-    if (row >= 1) {
-        if (col == 0)
-            return m_rowHeaderText[row];
-        return m_text[static_cast<size_t>(col - 1)][static_cast<size_t>(row - 1)];
-    }
+    if (row >= 1)
+        return m_rowHeaderText[row];
     return m_headerText[static_cast<size_t>(headerIndex(row))][static_cast<size_t>(col)];
+}
+
+TextColumn SpreadGridModel::blankColumn() const
+{
+    TextColumn column;
+    column.resize(m_maxRows);
+    return column;
+}
+
+void SpreadGridModel::setText(int col, int row, QStringView value)
+{
+    if (m_suspended && col >= 1 && row >= 1 && col <= m_maxCols && row <= m_maxRows)
+        m_text[static_cast<size_t>(col - 1)].set(row - 1, value); // the quiet fill of a whole list
+    else
+        setText(col, row, value.toString());
 }
 
 void SpreadGridModel::setText(int col, int row, QString value)
 {
-    if (m_suspended && col >= 1 && row >= 1 && col <= m_maxCols && row <= m_maxRows) {
-        m_text[static_cast<size_t>(col - 1)][static_cast<size_t>(row - 1)] = std::move(value);
-        return; // the quiet fill of a whole list
-    }
     if (col < 0 || col > m_maxCols || row > m_maxRows)
         return;
     if (row <= 0) {
@@ -485,7 +492,15 @@ void SpreadGridModel::setText(int col, int row, QString value)
         if (k < 0 || k >= colHeaderRows())
             return;
     }
-    QString &cell = textRef(col, row);
+    if (col >= 1 && row >= 1) {
+        TextColumn &column = m_text[static_cast<size_t>(col - 1)];
+        if (column.view(row - 1) == value)
+            return;
+        column.set(row - 1, value);
+        notifyCell(col, row);
+        return;
+    }
+    QString &cell = headerTextRef(col, row);
     if (cell == value)
         return;
     cell = std::move(value);
@@ -507,7 +522,7 @@ void SpreadGridModel::clearRange(int col, int row, int col2, int row2)
     if (col > col2 || row > row2)
         return;
     for (int c = col; c <= col2; ++c)
-        std::fill(m_text[c - 1].begin() + (row - 1), m_text[c - 1].begin() + row2, QString());
+        m_text[static_cast<size_t>(c - 1)].clear(row - 1, row2);
     if (!m_suspended)
         emit dataChanged(index(row - 1, col - 1), index(row2 - 1, col2 - 1));
 }
@@ -769,8 +784,8 @@ void SpreadGridModel::setRowHeight(int row, double height)
 
 bool SpreadGridModel::sameMergeText(int col, int rowA, int rowB) const
 {
-    const QString &a = m_text[static_cast<size_t>(col - 1)][static_cast<size_t>(rowA - 1)];
-    return !a.isEmpty() && a == m_text[static_cast<size_t>(col - 1)][static_cast<size_t>(rowB - 1)];
+    const TextColumn &column = m_text[static_cast<size_t>(col - 1)];
+    return !column.isEmpty(rowA - 1) && column.view(rowA - 1) == column.view(rowB - 1);
 }
 
 std::pair<int, int> SpreadGridModel::mergedRows(int col, int row) const
@@ -799,17 +814,20 @@ void SpreadGridModel::sortRows(int col, bool ascending)
     const int rows = dataRowCnt();
     if (col < 1 || col > m_maxCols || rows < 2)
         return;
-    const auto &keys = m_text[static_cast<size_t>(col - 1)];
+    const TextColumn &keys = m_text[static_cast<size_t>(col - 1)];
+    std::vector<std::optional<double>> numbers(static_cast<size_t>(rows));
+    for (int r = 0; r < rows; ++r)
+        numbers[static_cast<size_t>(r)] = SpreadNumberFormat::parse(keys.text(r));
     std::vector<int> order(static_cast<size_t>(rows));
     std::iota(order.begin(), order.end(), 0);
     auto less = [&](int a, int b) {
-        const auto na = SpreadNumberFormat::parse(keys[a]);
-        const auto nb = SpreadNumberFormat::parse(keys[b]);
+        const auto &na = numbers[static_cast<size_t>(a)];
+        const auto &nb = numbers[static_cast<size_t>(b)];
         if (na && nb)
             return *na < *nb;
         if (na || nb)
             return na.has_value(); // numbers before texts
-        return QString::localeAwareCompare(keys[a], keys[b]) < 0;
+        return QString::localeAwareCompare(keys.view(a), keys.view(b)) < 0;
     };
     std::stable_sort(order.begin(), order.end(),
                      [&](int a, int b) { return ascending ? less(a, b) : less(b, a); });
@@ -821,13 +839,8 @@ void SpreadGridModel::sortRows(int col, bool ascending)
     auto remap = [&](auto &m) { remapKeys(m, newKey); };
     if (!m_suspended)
         beginResetModel();
-    for (auto &column : m_text) {
-        std::deque<QString> sorted(column.size());
-        for (int i = 0; i < rows; ++i)
-            sorted[static_cast<size_t>(i)] = std::move(column[static_cast<size_t>(order[i])]);
-        std::move(column.begin() + rows, column.end(), sorted.begin() + rows);
-        column.swap(sorted);
-    }
+    for (auto &column : m_text)
+        column.reorder(order);
     remap(m_rowStyles);
     remap(m_rowHeights);
     for (auto &cells : m_cellStyles)

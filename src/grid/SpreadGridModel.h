@@ -2,12 +2,12 @@
 #include "SpreadCellLook.h"
 #include "RowKeyedMap.h"
 #include "SpreadCellStyle.h"
+#include "TextColumn.h"
 #include "SpreadTypes.h"
 
 #include <QAbstractTableModel>
 #include <QFont>
 
-#include <deque>
 #include <map>
 #include <vector>
 
@@ -58,6 +58,7 @@ public:
     QString text(int col, int row) const;
     bool hasText(int col, int row) const;
     void setText(int col, int row, QString value);
+    void setText(int col, int row, QStringView value);
     void clearRange(int col, int row, int col2, int row2);
 
     // Attributes, written with the Col/Row addressing of the grid (AllCells = -1).
@@ -108,7 +109,8 @@ private:
     static int headerIndex(int row); // 0-based header row of a header row address
     int styleRowKey(int row) const;  // data rows as is, header row k as -k
     bool inData(int col, int row) const;
-    QString &textRef(int col, int row);
+    QString &headerTextRef(int col, int row); // row headers and column headers
+    TextColumn blankColumn() const;
     void notifyCell(int col, int row);
     void notifyAll();
     SpreadCellStyle resolve(int col, int row) const;
@@ -119,9 +121,7 @@ private:
 
     int m_maxRows = 0;
     int m_maxCols = 0;
-    // [col-1][row-1]; a deque per column so that rows go in and out at the top
-    // or bottom without moving or reallocating the others.
-    std::vector<std::deque<QString>> m_text;
+    std::vector<TextColumn> m_text; // [col-1], row-1 within
     std::vector<std::vector<QString>> m_headerText; // [header row][col], col 0 = corner
     std::map<int, QString> m_rowHeaderText;         // data row -> text
 
