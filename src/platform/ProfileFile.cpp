@@ -6,18 +6,34 @@
 #include <QSaveFile>
 #include <QStringList>
 
+#include <vector>
+
 namespace {
 
-QStringList readLines(const QString &path)
+// One line of the file: its bytes as they stand, and their text for reading.
+// Lines that are not rewritten go back byte for byte, so bytes that are not
+// CP949 (another program's entries) survive a write.
+struct Line {
+    QByteArray raw;
+    QString text;
+};
+
+std::vector<Line> readLines(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    QString text = Cp949::decode(file.readAll());
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return text.split(QLatin1Char('\n'));
+    // A CP949 trail byte is never CR or LF, so the bytes split safely.
+    QByteArray bytes = file.readAll();
+    bytes.replace("\r\n", "\n");
+    bytes.replace('\r', '\n');
+    std::vector<Line> lines;
+    for (const QByteArray &raw : bytes.split('\n'))
+        lines.push_back({raw, Cp949::decode(raw)});
+    return lines;
 }
+
+Line lineOf(const QString &text) { return {Cp949::encode(text), text}; }
 
 // "[name]" (blanks around allowed) gives name; anything else a null string.
 QString sectionName(const QString &line)
@@ -52,14 +68,14 @@ QString ProfileFile::read(const QString &path, const QString &section, const QSt
                           const QString &defaultValue, int maxChars)
 {
     bool inSection = false;
-    for (const QString &line : readLines(path)) {
-        const QString name = sectionName(line);
+    for (const Line &line : readLines(path)) {
+        const QString name = sectionName(line.text);
         if (!name.isNull()) {
             inSection = sameName(name, section);
             continue;
         }
         QString k, v;
-        if (inSection && splitEntry(line, k, v) && sameName(k, key))
+        if (inSection && splitEntry(line.text, k, v) && sameName(k, key))
             return v.left(maxChars);
     }
     return defaultValue.left(maxChars);
@@ -68,14 +84,15 @@ QString ProfileFile::read(const QString &path, const QString &section, const QSt
 bool ProfileFile::write(const QString &path, const QString &section, const QString &key,
                         const QString &value)
 {
-    QStringList lines = readLines(path);
-    while (!lines.isEmpty() && lines.last().trimmed().isEmpty())
-        lines.removeLast();
+    std::vector<Line> lines = readLines(path);
+    while (!lines.empty() && lines.back().text.trimmed().isEmpty())
+        lines.pop_back();
 
     const QString entry = key + QLatin1Char('=') + value;
     qsizetype sectionAt = -1, insertAt = -1;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QString name = sectionName(lines[i]);
+    for (qsizetype i = 0; i < static_cast<qsizetype>(lines.size()); ++i) {
+        const QString &text = lines[static_cast<size_t>(i)].text;
+        const QString name = sectionName(text);
         if (!name.isNull()) {
             if (sectionAt >= 0)
                 break; // the next section begins
@@ -88,22 +105,27 @@ bool ProfileFile::write(const QString &path, const QString &section, const QStri
         if (sectionAt < 0)
             continue;
         QString k, v;
-        if (splitEntry(lines[i], k, v) && sameName(k, key)) {
-            lines[i] = entry;
+        if (splitEntry(text, k, v) && sameName(k, key)) {
+            lines[static_cast<size_t>(i)] = lineOf(entry);
             insertAt = -2;
             break;
         }
-        if (!lines[i].trimmed().isEmpty())
+        if (!text.trimmed().isEmpty())
             insertAt = i + 1;
     }
-    if (sectionAt < 0)
-        lines << QLatin1Char('[') + section + QLatin1Char(']') << entry;
-    else if (insertAt >= 0)
-        lines.insert(insertAt, entry);
+    if (sectionAt < 0) {
+        lines.push_back(lineOf(QLatin1Char('[') + section + QLatin1Char(']')));
+        lines.push_back(lineOf(entry));
+    } else if (insertAt >= 0) {
+        lines.insert(lines.begin() + insertAt, lineOf(entry));
+    }
 
+    QByteArray bytes;
+    for (const Line &line : lines)
+        bytes += line.raw + "\r\n";
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    file.write(Cp949::encode(lines.join(QLatin1String("\r\n")) + QLatin1String("\r\n")));
+    file.write(bytes);
     return file.commit();
 }

@@ -61,6 +61,8 @@ private slots:
         QCOMPARE(ProfileFile::read(path, QStringLiteral("broken"), QStringLiteral("x"), QStringLiteral("def")), QStringLiteral("def"));
         QVERIFY(ProfileFile::write(path, QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("v")));
         QCOMPARE(ProfileFile::read(path, QStringLiteral("S"), QStringLiteral("k")), QStringLiteral("v"));
+        // Bytes that are not CP949 belong to someone else: a write keeps them.
+        QVERIFY(ws.readFile(QStringLiteral("bad.ini")).startsWith(QByteArray("\xff\xfe[\0\0garbage=\r\n", 15)));
     }
 
     void settingsStoreIsPrivateToTheUser()
