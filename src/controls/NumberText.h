@@ -1,12 +1,9 @@
 #pragma once
+#include "LeadingNumber.h"
+
 #include <QString>
 
 // Numbers typed as text, as every screen and control reads them.
-
-// The number a text begins with: leading blanks, an optional sign, digits and
-// an optional decimal part; reading stops at the first other character. A text
-// that does not begin with a number reads as 0.
-double LeadingNumber(const QString &text);
 
 // True for optional blanks, an optional sign, digits with optional ","
 // group separators and an optional decimal part ("." and digits), optional

@@ -4,6 +4,7 @@
 
 #include "Cp949.h"
 #include "Launcher.h"
+#include "LeadingNumber.h"
 #include "MessageBoxes.h"
 #include "ProgramFolder.h"
 #include "ShellUtils.h"
@@ -92,14 +93,6 @@ private:
     std::unique_ptr<QNetworkReply> m_reply;
     QEventLoop m_loop;
 };
-
-// The number at the start of a text ("27", " 27.6 rev" -> 27.6); 0 when there is none.
-double LeadingNumber(const QString &text)
-{
-    static const QRegularExpression number(QStringLiteral("^\\s*[+-]?(\\d+\\.?\\d*|\\.\\d+)"));
-    const QRegularExpressionMatch match = number.match(text);
-    return match.hasMatch() ? match.captured(0).trimmed().toDouble() : 0.0;
-}
 
 // The last part of the updater's file version, "0" when the file is absent.
 QString UpdaterRevision(const QString &path)
@@ -212,7 +205,7 @@ bool AutoUpdaterSelfUpdate()
                                           g_sAppTitle, MsgButtons::Ok, MsgIcon::Critical, MsgOk});
         return false;
     }
-    const double latest = std::round(LeadingNumber(text));
+    const double latest = std::round(LeadingNumber(text.trimmed()));
     if (localRevision >= latest)
         return true;
     if (!DownloadProgram(name))
