@@ -17,14 +17,16 @@ double LeadingNumber(const QString &text)
     const bool negative = i < n && text.at(i) == u'-';
     if (i < n && (text.at(i) == u'-' || text.at(i) == u'+'))
         ++i;
+    // Up to 15 digits a whole number is exact in a double: no parse needed.
+    constexpr qsizetype ExactDigits = 15;
     const qsizetype digitsStart = i;
     long long whole = 0;
-    while (i < n && isDigit(text.at(i)))
-        whole = whole * 10 + (text.at(i++).unicode() - u'0');
+    for (; i < n && isDigit(text.at(i)); ++i)
+        if (i - digitsStart < ExactDigits)
+            whole = whole * 10 + (text.at(i).unicode() - u'0');
     const qsizetype digits = i - digitsStart;
     const bool fraction = i < n && text.at(i) == u'.';
-    // Up to 15 digits a whole number is exact in a double: no parse needed.
-    if (!fraction && digits > 0 && digits <= 15)
+    if (!fraction && digits > 0 && digits <= ExactDigits)
         return negative ? -static_cast<double>(whole) : static_cast<double>(whole);
     if (fraction) {
         ++i;
