@@ -219,6 +219,35 @@ private slots:
         QCOMPARE(operators(), operatorsBefore);
     }
 
+    // The login ID is the one bound to the workstation, so a hostile one comes
+    // from the operator table: it must log in and be recorded exactly.
+    void hostileOperatorIdIsRecordedExactly()
+    {
+        ProgramExit::setHandler([](int) {});
+        m_fixture->db.exec(QStringLiteral("INSERT INTO `user` (`id`, `password`, `name`, `level`, `hidden`, sale_user) "
+                                          "VALUES ('q''\\\\; --', 'p%_', '이상한', 0, 0, 1)"));
+        m_fixture->db.exec(QStringLiteral("INSERT INTO user_mac VALUES ('q''\\\\; --', '001A2B3C4D5E', 0)"));
+        CustomerFixture::setServerTime(QStringLiteral("2011-05-23 10:00:00"));
+        Frmlogin login;
+        login.show();
+        QTRY_COMPARE(login.txtUserName->text(), QStringLiteral("q'\\; --"));
+        paste(login.txtPassword, QStringLiteral("p%"));
+        QTest::mouseClick(login.cmdOK, Qt::LeftButton);
+        QVERIFY(!login.LoginSucceeded); // "%" is no wildcard in a password
+        paste(login.txtPassword, QStringLiteral("p%_"));
+        QTest::mouseClick(login.cmdOK, Qt::LeftButton);
+        ProgramExit::setHandler({});
+        QVERIFY(login.LoginSucceeded);
+
+        const int code = m_fixture->addCustomer("cust", "손님");
+        FrmFill_Save fill;
+        fill.SetFormMode(code, QStringLiteral("손님"), QStringLiteral("cust"), 1, nullptr, 0);
+        fill.fields().setText(FrmFill_Save::FieldCount, QStringLiteral("3"));
+        QTest::mouseClick(fill.btnSave, Qt::LeftButton);
+        QCOMPARE(m_fixture->db.value(QStringLiteral("SELECT CONCAT(recuserid, '|', recusername) FROM emaillog")),
+                 QStringLiteral("q'\\; --|이상한"));
+    }
+
 private:
     QString keptRow() const
     {
