@@ -12,7 +12,7 @@
 #include <QPushButton>
 
 HCTerm::HCTerm(QWidget *parent)
-    : QWidget(parent), m_frames{new DateFrame(this), new DateFrame(this)}, m_presets(new QPushButton(this))
+    : DateControlBase(parent), m_frames{new DateFrame(this), new DateFrame(this)}, m_presets(new QPushButton(this))
 {
     for (DateFrame *frame : m_frames)
         setupFrame(frame);
@@ -39,40 +39,11 @@ void HCTerm::setupFrame(DateFrame *frame)
 {
     DateEdit *edit = frame->field();
     edit->setCheck(DateEdit::Check::BeforeLeaving);
-    m_options.applyTo(edit);
-    connect(edit, &DateEdit::KeyDown, this, &HCTerm::KeyDown);
-    connect(edit, &DateEdit::KeyPress, this, &HCTerm::KeyPress);
-    connect(edit, &DateEdit::KeyUp, this, &HCTerm::KeyUp);
-    connect(edit, &DateEdit::Change, this, &HCTerm::Change);
+    adoptField(edit);
     connect(frame, &DateFrame::DateClick, this, &HCTerm::DateClick);
 }
 
 DateEdit *HCTerm::field(int index) const { return m_frames[index]->field(); }
-
-void HCTerm::applyOptions(const QString &changed)
-{
-    for (DateFrame *frame : m_frames)
-        m_options.applyTo(frame->field());
-    emit propertyChanged(changed);
-}
-
-void HCTerm::setForeColor(uint colour)
-{
-    m_options.foreColor = colour;
-    applyOptions(QStringLiteral("ForeColor"));
-}
-
-void HCTerm::setBackStyle(int style)
-{
-    m_options.backStyle = style;
-    applyOptions(QStringLiteral("BackStyle"));
-}
-
-void HCTerm::setBorderStyle(int style)
-{
-    m_options.borderStyle = style;
-    applyOptions(QStringLiteral("BorderStyle"));
-}
 
 QString HCTerm::text1() const { return field(0)->dateText(); }
 
@@ -88,39 +59,6 @@ void HCTerm::setText2(const QString &text)
 {
     field(1)->setDateText(text);
     emit propertyChanged(QStringLiteral("Text2"));
-}
-
-void HCTerm::setAllowEmpty(bool on)
-{
-    m_options.allowEmpty = on;
-    applyOptions(QStringLiteral("AllowEmpty"));
-}
-
-void HCTerm::setFocusEffect(bool on)
-{
-    m_options.focusEffect = on;
-    applyOptions(QStringLiteral("FocusEffect"));
-}
-
-void HCTerm::setFocusEffectParam(uint colour)
-{
-    m_options.focusEffectParam = colour;
-    applyOptions(QStringLiteral("FocusEffectParam"));
-}
-
-QFont HCTerm::fieldFont() const { return field(0)->font(); }
-
-void HCTerm::setFieldFont(const QFont &font)
-{
-    for (DateFrame *frame : m_frames)
-        frame->field()->setFont(font);
-    emit propertyChanged(QStringLiteral("Font"));
-}
-
-void HCTerm::setAutoTab(bool on)
-{
-    m_options.autoTab = on;
-    applyOptions(QStringLiteral("AutoTab"));
 }
 
 void HCTerm::setEasyDateShowPos(int pos)
@@ -151,21 +89,15 @@ void HCTerm::ThisYear()
 
 void HCTerm::loadProperties(const PropertyStore &store)
 {
-    m_options.load(store);
-    applyOptions(QString());
+    loadOptions(store);
     setPeriod(store.value(QStringLiteral("Text1"), DateText::today()).toString(),
               store.value(QStringLiteral("Text2"), DateText::today()).toString());
     m_easyDateShowPos = store.value(QStringLiteral("EasyDateShowPos"), int(ShowAtLeft)).toInt();
-    QFont font = parentWidget() ? parentWidget()->font() : this->font();
-    if (store.contains(QStringLiteral("Font")))
-        font.fromString(store.value(QStringLiteral("Font")).toString());
-    for (DateFrame *frame : m_frames)
-        frame->field()->setFont(font);
 }
 
 void HCTerm::saveProperties(PropertyStore &store) const
 {
-    m_options.save(store);
+    saveOptions(store);
     const QString today = DateText::today();
     const QString keys[2] = {QStringLiteral("Text1"), QStringLiteral("Text2")};
     for (int i = 0; i < 2; ++i) {
@@ -173,7 +105,6 @@ void HCTerm::saveProperties(PropertyStore &store) const
             store.setValue(keys[i], field(i)->rawText());
     }
     store.setValue(QStringLiteral("EasyDateShowPos"), m_easyDateShowPos);
-    store.setValue(QStringLiteral("Font"), fieldFont().toString());
 }
 
 std::optional<QPointF> HCTerm::easyDateOrigin(int showPos, const QPointF &boxOrigin, qreal boxWidth,

@@ -1,9 +1,7 @@
 #pragma once
-#include "DateControlOptions.h"
+#include "DateControlBase.h"
 
-#include <QFont>
 #include <QPointF>
-#include <QWidget>
 #include <optional>
 
 class DateEdit;
@@ -25,55 +23,29 @@ class QPushButton;
 //
 // Each field is checked before the focus leaves it (message "날짜입력 확인",
 // focus kept, the click that would have taken it refused). Events as the
-// single date boxes, for either field; nothing is raised after the dialog.
-class HCTerm : public QWidget {
+// single date boxes (DateControlBase), for either field; nothing is raised
+// after the dialog.
+class HCTerm : public DateControlBase {
     Q_OBJECT
-    Q_PROPERTY(uint ForeColor READ foreColor WRITE setForeColor)
-    Q_PROPERTY(int BackStyle READ backStyle WRITE setBackStyle)
-    Q_PROPERTY(int BorderStyle READ borderStyle WRITE setBorderStyle)
     Q_PROPERTY(QString Text1 READ text1 WRITE setText1)
     Q_PROPERTY(QString Text2 READ text2 WRITE setText2)
-    Q_PROPERTY(bool AllowEmpty READ allowEmpty WRITE setAllowEmpty)
-    Q_PROPERTY(bool FocusEffect READ focusEffect WRITE setFocusEffect)
-    Q_PROPERTY(uint FocusEffectParam READ focusEffectParam WRITE setFocusEffectParam)
-    Q_PROPERTY(QFont Font READ fieldFont WRITE setFieldFont)
-    Q_PROPERTY(bool AutoTab READ autoTab WRITE setAutoTab)
     Q_PROPERTY(int EasyDateShowPos READ easyDateShowPos WRITE setEasyDateShowPos)
-    Q_PROPERTY(QWidget *hWnd READ hWnd CONSTANT)
 public:
     // Where the presets dialog opens, relative to the box.
     enum ShowPos { ShowAtLeft = 0, ShowAtRight = 1, ShowCentred = 2 };
 
     explicit HCTerm(QWidget *parent = nullptr);
 
-    uint foreColor() const { return m_options.foreColor; }
-    void setForeColor(uint colour);
-    int backStyle() const { return m_options.backStyle; }
-    void setBackStyle(int style);
-    int borderStyle() const { return m_options.borderStyle; }
-    void setBorderStyle(int style);
     QString text1() const;
     void setText1(const QString &text);
     QString text2() const;
     void setText2(const QString &text);
-    bool allowEmpty() const { return m_options.allowEmpty; }
-    void setAllowEmpty(bool on);
-    bool focusEffect() const { return m_options.focusEffect; }
-    void setFocusEffect(bool on);
-    uint focusEffectParam() const { return m_options.focusEffectParam; }
-    void setFocusEffectParam(uint colour);
-    QFont fieldFont() const;
-    void setFieldFont(const QFont &font);
-    bool autoTab() const { return m_options.autoTab; }
-    void setAutoTab(bool on);
     int easyDateShowPos() const { return m_easyDateShowPos; }
     void setEasyDateShowPos(int pos);
-    QWidget *hWnd() { return this; }
 
     void ToDay();
     void ThisMonth();
     void ThisYear();
-    void Refresh() {}
 
     void loadProperties(const PropertyStore &store);
     // Text1/Text2 equal to today are not written, so they read back as the
@@ -92,26 +64,15 @@ public:
     static std::optional<QPointF> easyDateOrigin(int showPos, const QPointF &boxOrigin, qreal boxWidth,
                                                  qreal dialogWidth);
 
-signals:
-    void KeyDown(int &keyCode, int &shift);
-    void KeyPress(int &keyAscii);
-    void KeyUp(int &keyCode, int &shift);
-    void Change();
-    void Click();
-    void DateClick();
-    void propertyChanged(const QString &name);
-
 protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
     void setupFrame(DateFrame *frame);
-    void applyOptions(const QString &changed);
     void setPeriod(const QString &start, const QString &end);
     void openPresets();
 
     DateFrame *m_frames[2];
     QPushButton *m_presets;
-    DateControlOptions m_options;
     int m_easyDateShowPos = ShowAtLeft;
 };
