@@ -15,54 +15,22 @@ void DateControlBase::adoptField(DateEdit *field)
     connect(field, &DateEdit::Change, this, &DateControlBase::Change);
 }
 
-void DateControlBase::applyOptions(const QString &changed)
+template <class T>
+void DateControlBase::setOption(T DateControlOptions::*option, T value, const char *name)
 {
+    m_options.*option = value;
     for (DateEdit *field : m_fields)
         m_options.applyTo(field);
-    emit propertyChanged(changed);
+    emit propertyChanged(QLatin1String(name));
 }
 
-void DateControlBase::setForeColor(uint colour)
-{
-    m_options.foreColor = colour;
-    applyOptions(QStringLiteral("ForeColor"));
-}
-
-void DateControlBase::setBackStyle(int style)
-{
-    m_options.backStyle = style;
-    applyOptions(QStringLiteral("BackStyle"));
-}
-
-void DateControlBase::setBorderStyle(int style)
-{
-    m_options.borderStyle = style;
-    applyOptions(QStringLiteral("BorderStyle"));
-}
-
-void DateControlBase::setAllowEmpty(bool on)
-{
-    m_options.allowEmpty = on;
-    applyOptions(QStringLiteral("AllowEmpty"));
-}
-
-void DateControlBase::setFocusEffect(bool on)
-{
-    m_options.focusEffect = on;
-    applyOptions(QStringLiteral("FocusEffect"));
-}
-
-void DateControlBase::setFocusEffectParam(uint colour)
-{
-    m_options.focusEffectParam = colour;
-    applyOptions(QStringLiteral("FocusEffectParam"));
-}
-
-void DateControlBase::setAutoTab(bool on)
-{
-    m_options.autoTab = on;
-    applyOptions(QStringLiteral("AutoTab"));
-}
+void DateControlBase::setForeColor(uint colour) { setOption(&DateControlOptions::foreColor, colour, "ForeColor"); }
+void DateControlBase::setBackStyle(int style) { setOption(&DateControlOptions::backStyle, style, "BackStyle"); }
+void DateControlBase::setBorderStyle(int style) { setOption(&DateControlOptions::borderStyle, style, "BorderStyle"); }
+void DateControlBase::setAllowEmpty(bool on) { setOption(&DateControlOptions::allowEmpty, on, "AllowEmpty"); }
+void DateControlBase::setFocusEffect(bool on) { setOption(&DateControlOptions::focusEffect, on, "FocusEffect"); }
+void DateControlBase::setFocusEffectParam(uint colour) { setOption(&DateControlOptions::focusEffectParam, colour, "FocusEffectParam"); }
+void DateControlBase::setAutoTab(bool on) { setOption(&DateControlOptions::autoTab, on, "AutoTab"); }
 
 QFont DateControlBase::fieldFont() const { return m_fields.empty() ? font() : m_fields.front()->font(); }
 

@@ -69,7 +69,9 @@ protected:
     void saveOptions(PropertyStore &store) const;
 
 private:
-    void applyOptions(const QString &changed);
+    // Sets one option, applies the options to every field and tells the designer.
+    template <class T>
+    void setOption(T DateControlOptions::*option, T value, const char *name);
     void applyFont(const QFont &font);
 
     std::vector<DateEdit *> m_fields;
