@@ -20,7 +20,6 @@
 #include "SettingsStore.h"
 #include "ShellUtils.h"
 #include "SpreadGrid.h"
-#include "modMySQL_Func.h"
 
 #include <QApplication>
 #include <QFile>
@@ -38,19 +37,6 @@ constexpr double ScreenTarget = 2.0; // screen / plain fetch of the same stateme
 constexpr double ExportTarget = 1.5; // grid export / libxlsxwriter directly
 constexpr double InstantMs = 100;    // an indexed history of a few rows
 const char *const HistoryIndex = "ix_emaillog_history";
-
-// The statement the customer list runs for a search text.
-QString listSql(const QString &find)
-{
-    QString sql = QStringLiteral("SELECT u.code, u.userid, u.userpw, u.username, u.restcnt AS cnt, u.regdate, "
-                                 "u.bigo, u.hpno FROM emailuser AS u WHERE 1=1");
-    if (!find.isEmpty()) {
-        const QString like = QStringLiteral("%") + SQLEscaped(find) + QStringLiteral("%");
-        sql += QStringLiteral(" AND (u.userid LIKE '%1' OR u.username LIKE '%1' OR REPLACE(u.hpno, '-', '') LIKE '%1')")
-                   .arg(like);
-    }
-    return sql + QStringLiteral(" ORDER BY u.username");
-}
 
 // The statement the history runs for one customer and period, all kinds.
 QString historySql(int code, const QString &from, const QString &to)
@@ -139,7 +125,7 @@ void compareWithFetch(const char *label, int repeats, SpreadGrid &grid, BenchSer
 void searchCustomers(FrmMain &main, BenchServer &plain, const QString &find, const char *label, int repeats)
 {
     main.htFind->setProperty("Text", find);
-    compareWithFetch(label, repeats, *main.spList, plain, listSql(find),
+    compareWithFetch(label, repeats, *main.spList, plain, FrmMain::listStatement(find),
                      [&] { QTest::keyClick(main.htFind->txtBox(), Qt::Key_F5); });
 }
 

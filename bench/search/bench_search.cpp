@@ -12,7 +12,6 @@
 #include "SettingsStore.h"
 #include "ShellUtils.h"
 #include "SpreadGrid.h"
-#include "modMySQL_Func.h"
 
 #include <QApplication>
 #include <QFile>
@@ -24,19 +23,6 @@
 namespace {
 constexpr int Customers = 100000;
 constexpr int Repeats = 5;
-
-// The statement the list runs for a search text.
-QString listSql(const QString &find)
-{
-    QString sql = QStringLiteral("SELECT u.code, u.userid, u.userpw, u.username, u.restcnt AS cnt, u.regdate, "
-                                 "u.bigo, u.hpno FROM emailuser AS u WHERE 1=1");
-    if (!find.isEmpty()) {
-        const QString like = SQLEscaped(find);
-        sql += QStringLiteral(" AND (u.userid LIKE '%1' OR u.username LIKE '%1' OR REPLACE(u.hpno, '-', '') LIKE '%1')")
-                   .arg(QStringLiteral("%") + like + QStringLiteral("%"));
-    }
-    return sql + QStringLiteral(" ORDER BY u.username");
-}
 
 // What the notice program was asked to show, and the pointer at that moment
 // (the notice comes at the end of the load, while the grid is still busy).
@@ -65,7 +51,7 @@ void prepareProgram(NoticeWatch &watch)
 void compare(FrmMain &main, BenchServer &plain, const QString &find, const char *label)
 {
     main.htFind->setProperty("Text", find);
-    const QByteArray sql = Cp949::encode(listSql(find));
+    const QByteArray sql = Cp949::encode(FrmMain::listStatement(find));
     PlainFetch fetched;
     const auto [searchMs, plainMs] = BenchFigures::interleavedMediansMs(
         Repeats, [&] { QTest::keyClick(main.htFind->txtBox(), Qt::Key_F5); },

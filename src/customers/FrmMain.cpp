@@ -133,25 +133,25 @@ void FrmMain::designGrid()
     SetNumberColumn(*spList, ColRest, 0, true, -1, true, false);
 }
 
-void FrmMain::Search()
+QString FrmMain::listStatement(const QString &find)
 {
-    GridLoad load(*spList);
-    const QString t = htFind->property("Text").toString();
     QString sql = QStringLiteral("SELECT u.code, u.userid, u.userpw, u.username, u.restcnt AS cnt, u.regdate")
                   + QStringLiteral(", u.bigo, u.hpno") + QStringLiteral(" FROM ") + QStringLiteral("emailuser")
                   + QStringLiteral(" AS u") + QStringLiteral(" WHERE 1=1");
-    if (!t.isEmpty()) {
-        // Quotes and backslashes stay text (a backslash is also LIKE's escape
-        // character, so it is doubled for the pattern first); "%" and "_" stay
-        // wildcards.
-        const QString like = SQLEscaped(QString(t).replace(QLatin1Char('\\'), QStringLiteral("\\\\")));
+    if (!find.isEmpty()) {
+        const QString like = SQLEscapedLike(find);
         sql += QStringLiteral(" AND (u.userid LIKE '%") + like + QStringLiteral("%'")
                + QStringLiteral(" OR u.username LIKE '%") + like + QStringLiteral("%'")
                + QStringLiteral(" OR REPLACE(u.hpno, '-', '') LIKE '%") + like + QStringLiteral("%'")
                + QStringLiteral(")");
     }
-    sql += QStringLiteral(" ORDER BY u.username");
+    return sql + QStringLiteral(" ORDER BY u.username");
+}
 
+void FrmMain::Search()
+{
+    GridLoad load(*spList);
+    const QString sql = listStatement(htFind->property("Text").toString());
     RecordsetPtr rows;
     const int count = DBQuery(rows, sql);
     spList->SetMaxRows(rows ? std::max(0, count) : 0);

@@ -34,6 +34,8 @@ public:
 
     // Search (BtnSelect, F5, Enter in htFind).
     void Search();
+    // The statement Search runs for a search text ("" lists everyone).
+    static QString listStatement(const QString &find);
     // The key of the customer under the cursor, 0 when none.
     int SelectedCode() const;
     FrmUser_Add *registrationWindow() const { return m_userAdd; }

@@ -138,6 +138,11 @@ QString SQLEscape(QString &value)
 
 QString SQLEscaped(QString value) { return SQLEscape(value); }
 
+QString SQLEscapedLike(QString value)
+{
+    return SQLEscaped(value.replace(QLatin1Char('\\'), QLatin1String("\\\\")));
+}
+
 void CloseRecordset(RecordsetPtr &rows)
 {
     if (rows && rows->GetState() == Recordset::Open)

@@ -36,6 +36,10 @@ int DBInsertId();
 QString SQLEscape(QString &value);
 // The escaped form of a value that the caller does not need back.
 QString SQLEscaped(QString value);
+// A search text for LIKE '%...%': a backslash (LIKE's escape character) is
+// doubled so it matches itself, then the text is escaped as any value; "%"
+// and "_" stay wildcards.
+QString SQLEscapedLike(QString value);
 void CloseRecordset(RecordsetPtr &rows);
 
 // Encodes one SQL log line: the CP949 code of each character as four hex

@@ -28,16 +28,19 @@ std::unique_ptr<QSettings> open(const QString &app)
 
 QString keyPath(const QString &section, const QString &key) { return section + QLatin1Char('/') + key; }
 
-// The store may hold a remembered password: only the owner may read it, and
-// its folder is the owner's alone, so not even a file being rewritten is open
-// to others.
-void restrictToOwner(const QString &file)
+// The store may hold a remembered password: only the owner may read it. Its
+// folder is the owner's alone, so not even a file being rewritten is open to
+// others; the file itself is closed to them once written.
+void makeFolderPrivate(const QString &file)
 {
     const QString folder = QFileInfo(file).absolutePath();
     QDir().mkpath(folder);
     QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    if (QFile::exists(file))
-        QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
+void makeFilePrivate(const QString &file)
+{
+    QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 } // namespace
 
@@ -61,13 +64,13 @@ void SettingsStore::save(const QString &app, const QString &section, const QStri
                          const QString &value)
 {
     const QString file = fileFor(app);
-    restrictToOwner(file);
+    makeFolderPrivate(file);
     {
         auto settings = open(app);
         settings->setValue(keyPath(section, key), value);
         settings->sync();
     }
-    restrictToOwner(file);
+    makeFilePrivate(file);
 }
 
 void SettingsStore::remove(const QString &app, const QString &section, const QString &key)

@@ -108,6 +108,8 @@ private slots:
         QCOMPARE(value, QStringLiteral("O''Neil\\x"));
         QString withNul = QStringLiteral("ab") + QChar(0) + QStringLiteral("'cd");
         QCOMPARE(SQLEscape(withNul), QStringLiteral("ab"));
+        // For LIKE a backslash is escaped twice over; wildcards stay.
+        QCOMPARE(SQLEscapedLike(QStringLiteral("a\\b'%_")), QStringLiteral("a\\\\\\\\b''%_"));
     }
 
     void escapedValuesKeepTheirMeaning()
