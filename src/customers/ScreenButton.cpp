@@ -1,11 +1,13 @@
 #include "ScreenButton.h"
 
+#include "EnterPressesButton.h"
+
 #include <QPushButton>
 
 QPushButton *ScreenButton(const QString &caption, QWidget *parent)
 {
     auto *button = new QPushButton(caption, parent);
     button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
-    button->setAutoDefault(false);
+    PressOnEnter(button);
     return button;
 }

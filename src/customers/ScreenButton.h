@@ -5,5 +5,6 @@ class QPushButton;
 class QWidget;
 
 // A screen's push button: its caption, announced without the "&" marker, and
-// no default-button behaviour (Enter belongs to the fields).
+// pressed by Enter while it has the focus; never a default button (Enter
+// otherwise belongs to the fields).
 QPushButton *ScreenButton(const QString &caption, QWidget *parent);

@@ -1,13 +1,18 @@
 #include "Cp949.h"
+#include "EnterPressesButton.h"
 #include "InstanceLock.h"
 #include "ProfileFile.h"
 #include "SettingsStore.h"
 #include "TestWorkspace.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
+#include <QVBoxLayout>
 #include <QtTest>
 
 // The layers that stand in for the platform.
@@ -112,6 +117,38 @@ private slots:
         QVERIFY(holder.waitForFinished(10000));
         QVERIFY(!QDir(folder).entryList(QDir::Files).isEmpty()); // the lock was left behind
         QVERIFY(InstanceLock(QStringLiteral("Quotadesk")).acquired());
+    }
+    void enterPressesTheFocusedButtonOnly()
+    {
+        QDialog window;
+        auto *field = new QLineEdit(&window);
+        auto *save = new QPushButton(QStringLiteral("저장"), &window);
+        auto *other = new QPushButton(QStringLiteral("닫기"), &window);
+        auto *layout = new QVBoxLayout(&window);
+        layout->addWidget(field);
+        layout->addWidget(save);
+        layout->addWidget(other);
+        PressButtonsOnEnter(&window);
+        int saves = 0, others = 0;
+        connect(save, &QPushButton::clicked, [&] { ++saves; });
+        connect(other, &QPushButton::clicked, [&] { ++others; });
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_Return);
+        QCOMPARE(saves + others, 0); // Enter in a field is no default button
+        save->setFocus();
+        QTest::keyClick(save, Qt::Key_Return);
+        QTest::keyClick(save, Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(saves, 2);
+        QTest::keyClick(save, Qt::Key_Return, Qt::ShiftModifier);
+        QCOMPARE(saves, 2);
+        save->setEnabled(false);
+        other->setFocus();
+        QTest::keyClick(other, Qt::Key_Return);
+        QCOMPARE(others, 1);
+        QCOMPARE(saves, 2);
     }
 };
 
