@@ -1,6 +1,7 @@
 #include "cMySQL.h"
 
 #include "Cp949.h"
+#include "GaleraSession.h"
 #include "MessageBoxes.h"
 #include "MySQLError.h"
 #include "ProfileFile.h"
@@ -122,7 +123,8 @@ bool cMySQL::real_connect(const QString &hostArg, const QString &userArg,
                      d = cp949(db), s = cp949(unix_socket);
     if (mysql_real_connect(m_mysql, h.constData(), u.constData(), p.constData(), d.constData(),
                            static_cast<unsigned>(connectPort), s.isEmpty() ? nullptr : s.constData(),
-                           ClientFlags)) {
+                           ClientFlags)
+        && GaleraSession::prepare(m_mysql)) {
         m_connected = true;
         m_inTransaction = false;
         recordConnection(userArg);
