@@ -55,6 +55,8 @@ QString LoopbackCluster::nodeAddress(int node) const
     return QStringLiteral("127.0.0.1:") + m_env.value(QStringLiteral("QD_NODE%1_PORT").arg(node));
 }
 
+QString LoopbackCluster::nodeSocket(int node) const { return file(QStringLiteral("node%1/mysqld.sock").arg(node)); }
+
 QString LoopbackCluster::balancerSocket() const { return file(QStringLiteral("haproxy/haproxy.sock")); }
 
 void LoopbackCluster::startMissing()
@@ -109,7 +111,7 @@ QList<QStringList> LoopbackCluster::rows(int node, const QString &sql) const
 {
     MYSQL *mysql = mysql_init(nullptr);
     mysql_options(mysql, MYSQL_SET_CHARSET_NAME, "utf8mb4");
-    const QByteArray socket = file(QStringLiteral("node%1/mysqld.sock").arg(node)).toLocal8Bit();
+    const QByteArray socket = nodeSocket(node).toLocal8Bit();
     const QByteArray utf8 = sql.toUtf8();
     QList<QStringList> out;
     if (!mysql_real_connect(mysql, nullptr, "root", "", "businesslog", 0, socket.constData(), 0)

@@ -20,6 +20,7 @@ public:
 
     QString address() const { return m_env.value(QStringLiteral("QD_CLUSTER_ADDRESS")); }
     QString nodeAddress(int node) const;
+    QString nodeSocket(int node) const;
     QString balancerSocket() const;
 
     // Starts whatever does not run (after a test that failed half-way).

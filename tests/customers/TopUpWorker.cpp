@@ -3,7 +3,8 @@
 // test (against the test server) and by the cluster test (through the
 // balancer; QD_TEST_DB names the address):
 //   topup_worker <operator id> <operator name> <customer code> <top-ups>
-// The memo of top-up i is "<operator id> #i". Prints one line per top-up,
+// The memo of top-up i is "<operator id> #i". QD_TOPUP_PAUSE_MS makes it wait
+// that long between two top-ups, as an operator would. Prints one line per top-up,
 // "saved <memo> <count>", "failed <memo>: <message>" or "inconsistent <memo>:
 // ..." (saved with a message, or not saved without one), then
 // "saved <n> refused <n> counted <sum of saved counts>". Ends 0 when every
@@ -50,12 +51,15 @@ int main(int argc, char **argv)
 
     const int code = args.at(3).toInt();
     const int topUps = args.at(4).toInt();
+    const int pauseMs = qEnvironmentVariableIntValue("QD_TOPUP_PAUSE_MS");
     long long counted = 0;
     int saved = 0;
     bool consistent = true;
     QStringList outcomes;
     FrmFill_Save fill;
     for (int i = 0; i < topUps; ++i) {
+        if (pauseMs > 0)
+            QTest::qSleep(pauseMs);
         const int count = 1 + i % 9;
         const QString memo = QStringLiteral("%1 #%2").arg(g_sOperID).arg(i);
         fill.SetFormMode(code, QStringLiteral("손님"), QStringLiteral("cust"), 1, nullptr, 0);
