@@ -9,7 +9,7 @@ bool GaleraSession::prepare(st_mysql *connection)
     bool failed = false;
     if (!isClusterNode(connection, failed))
         return !failed;
-    static const char setting[] = "SET SESSION wsrep_sync_wait = 1";
+    static const char setting[] = "SET SESSION wsrep_sync_wait = 3";
     return mysql_real_query(connection, setting, sizeof setting - 1) == 0;
 }
 
