@@ -1,6 +1,7 @@
 #include "CalendarButton.h"
 
 #include "DateEdit.h"
+#include "EnterPressesButton.h"
 #include "FrmCalendar.h"
 
 #include <QStyle>
@@ -10,6 +11,7 @@ CalendarButton::CalendarButton(DateEdit *field, QWidget *parent)
 {
     setObjectName(QStringLiteral("cmdCaln"));
     setFocusPolicy(Qt::NoFocus);
+    PressOnEnter(this);
     setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
     connect(this, &QToolButton::clicked, this, &CalendarButton::pick);
 }

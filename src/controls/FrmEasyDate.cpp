@@ -6,6 +6,7 @@
 #include "DateFrame.h"
 #include "DateLayout.h"
 #include "DateText.h"
+#include "EnterPressesButton.h"
 #include "PeriodPresets.h"
 
 #include <QLabel>
@@ -77,6 +78,7 @@ FrmEasyDate::FrmEasyDate(QWidget *parent)
     setTabOrder(field(0), field(1));
     setTabOrder(field(1), m_okButton);
     setTabOrder(m_okButton, m_closeButton);
+    PressButtonsOnEnter(this);
     field(0)->setFocus();
 }
 
@@ -144,7 +146,6 @@ void FrmEasyDate::buildShifts()
 QPushButton *FrmEasyDate::button(const QString &caption, const QRectF &twips)
 {
     auto *pushButton = new QPushButton(caption, this);
-    pushButton->setAutoDefault(false);
     pushButton->setGeometry(DateLayout::toPixels(twips));
     return pushButton;
 }

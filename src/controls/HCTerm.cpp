@@ -5,6 +5,7 @@
 #include "DateFrame.h"
 #include "DateLayout.h"
 #include "DateText.h"
+#include "EnterPressesButton.h"
 #include "FrmEasyDate.h"
 #include "PropertyStore.h"
 #include "Twips.h"
@@ -20,6 +21,7 @@ HCTerm::HCTerm(QWidget *parent)
     m_presets->setObjectName(QStringLiteral("cmdAdvn"));
     m_presets->setText(QStringLiteral("▼"));
     m_presets->setFocusPolicy(Qt::NoFocus);
+    PressOnEnter(m_presets);
     QPalette palette = m_presets->palette();
     palette.setColor(QPalette::Button, DateColor::toQColor(0x0080FF));
     m_presets->setPalette(palette);

@@ -2,6 +2,7 @@
 
 #include "LoginValues.h"
 #include "MessageBoxes.h"
+#include "PasswordMask.h"
 #include "ProgramExit.h"
 #include "SettingsStore.h"
 #include "ShellUtils.h"
@@ -49,7 +50,7 @@ void Frmlogin::buildControls()
 {
     txtUserName = new QLineEdit(this);
     txtPassword = new QLineEdit(this);
-    txtPassword->setEchoMode(QLineEdit::Password);
+    ShowPasswordMask(txtPassword, QStringLiteral("*"));
     chkpwdSave = new QCheckBox(QStringLiteral("저장"), this);
     cmdOK = new QPushButton(QStringLiteral("확인"), this);
     cmdCancel = new QPushButton(QStringLiteral("취소"), this);

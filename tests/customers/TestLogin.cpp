@@ -85,6 +85,7 @@ private slots:
         QTRY_COMPARE(login.txtUserName->text(), QStringLiteral("clerk"));
         CustomerFixture::setServerTime(QStringLiteral("2011-05-23 10:00:00"));
         login.txtPassword->setText(QStringLiteral("nope"));
+        QCOMPARE(login.txtPassword->displayText(), QStringLiteral("****"));
         QTest::keyClick(login.txtPassword, Qt::Key_Return);
         QVERIFY(!login.LoginSucceeded);
         QCOMPARE(m_fixture->messages->last().title, QStringLiteral("로그인"));
