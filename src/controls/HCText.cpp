@@ -16,10 +16,10 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFocusEvent>
-#include <QMenu>
-#include <QMimeData>
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QPainter>
 #include <QMouseEvent>
 #include <QRegularExpression>
@@ -555,8 +555,8 @@ bool HCText::deliver(const QString &accepted)
 
 // Pasted or dropped text goes in as if typed key by key: a point moves the
 // caret behind the decimal point, then the host's KeyPress and the key rules
-// for each character, the live number formatting and the byte limit after each. Refused characters are dropped with one beep for
-// the whole text.
+// for each character, the live number formatting and the byte limit after
+// each. Refused characters are dropped with one beep for the whole text.
 void HCText::pasteAsTyped(const QString &text)
 {
     if (m_box->isReadOnly())
