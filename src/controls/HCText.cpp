@@ -77,11 +77,11 @@ bool isPasteKey(const QKeyEvent &event)
 }
 
 // A single-line box takes the first line of a pasted text (a copied cell
-// ends with a line break).
+// ends with a line break); a NUL ends the text, as the code page box reads it.
 QString firstLine(const QString &text)
 {
     qsizetype end = 0;
-    while (end < text.size() && text.at(end) != u'\r' && text.at(end) != u'\n')
+    while (end < text.size() && text.at(end) != u'\r' && text.at(end) != u'\n' && text.at(end) != QChar(0))
         ++end;
     return text.left(end);
 }
