@@ -723,7 +723,8 @@ void HCText::warnAndCutOverLength()
 // would keep it: the text ends at a NUL, a character outside CP949 shows as
 // "?", as it will be stored, and text beyond the byte limit is dropped without
 // a word. A number whose display format still outgrows the limit after the
-// cut (decimals added back) goes back to the last text that fitted.
+// cut (decimals added back) goes back to the last text that fitted, or to
+// nothing when that outgrows it too.
 void HCText::fitInputSilently()
 {
     const QString text = m_box->text();
@@ -735,9 +736,11 @@ void HCText::fitInputSilently()
     if (kept == text)
         return;
     const int cursor = m_box->cursorPosition();
-    m_box->setText(kept);
-    if (!fitsByteLimit(m_box->text())) // the number format outgrows the limit again
-        m_box->setText(m_lastFitting);
+    for (const QString &candidate : {kept, m_lastFitting, QString()}) {
+        m_box->setText(candidate);
+        if (fitsByteLimit(m_box->text())) // the number format may outgrow the limit again
+            break;
+    }
     m_box->setCursorPosition(qMin(cursor, static_cast<int>(m_box->text().size())));
 }
 

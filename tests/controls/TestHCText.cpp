@@ -88,6 +88,7 @@ private slots:
     void leadingSeparatorReadsAsTheNumber_data();
     void leadingSeparatorReadsAsTheNumber();
     void passwordShowsTheConfiguredCharacter();
+    void decimalsNeverOutgrowTheLimit();
 
 private:
     HostWindow &host(const PropertyStore &properties = {});
@@ -677,6 +678,28 @@ void TestHCText::passwordShowsTheConfiguredCharacter()
     QCOMPARE(h.field->txtBox()->displayText(), QStringLiteral("######"));
     h.field->setPasswordChar(QString());
     QCOMPARE(h.field->txtBox()->displayText(), QStringLiteral("secret"));
+}
+
+// Two decimals in a field of four bytes: whatever is typed, the formatted
+// number never stays longer than the limit.
+void TestHCText::decimalsNeverOutgrowTheLimit()
+{
+    PropertyStore store = numberField(2);
+    store.setValue("MaxLength", 4);
+    HostWindow &h = host(store);
+    h.field->setText(QString());
+    QTest::keyClick(h.field->txtBox(), '-');
+    QCOMPARE(h.field->txtBox()->text(), QStringLiteral("-"));
+    h.field->txtBox()->setCursorPosition(0);
+    for (const char key : {'2', '3', '1'}) {
+        QTest::keyClick(h.field->txtBox(), key);
+        QVERIFY2(Cp949::byteLength(h.field->txtBox()->text()) <= 4, qPrintable(h.field->txtBox()->text()));
+    }
+    h.field->setText(QString());
+    QTest::keyClick(h.field->txtBox(), '7');
+    QCOMPARE(h.field->txtBox()->text(), QStringLiteral("7.00"));
+    QTest::keyClick(h.field->txtBox(), '8');
+    QCOMPARE(h.field->txtBox()->text(), QStringLiteral("7.00"));
 }
 
 QTEST_MAIN(TestHCText)
