@@ -1,5 +1,6 @@
 #include "SpreadGrid.h"
 
+#include "ReDrawGuard.h"
 #include "SpreadGridDelegate.h"
 #include "SpreadGridModel.h"
 #include "SpreadGridView.h"
@@ -187,14 +188,32 @@ void SpreadGrid::DeleteRows(int row, int count)
     m_model->shiftRowsUp(row, count);
 }
 
+// Columns move through a reset of the model, so the selection and the active
+// cell are held with painting off and moved along with the columns.
 void SpreadGrid::InsertCols(int col, int count)
 {
+    if (col < 1 || col > MaxCols() || count <= 0)
+        return;
+    count = std::min(count, MaxCols() - col + 1);
+    const ReDrawGuard noPainting(*this);
     m_model->insertCols(col, count);
+    m_heldSelection.insertCols(col, count);
+    if (m_activeCol >= col)
+        m_activeCol = std::min(m_activeCol + count, MaxCols());
 }
 
 void SpreadGrid::DeleteCols(int col, int count)
 {
+    if (col < 1 || col > MaxCols() || count <= 0)
+        return;
+    count = std::min(count, MaxCols() - col + 1);
+    const ReDrawGuard noPainting(*this);
     m_model->deleteCols(col, count);
+    m_heldSelection.deleteCols(col, count);
+    if (m_activeCol >= col + count)
+        m_activeCol -= count;
+    else if (m_activeCol >= col)
+        m_activeCol = col;
 }
 
 void SpreadGrid::ClearRange(int col, int row, int col2, int row2)
@@ -249,17 +268,10 @@ void SpreadGrid::onCurrentChanged()
 
 SpreadCellRange SpreadGrid::SelectedBlock() const
 {
-    const QModelIndexList selected = m_view->selectionModel()->selectedIndexes();
-    if (selected.isEmpty())
+    const GridSelection selection = m_reDraw ? GridSelection::of(*m_view->selectionModel()) : m_heldSelection;
+    if (selection.isEmpty())
         return {m_activeCol, m_activeRow, m_activeCol, m_activeRow};
-    SpreadCellRange r{INT_MAX, INT_MAX, 0, 0};
-    for (const QModelIndex &i : selected) {
-        r.col = std::min(r.col, i.column() + 1);
-        r.row = std::min(r.row, i.row() + 1);
-        r.col2 = std::max(r.col2, i.column() + 1);
-        r.row2 = std::max(r.row2, i.row() + 1);
-    }
-    return r;
+    return selection.bounds();
 }
 
 // --- cell attributes ---
@@ -613,11 +625,15 @@ void SpreadGrid::SetReDraw(bool on)
         return;
     m_reDraw = on;
     if (!on) {
+        m_heldSelection = GridSelection::of(*m_view->selectionModel());
         m_view->setUpdatesEnabled(false);
         m_model->suspendSignals();
         return;
     }
     m_model->resumeSignals(); // the reset re-applies sizes and the active cell
+    if (!m_heldSelection.isEmpty())
+        m_heldSelection.applyTo(*m_view->selectionModel());
+    m_heldSelection = {};
     m_view->setUpdatesEnabled(true);
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include "GridSelection.h"
 #include "SpreadCellLook.h"
 #include "SpreadCellStyle.h"
 #include "SpreadPrintSettings.h"
@@ -59,7 +60,8 @@ public:
     // to keep them. DeleteRows shifts up and leaves empty rows at the bottom.
     void InsertRows(int row, int count);
     void DeleteRows(int row, int count);
-    // The same for columns: the column count stays.
+    // The same for columns: the column count stays. The selection and the
+    // active cell move with the columns.
     void InsertCols(int col, int count);
     void DeleteCols(int col, int count);
     // Empties the texts of a block (AllCells as col2/row2: to the last one).
@@ -150,7 +152,9 @@ public:
     int CursorStyle() const { return m_cursorStyle; }
     void SetCursorStyle(int style); // 2: arrow pointer over the cells
     bool ReDraw() const { return m_reDraw; }
-    void SetReDraw(bool on); // false suspends painting and model signals
+    // false suspends painting and model signals; the selection is held
+    // meanwhile and selected again when painting resumes.
+    void SetReDraw(bool on);
 
     // --- Behaviour ---
     int OperationMode() const { return m_operationMode; }
@@ -218,6 +222,7 @@ private:
     int m_cursorType = 0;
     int m_cursorStyle = 0;
     bool m_reDraw = true;
+    GridSelection m_heldSelection; // while painting is off
     int m_operationMode = OperationModeNormal;
     bool m_editModePermanent = false;
     bool m_editModeReplace = false;

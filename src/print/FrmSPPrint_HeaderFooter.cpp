@@ -85,8 +85,7 @@ FrmSPPrint_HeaderFooter::FrmSPPrint_HeaderFooter(QWidget *parent)
     connect(m_spread, &SpreadGrid::RightClick, this, &FrmSPPrint_HeaderFooter::rightClick);
     connect(m_spread, &SpreadGrid::EditModeOn, this, [this] { m_save->setEnabled(true); });
 
-    const SpreadGrid *grid = SpreadPrintState::instance().grid();
-    GetHeaderDetail(grid ? grid->Print().PrintHeader : QString());
+    // Selecting "Header Text" loads the header, once.
     m_apply[HeaderText]->setChecked(true);
 }
 

@@ -43,10 +43,14 @@ FrmSPPrint_Preview::FrmSPPrint_Preview(QWidget *parent)
     layout->setSpacing(0);
     layout->addWidget(m_toolbar);
     layout->addWidget(m_preview, 1);
-    connect(m_preview, &SpreadPreviewView::pageChanged, this, &FrmSPPrint_Preview::UpdatePageCount);
+    connect(m_preview, &SpreadPreviewView::pageChanged, this, [this] {
+        refreshButtons();
+        UpdatePageCount();
+    });
+    connect(m_preview, &SpreadPreviewView::viewChanged, this, &FrmSPPrint_Preview::refreshButtons);
 
     m_bPrintedOK = false;
-    DisableButton(BtnPrevious, PreviewImages::PreviousDisabled);
+    refreshButtons();
     SetPreviewZoom(SpreadPrintState::instance().zoomType());
 }
 
@@ -145,17 +149,11 @@ void FrmSPPrint_Preview::Activate()
     m_preview->setGrid(grid, state.printer().pageLayout().pageSize());
     if (grid->ColID(1) == QLatin1String(PageNumberColumn))
         writePageNumbers(*grid);
-    if (!m_loaded) {
-        m_loaded = true;
-        if (m_preview->pageCount() == 1)
-            DisableButton(BtnNext, PreviewImages::NextDisabled);
-    } else {
-        refreshButtons();
-    }
     UpdatePageCount();
 }
 
-// After page setup or the print options changed the pages.
+// "Previous" while a page before the shown ones exists, "Next" while one
+// after them does; run on every change of page, view, zoom or layout.
 void FrmSPPrint_Preview::refreshButtons()
 {
     const int page = m_preview->currentPage();
@@ -245,26 +243,17 @@ void FrmSPPrint_Preview::openChild(QDialog &dialog)
         Activate();
 }
 
+// The buttons follow the page through pageChanged.
 void FrmSPPrint_Preview::nextPage()
 {
-    const int count = m_preview->pageCount();
-    const int perScreen = m_preview->pagesPerScreen();
-    if (m_preview->currentPage() < count) {
-        m_preview->setCurrentPage(m_preview->currentPage() + perScreen);
-        EnableButton(BtnPrevious, PreviewImages::Previous);
-    }
-    if (m_preview->currentPage() >= count - perScreen + 1)
-        DisableButton(BtnNext, PreviewImages::NextDisabled);
+    if (m_preview->currentPage() < m_preview->pageCount())
+        m_preview->setCurrentPage(m_preview->currentPage() + m_preview->pagesPerScreen());
 }
 
 void FrmSPPrint_Preview::previousPage()
 {
-    if (m_preview->currentPage() > 1) {
+    if (m_preview->currentPage() > 1)
         m_preview->setCurrentPage(m_preview->currentPage() - m_preview->pagesPerScreen());
-        EnableButton(BtnNext, PreviewImages::Next);
-    }
-    if (m_preview->currentPage() == 1)
-        DisableButton(BtnPrevious, PreviewImages::PreviousDisabled);
 }
 
 void FrmSPPrint_Preview::done(int result)

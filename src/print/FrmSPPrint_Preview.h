@@ -64,6 +64,5 @@ private:
     QLabel *m_pageLabel = nullptr;
     SpreadPreviewView *m_preview = nullptr;
     int m_savedMerge = 0;
-    bool m_loaded = false;
     bool m_unloaded = false;
 };
