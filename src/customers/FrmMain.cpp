@@ -50,9 +50,10 @@ FrmMain::FrmMain(QWidget *parent) : QWidget(parent)
     setWindowTitle(caption());
     m_userAdd = new FrmUser_Add(this);
     resize(900, 600);
+    designGrid();
+    // The stored layout includes the list's column widths: after the design.
     LoadFormIni(this);
     m_loadedGeometry = geometry();
-    designGrid();
 }
 
 void FrmMain::setOnUnload(std::function<void()> action) { unloadAction() = std::move(action); }
