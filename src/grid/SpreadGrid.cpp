@@ -510,6 +510,11 @@ double SpreadGrid::ColWidth(int col) const
     return m_model->colWidth(col);
 }
 
+int SpreadGrid::ColWidthPixels(int col) const
+{
+    return pixelsForColWidth(m_model->colWidth(col));
+}
+
 void SpreadGrid::SetColWidth(int col, double chars)
 {
     if (chars < 0)

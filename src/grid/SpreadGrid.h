@@ -118,6 +118,7 @@ public:
     double RowHeight(int row) const;           // in points; row 0 the header row
     void SetRowHeight(int row, double points); // -1: every data row
     double ColWidth(int col) const;            // in characters; col 0 the row headers
+    int ColWidthPixels(int col) const;         // the same on screen
     void SetColWidth(int col, double chars);
     bool ColHidden(int col) const;
     void SetColHidden(int col, bool hidden);
