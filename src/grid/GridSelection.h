@@ -3,7 +3,6 @@
 
 #include <QList>
 
-class QAbstractItemModel;
 class QItemSelectionModel;
 
 // The blocks of cells a grid has selected, in grid numbers (from 1), kept
