@@ -16,16 +16,19 @@ HCTerm::HCTerm(QWidget *parent)
 {
     for (DateFrame *frame : m_frames)
         setupFrame(frame);
+    m_frames[0]->setPartNames(QStringLiteral("시작일"));
+    m_frames[1]->setPartNames(QStringLiteral("종료일"));
     setFocusProxy(field(0));
     m_presets->setObjectName(QStringLiteral("cmdAdvn"));
     m_presets->setText(QStringLiteral("▼"));
+    m_presets->setAccessibleName(QStringLiteral("기간 간편설정"));
     m_presets->setFocusPolicy(Qt::NoFocus);
     QPalette palette = m_presets->palette();
     palette.setColor(QPalette::Button, DateColor::toQColor(0x0080FF));
     m_presets->setPalette(palette);
     connect(m_presets, &QPushButton::clicked, this, &HCTerm::openPresets);
     ToDay();
-    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     resize(sizeHint());
 }
 

@@ -7,11 +7,17 @@
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
+
+// Pixels left over beside a cell's widest text, so that a bold or
+// differently hinted glyph never clips it.
+constexpr int CellTextSpare = 4;
 
 // SetActionKey takes the key as the screens number it: a virtual-key code
 // (113 = F2); letters and digits are their capital character codes.
@@ -98,6 +104,12 @@ SpreadGrid::~SpreadGrid() = default;
 QTableView *SpreadGrid::view() const
 {
     return m_view;
+}
+
+void SpreadGrid::setGridName(const QString &name)
+{
+    setAccessibleName(name);
+    m_view->setAccessibleName(name);
 }
 
 // --- size and cells ---
@@ -485,6 +497,13 @@ int SpreadGrid::pixelsForColWidth(double chars) const
     return std::max(1, qRound(chars * metrics.horizontalAdvance(QLatin1Char('0')) + 5));
 }
 
+double SpreadGrid::colWidthForPixels(int pixels) const
+{
+    const QFontMetricsF metrics(m_model->baseFont());
+    const double chars = (pixels - 5) / metrics.horizontalAdvance(QLatin1Char('0'));
+    return std::ceil(chars * 100) / 100; // the width stored in hundredths never rounds below pixels
+}
+
 double SpreadGrid::RowHeight(int row) const
 {
     return m_model->rowHeight(row);
@@ -524,6 +543,46 @@ void SpreadGrid::SetColWidth(int col, double chars)
         applyViewMetrics();
     else
         applyColumn(col);
+}
+
+int SpreadGrid::TextWidthNeeded(int col, int row, const QString &value) const
+{
+    QStyle *style = m_view->style();
+    const QFontMetrics metrics(CellFont(col, row));
+    if (row == 0) {
+        // Header text, its margins and the sort mark beside it.
+        const int margin = style->pixelMetric(QStyle::PM_HeaderMargin, nullptr, m_view);
+        const int mark = style->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, m_view);
+        return metrics.horizontalAdvance(value) + 4 * margin + mark;
+    }
+    // An item view indents its text by the focus frame margin and one pixel on
+    // each side; the grid line takes one more.
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_view) + 1;
+    return metrics.horizontalAdvance(value) + 2 * margin + 1 + CellTextSpare;
+}
+
+void SpreadGrid::FitColWidth(int col, const QString &longestText)
+{
+    int pixels = TextWidthNeeded(col, 1, longestText);
+    if (m_colHeadersShow)
+        pixels = std::max(pixels, TextWidthNeeded(col, 0, text(col, 0)));
+    SetColWidth(col, colWidthForPixels(pixels));
+}
+
+int SpreadGrid::WidthForAllCols() const
+{
+    int width = 2 * m_view->frameWidth() + m_view->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_view);
+    if (m_rowHeadersShow)
+        width += std::max(m_view->verticalHeader()->minimumWidth(), m_view->verticalHeader()->sizeHint().width());
+    for (int col = 1; col <= m_model->maxCols(); ++col)
+        if (!m_model->colHidden(col))
+            width += pixelsForColWidth(m_model->colWidth(col));
+    return width;
+}
+
+void SpreadGrid::SetStretchLastCol(bool on)
+{
+    m_view->horizontalHeader()->setStretchLastSection(on);
 }
 
 bool SpreadGrid::ColHidden(int col) const
@@ -754,7 +813,6 @@ void SpreadGrid::applySelectionColors()
 {
     QPalette palette = m_view->palette();
     palette.setColor(QPalette::Highlight, m_selBackColor);
-    palette.setColor(QPalette::HighlightedText, Qt::black);
     m_view->setPalette(palette);
 }
 

@@ -120,6 +120,16 @@ public:
     double ColWidth(int col) const;            // in characters; col 0 the row headers
     int ColWidthPixels(int col) const;         // the same on screen
     void SetColWidth(int col, double chars);
+    // Widens the column so that its header and longestText show in full in
+    // the fonts of the column's header and cells.
+    void FitColWidth(int col, const QString &longestText);
+    // Pixels the column needs to show text in full in the cell's font.
+    int TextWidthNeeded(int col, int row, const QString &value) const;
+    // The last visible column takes the width the others leave.
+    void SetStretchLastCol(bool on);
+    // Pixels the grid needs to show every visible column at its width
+    // (row headers, frame and a vertical scroll bar included).
+    int WidthForAllCols() const;
     bool ColHidden(int col) const;
     void SetColHidden(int col, bool hidden);
     QString ColID(int col) const;
@@ -183,6 +193,8 @@ public:
     const SpreadPrintSettings &Print() const { return m_print; }
 
     QTableView *view() const;
+    // Names the grid and the table inside it for assistive tools.
+    void setGridName(const QString &name);
     SpreadGridModel *model() const { return m_model; }
 
 signals:
@@ -206,6 +218,7 @@ private:
     bool beepAllowed() const { return !m_noBeep; }
     int pixelsForRowHeight(double points) const;
     int pixelsForColWidth(double chars) const;
+    double colWidthForPixels(int pixels) const;
 
     SpreadGridModel *m_model = nullptr;
     SpreadGridView *m_view = nullptr;

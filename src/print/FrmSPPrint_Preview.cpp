@@ -1,5 +1,6 @@
 #include "FrmSPPrint_Preview.h"
 
+#include "EnterPressesButton.h"
 #include "FrmSPPrint_PageSetup.h"
 #include "FrmSPPrint_PrintDlg.h"
 #include "PreviewImages.h"
@@ -12,6 +13,7 @@
 
 #include <QLabel>
 #include <QPrinter>
+#include <QScreen>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -33,7 +35,7 @@ FrmSPPrint_Preview::FrmSPPrint_Preview(QWidget *parent)
     setObjectName(QStringLiteral("FrmSPPrint_Preview"));
     setWindowTitle(QStringLiteral("스프레드 인쇄 미리보기"));
     setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint);
-    resize(1000, 760);
+    openWithinTheScreen(QSize(1000, 760));
     SpreadPrintState::instance().setPreview(this);
 
     m_preview = new SpreadPreviewView(this);
@@ -52,6 +54,18 @@ FrmSPPrint_Preview::FrmSPPrint_Preview(QWidget *parent)
     m_bPrintedOK = false;
     refreshButtons();
     SetPreviewZoom(SpreadPrintState::instance().zoomType());
+}
+
+// The design size, made smaller where the screen's free area (without task
+// bars) cannot hold it with the window's frame, and placed inside that area.
+void FrmSPPrint_Preview::openWithinTheScreen(const QSize &design)
+{
+    const QScreen *shownOn = parentWidget() ? parentWidget()->screen() : screen();
+    const QRect room = shownOn->availableGeometry();
+    const QSize frame(16, 48); // borders and title bar
+    resize(design.boundedTo(room.size() - frame));
+    move(room.left() + (room.width() - width() - frame.width()) / 2,
+         room.top() + (room.height() - height() - frame.height()) / 2);
 }
 
 FrmSPPrint_Preview::~FrmSPPrint_Preview()
@@ -94,6 +108,7 @@ void FrmSPPrint_Preview::addButton(int position, const QString &caption, int ima
     button->setIcon(PreviewImages::image(image));
     button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     button->setAutoRaise(true);
+    PressOnEnter(button);
     connect(button, &QToolButton::clicked, this, [this, position] { toolbarClicked(position); });
     m_toolbar->addWidget(button);
     m_toolbar->addWidget(spacer(m_toolbar));

@@ -49,6 +49,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void openWithinTheScreen(const QSize &design);
     void addButton(int position, const QString &caption, int image);
     void toolbarClicked(int position);
     void nextPage();

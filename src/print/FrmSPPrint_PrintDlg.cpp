@@ -1,5 +1,6 @@
 #include "FrmSPPrint_PrintDlg.h"
 
+#include "EnterPressesButton.h"
 #include "FrmSPPrint_PageSetup.h"
 #include "FrmSPPrint_Preview.h"
 #include "MessageBoxes.h"
@@ -52,7 +53,6 @@ FrmSPPrint_PrintDlg::FrmSPPrint_PrintDlg(QWidget *parent)
     auto *setup = new QPushButton(QStringLiteral("세부설정"), this);
     auto *printer = new QPushButton(QStringLiteral("프린터 설정"), this);
     auto *close = new QPushButton(QStringLiteral("닫기"), this);
-    print->setDefault(true);
     connect(print, &QPushButton::clicked, this, &FrmSPPrint_PrintDlg::printClicked);
     connect(setup, &QPushButton::clicked, this, [this] {
         FrmSPPrint_PageSetup dialog(this);
@@ -63,6 +63,8 @@ FrmSPPrint_PrintDlg::FrmSPPrint_PrintDlg(QWidget *parent)
     for (QPushButton *button : {print, setup, printer, close})
         buttons->addWidget(button);
     layout->addLayout(buttons);
+    PressButtonsOnEnter(this);
+    print->setDefault(true); // Enter in a field still prints
     load();
 }
 

@@ -60,6 +60,11 @@ private slots:
         detail.OptGubun[FrmDetail::KindUse]->setChecked(true);
         detail.Search();
         QCOMPARE(memos(detail), QStringList{""});
+        // 충전 lists every row the window shows as 충전, whatever its non-zero kind.
+        detail.htDate->setText2(QStringLiteral("2011-05-31"));
+        detail.OptGubun[FrmDetail::KindTopUp]->setChecked(true);
+        detail.Search();
+        QCOMPARE(memos(detail), (QStringList{"first", "odd kind"}));
         detail.htDate->setText1(QStringLiteral("2012-01-01"));
         detail.htDate->setText2(QStringLiteral("2012-01-31"));
         detail.Search();
