@@ -1,10 +1,9 @@
 #include "CalendarButton.h"
 
+#include "CalendarIcon.h"
 #include "DateEdit.h"
 #include "EnterPressesButton.h"
 #include "FrmCalendar.h"
-
-#include <QStyle>
 
 CalendarButton::CalendarButton(DateEdit *field, QWidget *parent)
     : QToolButton(parent), m_field(field)
@@ -12,7 +11,7 @@ CalendarButton::CalendarButton(DateEdit *field, QWidget *parent)
     setObjectName(QStringLiteral("cmdCaln"));
     setFocusPolicy(Qt::NoFocus);
     PressOnEnter(this);
-    setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    setIcon(CalendarIcon());
     connect(this, &QToolButton::clicked, this, &CalendarButton::pick);
 }
 

@@ -7,6 +7,7 @@
 #include "DayUpDown.h"
 
 #include <QPainter>
+#include <QToolButton>
 
 DateFrame::DateFrame(QWidget *parent)
     : QWidget(parent),
@@ -41,4 +42,12 @@ void DateFrame::resizeEvent(QResizeEvent *)
     m_field->setGeometry(DateLayout::toPixels(layout.field));
     m_upDown->setGeometry(DateLayout::toPixels(layout.upDown));
     m_calendar->setGeometry(DateLayout::toPixels(layout.calendar));
+}
+
+void DateFrame::setPartNames(const QString &fieldName)
+{
+    m_field->setAccessibleName(fieldName);
+    m_upDown->upButton()->setAccessibleName(fieldName + QStringLiteral(" 다음 날"));
+    m_upDown->downButton()->setAccessibleName(fieldName + QStringLiteral(" 전날"));
+    m_calendar->setAccessibleName(fieldName + QStringLiteral(" 달력"));
 }

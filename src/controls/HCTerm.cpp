@@ -17,9 +17,12 @@ HCTerm::HCTerm(QWidget *parent)
 {
     for (DateFrame *frame : m_frames)
         setupFrame(frame);
+    m_frames[0]->setPartNames(QStringLiteral("시작일"));
+    m_frames[1]->setPartNames(QStringLiteral("종료일"));
     setFocusProxy(field(0));
     m_presets->setObjectName(QStringLiteral("cmdAdvn"));
     m_presets->setText(QStringLiteral("▼"));
+    m_presets->setAccessibleName(QStringLiteral("기간 간편설정"));
     m_presets->setFocusPolicy(Qt::NoFocus);
     PressOnEnter(m_presets);
     QPalette palette = m_presets->palette();
@@ -27,7 +30,7 @@ HCTerm::HCTerm(QWidget *parent)
     m_presets->setPalette(palette);
     connect(m_presets, &QPushButton::clicked, this, &HCTerm::openPresets);
     ToDay();
-    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     resize(sizeHint());
 }
 

@@ -26,6 +26,7 @@ public:
     QPushButton *btnClose = nullptr;
     SpreadGrid *spList = nullptr;
 
+
     void Search();
     void Print();
     void ExportExcel();

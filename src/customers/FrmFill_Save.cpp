@@ -43,8 +43,8 @@ void FrmFill_Save::buildControls()
                                       {QStringLiteral("메    모"), LabelledFields::Kind::Text, 200},
                                       {QString(), LabelledFields::Kind::Integer, 11}});
     // The customer is chosen by the list; only the top-up itself is typed here.
-    m_fields->field(FieldName)->setProperty("Locked", true);
-    m_fields->field(FieldId)->setProperty("Locked", true);
+    m_fields->lock(FieldName);
+    m_fields->lock(FieldId);
     btnSave = ScreenButton(QStringLiteral("저장 F2"), this);
     btnClose = ScreenButton(QStringLiteral("닫기(&C)"), this);
 
@@ -71,6 +71,7 @@ void FrmFill_Save::SetFormMode(int nUcode, const QString &sUserName, const QStri
         m_fields->setText(FieldName, sUserName);
         m_fields->setText(FieldId, sUserID);
     }
+    m_fields->focusFirstEditable();
 }
 
 void FrmFill_Save::save()

@@ -43,6 +43,9 @@ void FrmUser_Add::buildControls()
     btnClose = ScreenButton(QStringLiteral("닫기(&C)"), this);
     chkCun = new QCheckBox(QStringLiteral("계속 등록하기(&N)"), this);
     chkCun->setAccessibleName(QStringLiteral("계속 등록하기(N)"));
+    QSizePolicy keepsItsPlace = chkCun->sizePolicy();
+    keepsItsPlace.setRetainSizeWhenHidden(true); // the window keeps its size in both modes
+    chkCun->setSizePolicy(keepsItsPlace);
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(new QLabel(QStringLiteral("『 *는 필수입력』"), this));
@@ -89,6 +92,7 @@ void FrmUser_Add::SetFormMode(int Mode, QWidget *caller, int iCode)
         setWindowTitle(QStringLiteral("고객등록 - 『수정』"));
         loadRecord(iCode);
     }
+    m_fields->focusFirstEditable();
 }
 
 void FrmUser_Add::loadRecord(int code)
@@ -115,9 +119,15 @@ void FrmUser_Add::save()
         || CheckRequired(m_fields->field(FieldPw), QStringLiteral("PW")))
         return;
     const QString id = m_fields->text(FieldId);
-    if (CheckDuplicate(QStringLiteral("emailuser"), QStringLiteral("userid"), id,
-                       QStringLiteral("code <> ") + QString::number(g_nCode), false, QStringLiteral("고객ID"),
-                       QString())) {
+    const int holders = DBCount(QStringLiteral("emailuser"), QStringLiteral("userid='") + SQLEscaped(id)
+                                                                 + QStringLiteral("' AND code <> ")
+                                                                 + QString::number(g_nCode));
+    if (holders < 0) {
+        ShowMsg(QLatin1Char('[') + id
+                + QStringLiteral("]이(가) 이미 사용중인 ID인지 확인하지 못하여 저장하지 않았습니다. 다시 저장하여 주시기 바랍니다."));
+        return;
+    }
+    if (holders > 0) {
         ShowMsg(QLatin1Char('[') + id + QStringLiteral("]은(는) 이미 사용중인 ID입니다."));
         return;
     }

@@ -1,5 +1,6 @@
 #include "Frmlogin.h"
 
+#include "EnterPressesButton.h"
 #include "LoginValues.h"
 #include "MessageBoxes.h"
 #include "PasswordMask.h"
@@ -43,12 +44,17 @@ Frmlogin::Frmlogin(QWidget *parent) : QDialog(parent)
     setObjectName(QStringLiteral("Frmlogin"));
     setWindowTitle(QStringLiteral("Frmlogin"));
     buildControls();
+    PressButtonsOnEnter(this);
     loadSettings();
 }
 
 void Frmlogin::buildControls()
 {
     txtUserName = new QLineEdit(this);
+    // The admitted operator's ID is fixed but must stay readable.
+    QPalette fixedId = txtUserName->palette();
+    fixedId.setColor(QPalette::Disabled, QPalette::Text, fixedId.color(QPalette::Active, QPalette::Text));
+    txtUserName->setPalette(fixedId);
     txtPassword = new QLineEdit(this);
     ShowPasswordMask(txtPassword, QStringLiteral("*"));
     chkpwdSave = new QCheckBox(QStringLiteral("저장"), this);

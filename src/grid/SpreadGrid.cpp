@@ -1,16 +1,23 @@
 #include "SpreadGrid.h"
 
+#include "ReDrawGuard.h"
 #include "SpreadGridDelegate.h"
 #include "SpreadGridModel.h"
 #include "SpreadGridView.h"
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
+
+// Pixels left over beside a cell's widest text, so that a bold or
+// differently hinted glyph never clips it.
+constexpr int CellTextSpare = 4;
 
 // SetActionKey takes the key as the screens number it: a virtual-key code
 // (113 = F2); letters and digits are their capital character codes.
@@ -97,6 +104,12 @@ SpreadGrid::~SpreadGrid() = default;
 QTableView *SpreadGrid::view() const
 {
     return m_view;
+}
+
+void SpreadGrid::setGridName(const QString &name)
+{
+    setAccessibleName(name);
+    m_view->setAccessibleName(name);
 }
 
 // --- size and cells ---
@@ -187,14 +200,32 @@ void SpreadGrid::DeleteRows(int row, int count)
     m_model->shiftRowsUp(row, count);
 }
 
+// Columns move through a reset of the model, so the selection and the active
+// cell are held with painting off and moved along with the columns.
 void SpreadGrid::InsertCols(int col, int count)
 {
+    if (col < 1 || col > MaxCols() || count <= 0)
+        return;
+    count = std::min(count, MaxCols() - col + 1);
+    const ReDrawGuard noPainting(*this);
     m_model->insertCols(col, count);
+    m_heldSelection.insertCols(col, count);
+    if (m_activeCol >= col)
+        m_activeCol = std::min(m_activeCol + count, MaxCols());
 }
 
 void SpreadGrid::DeleteCols(int col, int count)
 {
+    if (col < 1 || col > MaxCols() || count <= 0)
+        return;
+    count = std::min(count, MaxCols() - col + 1);
+    const ReDrawGuard noPainting(*this);
     m_model->deleteCols(col, count);
+    m_heldSelection.deleteCols(col, count);
+    if (m_activeCol >= col + count)
+        m_activeCol -= count;
+    else if (m_activeCol >= col)
+        m_activeCol = col;
 }
 
 void SpreadGrid::ClearRange(int col, int row, int col2, int row2)
@@ -249,17 +280,10 @@ void SpreadGrid::onCurrentChanged()
 
 SpreadCellRange SpreadGrid::SelectedBlock() const
 {
-    const QModelIndexList selected = m_view->selectionModel()->selectedIndexes();
-    if (selected.isEmpty())
+    const GridSelection selection = m_reDraw ? GridSelection::of(*m_view->selectionModel()) : m_heldSelection;
+    if (selection.isEmpty())
         return {m_activeCol, m_activeRow, m_activeCol, m_activeRow};
-    SpreadCellRange r{INT_MAX, INT_MAX, 0, 0};
-    for (const QModelIndex &i : selected) {
-        r.col = std::min(r.col, i.column() + 1);
-        r.row = std::min(r.row, i.row() + 1);
-        r.col2 = std::max(r.col2, i.column() + 1);
-        r.row2 = std::max(r.row2, i.row() + 1);
-    }
-    return r;
+    return selection.bounds();
 }
 
 // --- cell attributes ---
@@ -473,6 +497,13 @@ int SpreadGrid::pixelsForColWidth(double chars) const
     return std::max(1, qRound(chars * metrics.horizontalAdvance(QLatin1Char('0')) + 5));
 }
 
+double SpreadGrid::colWidthForPixels(int pixels) const
+{
+    const QFontMetricsF metrics(m_model->baseFont());
+    const double chars = (pixels - 5) / metrics.horizontalAdvance(QLatin1Char('0'));
+    return std::ceil(chars * 100) / 100; // the width stored in hundredths never rounds below pixels
+}
+
 double SpreadGrid::RowHeight(int row) const
 {
     return m_model->rowHeight(row);
@@ -498,6 +529,11 @@ double SpreadGrid::ColWidth(int col) const
     return m_model->colWidth(col);
 }
 
+int SpreadGrid::ColWidthPixels(int col) const
+{
+    return pixelsForColWidth(m_model->colWidth(col));
+}
+
 void SpreadGrid::SetColWidth(int col, double chars)
 {
     if (chars < 0)
@@ -507,6 +543,46 @@ void SpreadGrid::SetColWidth(int col, double chars)
         applyViewMetrics();
     else
         applyColumn(col);
+}
+
+int SpreadGrid::TextWidthNeeded(int col, int row, const QString &value) const
+{
+    QStyle *style = m_view->style();
+    const QFontMetrics metrics(CellFont(col, row));
+    if (row == 0) {
+        // Header text, its margins and the sort mark beside it.
+        const int margin = style->pixelMetric(QStyle::PM_HeaderMargin, nullptr, m_view);
+        const int mark = style->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, m_view);
+        return metrics.horizontalAdvance(value) + 4 * margin + mark;
+    }
+    // An item view indents its text by the focus frame margin and one pixel on
+    // each side; the grid line takes one more.
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_view) + 1;
+    return metrics.horizontalAdvance(value) + 2 * margin + 1 + CellTextSpare;
+}
+
+void SpreadGrid::FitColWidth(int col, const QString &longestText)
+{
+    int pixels = TextWidthNeeded(col, 1, longestText);
+    if (m_colHeadersShow)
+        pixels = std::max(pixels, TextWidthNeeded(col, 0, text(col, 0)));
+    SetColWidth(col, colWidthForPixels(pixels));
+}
+
+int SpreadGrid::WidthForAllCols() const
+{
+    int width = 2 * m_view->frameWidth() + m_view->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_view);
+    if (m_rowHeadersShow)
+        width += std::max(m_view->verticalHeader()->minimumWidth(), m_view->verticalHeader()->sizeHint().width());
+    for (int col = 1; col <= m_model->maxCols(); ++col)
+        if (!m_model->colHidden(col))
+            width += pixelsForColWidth(m_model->colWidth(col));
+    return width;
+}
+
+void SpreadGrid::SetStretchLastCol(bool on)
+{
+    m_view->horizontalHeader()->setStretchLastSection(on);
 }
 
 bool SpreadGrid::ColHidden(int col) const
@@ -613,11 +689,15 @@ void SpreadGrid::SetReDraw(bool on)
         return;
     m_reDraw = on;
     if (!on) {
+        m_heldSelection = GridSelection::of(*m_view->selectionModel());
         m_view->setUpdatesEnabled(false);
         m_model->suspendSignals();
         return;
     }
     m_model->resumeSignals(); // the reset re-applies sizes and the active cell
+    if (!m_heldSelection.isEmpty())
+        m_heldSelection.applyTo(*m_view->selectionModel());
+    m_heldSelection = {};
     m_view->setUpdatesEnabled(true);
 }
 
@@ -733,7 +813,6 @@ void SpreadGrid::applySelectionColors()
 {
     QPalette palette = m_view->palette();
     palette.setColor(QPalette::Highlight, m_selBackColor);
-    palette.setColor(QPalette::HighlightedText, Qt::black);
     m_view->setPalette(palette);
 }
 

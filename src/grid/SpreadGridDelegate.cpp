@@ -29,6 +29,14 @@ void SpreadGridDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
     style->drawControl(QStyle::CE_PushButton, &button, painter, option.widget);
 }
 
+void SpreadGridDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const
+{
+    QStyledItemDelegate::initStyleOption(option, index);
+    const QVariant fore = index.data(Qt::ForegroundRole);
+    if (fore.canConvert<QBrush>())
+        option->palette.setBrush(QPalette::HighlightedText, fore.value<QBrush>());
+}
+
 QWidget *SpreadGridDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                                           const QModelIndex &index) const
 {

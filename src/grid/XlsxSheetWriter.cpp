@@ -2,6 +2,8 @@
 
 #include "SpreadNumberFormat.h"
 
+#include <QFile>
+
 #include <xlsxwriter.h>
 
 #include <map>
@@ -71,6 +73,20 @@ QString errorText(lxw_error error)
 
 XlsxWriteResult XlsxSheetWriter::write(const ExcelSheetSource &source, const QString &path,
                                        const QString &sheetName) const
+{
+    const QString partial = path + QStringLiteral(".part");
+    XlsxWriteResult result = writeWorkbook(source, partial, sheetName);
+    if (result.ok && !QFile::rename(partial, path)) {
+        result.ok = false;
+        result.message = QStringLiteral("cannot name the workbook %1").arg(path);
+    }
+    if (!result.ok)
+        QFile::remove(partial);
+    return result;
+}
+
+XlsxWriteResult XlsxSheetWriter::writeWorkbook(const ExcelSheetSource &source, const QString &path,
+                                               const QString &sheetName) const
 {
     XlsxWriteResult result;
     result.rows = std::min(source.rowCount(), MaxSheetRows);

@@ -15,6 +15,7 @@
 #include "XlsxSheetWriter.h"
 
 #include <QDir>
+#include <QFile>
 #include <QElapsedTimer>
 
 #include <optional>
@@ -38,6 +39,17 @@ void insertHeaderRows(SpreadGrid &grid, int headerRows)
             grid.SetText(c, r, GetCellText(grid, c, HeaderRowBase + r - 1));
         }
     }
+}
+
+// The stamped base name, or with "_2", "_3", ... added while a workbook or log
+// of that name exists: exports within one second keep each other's files.
+QString freeBaseName(const QString &stamped)
+{
+    QString base = stamped;
+    for (int n = 2; QFile::exists(base + QStringLiteral(".xlsx")) || QFile::exists(base + QStringLiteral("LOG.TXT"));
+         ++n)
+        base = stamped + QLatin1Char('_') + QString::number(n);
+    return base;
 }
 
 XlsxWriteResult writeWorkbook(const SpreadGrid &grid, const QString &file, const QString &log,
@@ -93,11 +105,11 @@ QString ExportToExcelFile(SpreadGrid &grid, const QString &sSheetName, bool bUnl
     QString log;
     steps.run([&] {
         const QString folder = ProgramFolder::file(QStringLiteral("ExpExcel"));
-        const QString base = folder + QStringLiteral("/Exp")
-                             + Clock::now().toString(QStringLiteral("yyMMdd_HHmmss"));
+        QDir().mkpath(folder);
+        const QString base = freeBaseName(folder + QStringLiteral("/Exp")
+                                          + Clock::now().toString(QStringLiteral("yyMMdd_HHmmss")));
         log = base + QStringLiteral("LOG.TXT");
         file = base + QStringLiteral(".xlsx");
-        QDir().mkpath(folder);
     });
 
     std::optional<XlsxWriteResult> written;

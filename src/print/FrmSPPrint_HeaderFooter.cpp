@@ -1,5 +1,6 @@
 #include "FrmSPPrint_HeaderFooter.h"
 
+#include "EnterPressesButton.h"
 #include "MessageBoxes.h"
 #include "PrintDialogs.h"
 #include "PrintMarkupText.h"
@@ -9,6 +10,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -48,7 +50,7 @@ FrmSPPrint_HeaderFooter::FrmSPPrint_HeaderFooter(QWidget *parent)
     setWindowTitle(QStringLiteral("Change Header/Footer Attributes"));
     m_spread = new SpreadGrid(this);
     m_spread->setObjectName(QStringLiteral("spHeader"));
-    m_spread->setMinimumSize(560, 230);
+    m_spread->setGridName(QStringLiteral("Header/Footer"));
 
     m_save = new QPushButton(QStringLiteral("Save Header Text"), this);
     m_reset = new QPushButton(QStringLiteral("Reset Text"), this);
@@ -85,9 +87,10 @@ FrmSPPrint_HeaderFooter::FrmSPPrint_HeaderFooter(QWidget *parent)
     connect(m_spread, &SpreadGrid::RightClick, this, &FrmSPPrint_HeaderFooter::rightClick);
     connect(m_spread, &SpreadGrid::EditModeOn, this, [this] { m_save->setEnabled(true); });
 
-    const SpreadGrid *grid = SpreadPrintState::instance().grid();
-    GetHeaderDetail(grid ? grid->Print().PrintHeader : QString());
+    // Selecting "Header Text" loads the header, once.
     m_apply[HeaderText]->setChecked(true);
+    fitGridSize();
+    PressButtonsOnEnter(this);
 }
 
 QWidget *FrmSPPrint_HeaderFooter::buildInstructions()
@@ -184,6 +187,28 @@ void FrmSPPrint_HeaderFooter::applyCellFont(int col, int row, const MarkupFont &
     m_spread->SetCol(col);
     m_spread->SetRow(row);
     m_spread->SetCellFont(cellFont);
+    fitRowHeight(row);
+}
+
+// A line is as tall as the largest font in it needs, never lower than the
+// grid's own lines.
+void FrmSPPrint_HeaderFooter::fitRowHeight(int row)
+{
+    double points = m_spread->RowHeight(AllCells);
+    for (int col : TextColumns) {
+        const double textPixels = QFontMetricsF(m_spread->CellFont(col, row)).height() + 4;
+        points = std::max(points, textPixels * 72.0 / m_spread->logicalDpiY());
+    }
+    m_spread->SetRowHeight(row, points);
+}
+
+// The grid shows all its columns and lines without scrolling.
+void FrmSPPrint_HeaderFooter::fitGridSize()
+{
+    const QTableView *view = m_spread->view();
+    const int height =
+        2 * view->frameWidth() + view->horizontalHeader()->sizeHint().height() + view->verticalHeader()->length();
+    m_spread->setMinimumSize(m_spread->WidthForAllCols(), height);
 }
 
 QString FrmSPPrint_HeaderFooter::GetCellData(int col, int row) const
@@ -262,6 +287,7 @@ void FrmSPPrint_HeaderFooter::chooseFont(int col, int row)
     m_spread->SetCol(textCol);
     m_spread->SetRow(row);
     m_spread->SetCellFont(*chosen);
+    fitRowHeight(row);
 }
 
 void FrmSPPrint_HeaderFooter::rightClick()

@@ -1,5 +1,6 @@
 #include "FrmSPPrint_PageSetup.h"
 
+#include "EnterPressesButton.h"
 #include "FrmSPPrint_HeaderFooter.h"
 #include "PreviewZoom.h"
 #include "PrintSettings.h"
@@ -41,7 +42,6 @@ FrmSPPrint_PageSetup::FrmSPPrint_PageSetup(QWidget *parent)
     layout->addWidget(buildOrientationFrame());
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
     auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &FrmSPPrint_PageSetup::accept);
     connect(cancel, &QPushButton::clicked, this, &FrmSPPrint_PageSetup::reject);
     auto *buttons = new QHBoxLayout;
@@ -49,6 +49,8 @@ FrmSPPrint_PageSetup::FrmSPPrint_PageSetup(QWidget *parent)
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
     layout->addLayout(buttons);
+    PressButtonsOnEnter(this);
+    ok->setDefault(true); // Enter in a field still confirms
     load();
 }
 

@@ -5,6 +5,7 @@
 #include "SpreadGrid.h"
 #include "SpreadPrintLayout.h"
 
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPainter>
 
@@ -13,10 +14,12 @@ constexpr double TextInset = 30;   // twips between a cell's edge and its text
 constexpr double GridPen = 10;     // twips
 constexpr double BorderPen = 20;   // twips
 
+// The cell's font as the screen shows it: the family the screen found for
+// the one asked for, so that the printed text is as wide as on screen.
 QFont printFont(const QFont &font)
 {
     const double points = font.pointSizeF() > 0 ? font.pointSizeF() : qMax(1, font.pixelSize()) * 0.75;
-    return PrintFonts::twipsFont(font.family(), points, font.bold(), font.italic(), font.underline(),
+    return PrintFonts::twipsFont(QFontInfo(font).family(), points, font.bold(), font.italic(), font.underline(),
                                  font.strikeOut());
 }
 } // namespace

@@ -41,6 +41,7 @@ void SpreadPreviewView::relayout()
     updateScrollBars();
     viewport()->update();
     emit pageChanged(m_currentPage);
+    emit viewChanged();
 }
 
 int SpreadPreviewView::pageCount() const
@@ -54,6 +55,7 @@ void SpreadPreviewView::setView(const PreviewView &view)
     m_zoomed = false;
     updateScrollBars();
     viewport()->update();
+    emit viewChanged();
 }
 
 void SpreadPreviewView::setCurrentPage(int page)
@@ -71,6 +73,7 @@ void SpreadPreviewView::toggleZoom()
     m_zoomed = !m_zoomed;
     updateScrollBars();
     viewport()->update();
+    emit viewChanged();
 }
 
 // Zoomed in: one page at 100 %, or at 200 % when the view is already that large.

@@ -30,10 +30,21 @@ QList<int> SpreadPrintJob::pagesToPrint(const SpreadPrintSettings &print, int pa
     return pages;
 }
 
-bool SpreadPrintJob::print(const SpreadGrid &grid, QPagedPaintDevice &device, int currentPage)
+QPageSize SpreadPrintJob::paperOf(const QPagedPaintDevice &device)
 {
     const QPageSize paper = device.pageLayout().pageSize();
-    const SpreadPrintLayout layout(grid, paper.isValid() ? paper : QPageSize(QPageSize::A4));
+    return paper.isValid() ? paper : QPageSize(QPageSize::A4);
+}
+
+int SpreadPrintJob::pageCount(const SpreadGrid &grid, const QPagedPaintDevice &device)
+{
+    return SpreadPrintLayout(grid, paperOf(device)).pageCount();
+}
+
+bool SpreadPrintJob::print(const SpreadGrid &grid, QPagedPaintDevice &device, int currentPage)
+{
+    const QPageSize paper = paperOf(device);
+    const SpreadPrintLayout layout(grid, paper);
     const QList<int> pages = pagesToPrint(grid.Print(), layout.pageCount(), currentPage);
     if (pages.isEmpty())
         return true;

@@ -64,7 +64,7 @@ private:
     int m_firstRow = 1;
     int m_lastRow = 0;
     QVector<double> m_colWidths; // by column number; 0 for hidden columns
-    double m_charWidth = 0;
+    double m_twipsPerPixel = 15;
     QList<int> m_headerRows;
     double m_headerHeight = 0;
     double m_rowHeaderWidth = 0;

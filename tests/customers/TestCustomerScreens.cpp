@@ -5,9 +5,12 @@
 #include "HCText.h"
 #include "LabelledFields.h"
 #include "SpreadGrid.h"
+#include "ProfileFile.h"
 #include "modMySQL_Func.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -71,6 +74,25 @@ private slots:
         QCOMPARE(main.spList->ForeColor(FrmMain::ColRest, 2), QColor(255, 0, 0));
         QVERIFY(main.windowTitle().startsWith(QStringLiteral("Quotadesk Ver.1.0.")));
         QVERIFY(main.windowTitle().endsWith(QStringLiteral(" (HOST: ") + TestDatabase::address() + QStringLiteral(") [직원]")));
+    }
+
+    // The list's stored layout applies to the designed grid of 8 columns.
+    void listTakesItsStoredLayout()
+    {
+        const QString ini = m_fixture->workspace->file(QStringLiteral("FormIni/FrmMain.ini"));
+        QDir().mkpath(QFileInfo(ini).absolutePath());
+        ProfileFile::write(ini, QStringLiteral("spList_ColsWidth"), QString::number(FrmMain::ColName),
+                           QStringLiteral("30"));
+        ProfileFile::write(ini, QStringLiteral("spList_ColsWidth"), QString::number(FrmMain::ColMemo),
+                           QStringLiteral("41.5"));
+        ProfileFile::write(ini, QStringLiteral("spList_General"), QStringLiteral("RowHeight"), QStringLiteral("20"));
+        ProfileFile::write(ini, QStringLiteral("FormPosition"), QStringLiteral("Width"), QStringLiteral("12000"));
+        FrmMain main;
+        QCOMPARE(main.spList->MaxCols(), int(FrmMain::ColumnCount));
+        QCOMPARE(main.spList->ColWidth(FrmMain::ColName), 30.0);
+        QCOMPARE(main.spList->ColWidth(FrmMain::ColMemo), 41.5);
+        QCOMPARE(main.spList->RowHeight(1), 20.0);
+        QCOMPARE(main.width(), 800);
     }
 
     void cursorReturnsToTheSameOrLastRow()

@@ -6,6 +6,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -48,6 +49,7 @@ private slots:
     void modelStaysConsistent();
     void sizeAndTexts();
     void insertAndDeleteKeepTheRowCount();
+    void columnsMoveTheSelectionAlong();
     void headerRowsAndGetCellText();
     void activeCellIsApartFromAddress();
     void loadingRestoresTheCursor_data();
@@ -145,6 +147,36 @@ void TestSpreadGrid::insertAndDeleteKeepTheRowCount()
     second.DeleteRows(1, 1);
     QVERIFY(second.FontBold(1, 2)); // attributes move with their row
     QVERIFY(!second.FontBold(1, 3));
+}
+
+// A block and the active cell stay on the same cells while columns come and
+// go, and painting off and on again selects the block again.
+void TestSpreadGrid::columnsMoveTheSelectionAlong()
+{
+    SpreadGrid grid;
+    fill(grid, 6, 6);
+    grid.SetActiveCell(3, 3);
+    const QAbstractItemModel *model = grid.view()->model();
+    grid.view()->selectionModel()->select(QItemSelection(model->index(1, 1), model->index(2, 3)),
+                                          QItemSelectionModel::ClearAndSelect);
+    auto block = [&grid] {
+        const SpreadCellRange r = grid.SelectedBlock();
+        return QList<int>{r.col, r.row, r.col2, r.row2, grid.ActiveCol(), grid.ActiveRow()};
+    };
+    QCOMPARE(block(), (QList<int>{2, 2, 4, 3, 3, 3}));
+    grid.InsertCols(3, 1); // inside the block: it widens
+    QCOMPARE(block(), (QList<int>{2, 2, 5, 3, 4, 3}));
+    grid.DeleteCols(1, 2); // its first column goes
+    QCOMPARE(block(), (QList<int>{1, 2, 3, 3, 2, 3}));
+    {
+        const ReDrawGuard noPainting(grid);
+        grid.InsertCols(1, 2);
+        QCOMPARE(block(), (QList<int>{3, 2, 5, 3, 4, 3}));
+    }
+    QCOMPARE(block(), (QList<int>{3, 2, 5, 3, 4, 3}));
+    QCOMPARE(grid.view()->currentIndex(), model->index(2, 3));
+    grid.DeleteCols(3, 3); // the whole block goes: the active cell is left
+    QCOMPARE(block(), (QList<int>{3, 3, 3, 3, 3, 3}));
 }
 
 void TestSpreadGrid::headerRowsAndGetCellText()
