@@ -2,10 +2,16 @@
 # private MariaDB server on loopback.
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
+# build_project <folder> [target...]: configures the folder the same way for
+# every script, so that one build serves them all, and builds the targets
+# (every target when none is named).
 build_project() {
   local dir=${1:-$top/build}
+  shift || true
+  local targets=()
+  [ $# -gt 0 ] && targets=(--target "$@")
   cmake -S "$top" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=${BUILD_TYPE:-RelWithDebInfo} ${CMAKE_EXTRA:-} >/dev/null
-  cmake --build "$dir" -j "$(nproc)"
+  cmake --build "$dir" -j "$(nproc)" "${targets[@]}"
 }
 
 free_port() {

@@ -4,7 +4,7 @@
 #include "MessageBoxes.h"
 #include "MySQLError.h"
 #include "ProfileFile.h"
-#include "ProgramFolder.h"
+#include "DataFolder.h"
 
 #include <mysql.h>
 #include <errmsg.h>
@@ -19,18 +19,19 @@ constexpr unsigned ErrorCantConnect = 2003; // no connection to the server host
 // This client library reports an unreachable host over TCP as 2002; for the
 // operator it is the same case as 2003.
 constexpr unsigned ErrorConnection = 2002;
+constexpr unsigned ErrorUnknownHost = 2005; // the client library's number for a host it cannot find
 
 QByteArray cp949(const QString &text) { return Cp949::encode(text); }
 
-QString configFile() { return ProgramFolder::file(QStringLiteral("config.ini")); }
+QString configFile() { return DataFolder::file(QStringLiteral("config.ini")); }
 
 void showMessage(const QString &text)
 {
     MessageBoxes::show({text, QString(), MsgButtons::Ok, MsgIcon::None, MsgOk});
 }
 
-// "host:port" splits into both; a plain host keeps the given port.
-void splitHostPort(const QString &hostText, QString &host, int &port)
+// "host:port" splits into both and is true; a plain host keeps the given port.
+bool splitHostPort(const QString &hostText, QString &host, int &port)
 {
     const qsizetype colon = hostText.lastIndexOf(QLatin1Char(':'));
     bool ok = false;
@@ -38,9 +39,10 @@ void splitHostPort(const QString &hostText, QString &host, int &port)
     if (ok && parsed > 0 && !hostText.left(colon).contains(QLatin1Char(':'))) {
         host = hostText.left(colon);
         port = parsed;
-    } else {
-        host = hostText;
+        return true;
     }
+    host = hostText;
+    return false;
 }
 
 // Bytes of one value as the row set keeps them: cut at the first NUL, trailing
@@ -117,7 +119,16 @@ bool cMySQL::real_connect(const QString &hostArg, const QString &userArg,
 
     QString connectHost;
     int connectPort = portArg;
-    splitHostPort(host, connectHost, connectPort);
+    const bool portGiven = splitHostPort(host, connectHost, connectPort);
+    // Without a host the client library would quietly use this machine's
+    // server; the program has no server then.
+    if (connectHost.trimmed().isEmpty())
+        return connectFailed(ErrorUnknownHost, QStringLiteral("No database server host is set"));
+    // A port given with the host is the server's TCP port, "localhost" included.
+    if (portGiven) {
+        const unsigned protocol = MYSQL_PROTOCOL_TCP;
+        mysql_options(m_mysql, MYSQL_OPT_PROTOCOL, &protocol);
+    }
     const QByteArray h = cp949(connectHost), u = cp949(user), p = cp949(password),
                      d = cp949(db), s = cp949(unix_socket);
     if (mysql_real_connect(m_mysql, h.constData(), u.constData(), p.constData(), d.constData(),
@@ -128,13 +139,14 @@ bool cMySQL::real_connect(const QString &hostArg, const QString &userArg,
         recordConnection(userArg);
         return true;
     }
+    return connectFailed(mysql_errno(m_mysql), Cp949::decode(mysql_error(m_mysql)));
+}
 
-    const unsigned number = mysql_errno(m_mysql);
-    const QString description = Cp949::decode(mysql_error(m_mysql)) + QStringLiteral("\r\n\r\n")
-                                + ConnectFailureMessage(number);
+bool cMySQL::connectFailed(unsigned number, const QString &clientText)
+{
     m_lastError = number;
     if (!m_noMessage)
-        showMessage(QStringLiteral("Error %1 %2").arg(number).arg(description));
+        showMessage(QStringLiteral("Error %1 %2\r\n\r\n%3").arg(number).arg(clientText, ConnectFailureMessage(number)));
     return false;
 }
 

@@ -72,6 +72,8 @@ public:
     int port = 0;
 
 private:
+    // Notes the failure of a connection and, unless silenced, shows its message.
+    bool connectFailed(unsigned number, const QString &clientText);
     RecordsetPtr run(const QByteArray &statement);
     RecordsetPtr takeResult(st_mysql_res *result);
     bool reconnectForRetry();

@@ -4,7 +4,7 @@
 #include "Cp949.h"
 #include "MessageBoxes.h"
 #include "MySQLError.h"
-#include "ProgramFolder.h"
+#include "DataFolder.h"
 
 #include <QFile>
 
@@ -174,7 +174,7 @@ QString ScrambleLogLine(const QString &line)
 
 QString SQLLogFile(const QDate &day)
 {
-    return ProgramFolder::file(QStringLiteral("SQLLog_") + day.toString(QStringLiteral("yyMMdd"))
+    return DataFolder::file(QStringLiteral("SQLLog_") + day.toString(QStringLiteral("yyMMdd"))
                                + QStringLiteral(".dat"));
 }
 

@@ -8,7 +8,7 @@
 #include "Launcher.h"
 #include "MessageBoxes.h"
 #include "ProcSteps.h"
-#include "ProgramFolder.h"
+#include "DataFolder.h"
 #include "ReDrawGuard.h"
 #include "SpreadGrid.h"
 #include "WaitCursor.h"
@@ -104,7 +104,7 @@ QString ExportToExcelFile(SpreadGrid &grid, const QString &sSheetName, bool bUnl
     QString file;
     QString log;
     steps.run([&] {
-        const QString folder = ProgramFolder::file(QStringLiteral("ExpExcel"));
+        const QString folder = DataFolder::file(QStringLiteral("ExpExcel"));
         QDir().mkpath(folder);
         const QString base = freeBaseName(folder + QStringLiteral("/Exp")
                                           + Clock::now().toString(QStringLiteral("yyMMdd_HHmmss")));

@@ -1,7 +1,7 @@
 #include "modFormIni.h"
 
 #include "ProfileFile.h"
-#include "ProgramFolder.h"
+#include "DataFolder.h"
 #include "SpreadGrid.h"
 
 #include <QDir>
@@ -83,7 +83,7 @@ Qt::WindowStates windowStatesOf(int number)
 
 QString FormIniPath(const QWidget *form, const QString &sSuffix)
 {
-    return ProgramFolder::file(QStringLiteral("FormIni")) + QLatin1Char('/') + form->objectName()
+    return DataFolder::file(QStringLiteral("FormIni")) + QLatin1Char('/') + form->objectName()
            + sSuffix + QStringLiteral(".ini");
 }
 

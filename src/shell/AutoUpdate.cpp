@@ -8,6 +8,7 @@
 #include "MessageBoxes.h"
 #include "ProgramFolder.h"
 #include "ShellUtils.h"
+#include "UpdateServer.h"
 
 #include <QDir>
 #include <QEventLoop>
@@ -22,8 +23,8 @@
 #include <cstdlib>
 #include <memory>
 
-#if !defined(QD_UPDATE_SERVER) || !defined(QD_REVISION)
-#error "QD_UPDATE_SERVER and QD_REVISION come from the build (src/shell/CMakeLists.txt)"
+#ifndef QD_REVISION
+#error "QD_REVISION comes from the build (src/shell/CMakeLists.txt)"
 #endif
 
 namespace {
@@ -34,12 +35,6 @@ const QByteArray kAgent = "Quotadesk AutoUpdate/1.0";
 constexpr qsizetype kVersionTextBytes = 20;
 constexpr int kStallTimeoutMs = 15000;  // no data for this long ends a transfer
 constexpr int kVersionTimeoutMs = 30000; // the version text never takes longer
-
-QString &updateServer()
-{
-    static QString server = QString::fromUtf8(QD_UPDATE_SERVER);
-    return server;
-}
 
 
 QNetworkRequest UpdateRequest(const QString &address)
@@ -135,13 +130,9 @@ void ReportMissingChanger(const QString &changer)
 }
 } // namespace
 
-QString UpdateServer() { return updateServer(); }
-
-void SetUpdateServer(const QString &address) { updateServer() = address; }
-
 QString UpdateDownloadFolder()
 {
-    QString folder = updateServer();
+    QString folder = UpdateServer::address();
     if (!folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');
     return folder + QStringLiteral("download/자동업데이트_v1/");
@@ -194,7 +185,7 @@ bool DownloadToFile(const QString &address, const QString &path)
 
 bool AutoUpdaterSelfUpdate()
 {
-    if (updateServer().isEmpty())
+    if (UpdateServer::address().isEmpty())
         return false;
     const QString name = ProgramFolder::programFileName(kUpdaterBase);
     const double localRevision = LeadingNumber(UpdaterRevision(ProgramFolder::file(name)));
@@ -215,7 +206,8 @@ bool AutoUpdaterSelfUpdate()
 
 void RunAutoUpdate(bool skip)
 {
-    if (updateServer().isEmpty())
+    // An install the program cannot write to is updated by its package manager.
+    if (UpdateServer::address().isEmpty() || !ProgramFolder::isWritable())
         return;
     if (!skip && !AutoUpdaterSelfUpdate())
         return;

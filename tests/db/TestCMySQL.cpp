@@ -147,6 +147,37 @@ private slots:
         QCOMPARE(quiet.count(), 0);
     }
 
+    // The host setting decides where the connection goes. The local socket
+    // handed to the connection is the test server's, so a connection that
+    // wrongly falls back to it would succeed.
+    void hostSettingChoosesTheConnection()
+    {
+        const QString socket = qEnvironmentVariable("QD_TEST_DB_SOCKET");
+        if (socket.isEmpty())
+            QSKIP("QD_TEST_DB_SOCKET (set by scripts/test) names no server socket");
+        const QString port = TestDatabase::address().section(QLatin1Char(':'), -1);
+        MessageRecorder messages;
+
+        cMySQL noHost;
+        QVERIFY(!connectTo(noHost, QString(QLatin1String("")), socket));
+        QCOMPARE(noHost.last_error(), 2005u);
+        QCOMPARE(messages.count(), 1);
+        QVERIFY2(messages.last().text.endsWith(QStringLiteral("\r\n\r\n데이터베이스 서버에 접속할 수 없습니다.")),
+                 qPrintable(messages.last().text));
+
+        cMySQL local;
+        QVERIFY(connectTo(local, QStringLiteral("localhost"), socket));
+        QVERIFY2(local.get_host_info().contains(QStringLiteral("socket"), Qt::CaseInsensitive),
+                 qPrintable(local.get_host_info()));
+
+        cMySQL localPort;
+        QVERIFY(connectTo(localPort, QStringLiteral("localhost:") + port,
+                          QStringLiteral("/nonexistent/mysqld.sock")));
+        QVERIFY2(localPort.get_host_info().contains(QStringLiteral("TCP/IP")),
+                 qPrintable(localPort.get_host_info()));
+        QCOMPARE(messages.count(), 1);
+    }
+
     void failedStatementShowsErrorBox()
     {
         MessageRecorder messages;
@@ -182,6 +213,11 @@ private slots:
     }
 
 private:
+    static bool connectTo(cMySQL &c, const QString &host, const QString &socket)
+    {
+        return c.real_connect(host, QStringLiteral("twbusiness"), QStringLiteral("kpvr5820"),
+                              QStringLiteral("businesslog"), 3306, socket);
+    }
     static bool connect(cMySQL &c)
     {
         return c.real_connect(TestDatabase::address(), QStringLiteral("twbusiness"),

@@ -7,6 +7,7 @@
 #include "MessageRecorder.h"
 #include "ProgramFolder.h"
 #include "ShellUtils.h"
+#include "UpdateServer.h"
 #include "TestWorkspace.h"
 
 #include <QDir>
@@ -25,6 +26,7 @@ private slots:
     void cleanup();
 
     void updateSkippedWithoutServer();
+    void updateSkippedInReadOnlyProgramFolder();
     void unreadableVersionInfo_data();
     void unreadableVersionInfo();
     void updaterRefresh_data();
@@ -81,7 +83,7 @@ void TestAutoUpdate::init()
     m_onUpdaterRun = nullptr;
     m_ends = 0;
     g_sAppTitle = QStringLiteral("Quotadesk");
-    SetUpdateServer(m_server->address());
+    UpdateServer::redirect(m_server->address());
     ProgramExit::setHandler([this](int) { ++m_ends; });
     Launcher::setHandler([this](const LaunchRequest &request) {
         m_launches << request;
@@ -98,7 +100,7 @@ void TestAutoUpdate::cleanup()
 {
     Launcher::setHandler({});
     ProgramExit::setHandler({});
-    SetUpdateServer(QString());
+    UpdateServer::redirect(QString());
     m_messages.reset();
     m_workspace.reset();
 }
@@ -142,8 +144,18 @@ void TestAutoUpdate::expectUpdaterRun() const
 
 void TestAutoUpdate::updateSkippedWithoutServer()
 {
-    SetUpdateServer(QString());
+    UpdateServer::redirect(QString(QLatin1String("")));
     installBuiltUpdater();
+    RunAutoUpdate(false);
+    QCOMPARE(m_messages->count(), 0);
+    QVERIFY(m_launches.isEmpty());
+    QCOMPARE(m_ends, 0);
+}
+
+// An installed package: the package manager updates it, the program says nothing.
+void TestAutoUpdate::updateSkippedInReadOnlyProgramFolder()
+{
+    ProgramFolder::redirect(QStringLiteral("/proc")); // no one may create files there
     RunAutoUpdate(false);
     QCOMPARE(m_messages->count(), 0);
     QVERIFY(m_launches.isEmpty());
@@ -164,7 +176,7 @@ void TestAutoUpdate::unreadableVersionInfo()
     QFETCH(bool, serverUp);
     QFETCH(QByteArray, versionFile);
     if (!serverUp)
-        SetUpdateServer(LocalHttpServer::deadAddress());
+        UpdateServer::redirect(LocalHttpServer::deadAddress());
     if (!versionFile.isNull())
         m_server->publish(QStringLiteral("AutoUpdateV1_lastver.txt"), versionFile);
     installBuiltUpdater();
@@ -330,7 +342,7 @@ void TestAutoUpdate::downloadKeepsFileOnFailure()
     QVERIFY(!DownloadToFile(UpdateDownloadFolder() + QStringLiteral("absent.bin"), target));
     QCOMPARE(read(target), QByteArray("old content"));
 
-    SetUpdateServer(LocalHttpServer::deadAddress());
+    UpdateServer::redirect(LocalHttpServer::deadAddress());
     QVERIFY(!DownloadToFile(UpdateDownloadFolder() + QStringLiteral("absent.bin"), target));
     QCOMPARE(read(target), QByteArray("old content"));
     QCOMPARE(files(), sorted({exeName(), QStringLiteral("target.bin")}));
@@ -342,7 +354,7 @@ void TestAutoUpdate::downloadBrokenOffKeepsFile()
     write(target, "old content");
     CuttingHttpServer server;
     server.serve(QStringLiteral("big.bin"), "only the start", 100000);
-    SetUpdateServer(server.address());
+    UpdateServer::redirect(server.address());
     QVERIFY(!DownloadToFile(UpdateDownloadFolder() + QStringLiteral("big.bin"), target));
     QCOMPARE(read(target), QByteArray("old content"));
     QCOMPARE(files(), sorted({exeName(), QStringLiteral("target.bin")}));

@@ -42,6 +42,8 @@ void TestFileChanger::init()
 {
     m_folder = std::make_unique<QTemporaryDir>();
     QDir().mkpath(file(QStringLiteral("locks")));
+    // Private, as a runtime folder must be.
+    QFile::setPermissions(file(QStringLiteral("locks")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     m_programFile = ProgramFolder::programFileName(QStringLiteral("Quotadesk"));
     m_newFile = QStringLiteral("New_") + m_programFile;
     QVERIFY(QFile::copy(QStringLiteral(CHANGER_PATH),
@@ -79,7 +81,7 @@ QByteArray TestFileChanger::program(const QByteArray &tag) const
 void TestFileChanger::startChanger(QProcess &process) const
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("TMPDIR"), file(QStringLiteral("locks"))); // its lock folder
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), file(QStringLiteral("locks"))); // its lock folder
     process.setProcessEnvironment(environment);
     process.start(file(ProgramFolder::programFileName(QStringLiteral("filechanger"))),
                   {m_programFile + QLatin1Char(';') + m_newFile});

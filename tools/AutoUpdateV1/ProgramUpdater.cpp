@@ -10,10 +10,6 @@
 #include <QSaveFile>
 #include <QTextStream>
 
-#ifndef QD_UPDATE_SERVER
-#error "QD_UPDATE_SERVER comes from the build"
-#endif
-
 namespace {
 constexpr qint64 kVersionTextBytes = 20;
 
@@ -39,13 +35,6 @@ ProgramUpdater::ProgramUpdater(const QString &folder, const QString &server)
 {
     if (!m_server.isEmpty() && !m_server.endsWith(QLatin1Char('/')))
         m_server += QLatin1Char('/');
-}
-
-QString ProgramUpdater::serverAddress()
-{
-    const QByteArray fromEnvironment = qgetenv("QD_UPDATE_SERVER");
-    return fromEnvironment.isEmpty() ? QString::fromUtf8(QD_UPDATE_SERVER)
-                                     : QString::fromUtf8(fromEnvironment);
 }
 
 QString ProgramUpdater::address(const QString &name) const
