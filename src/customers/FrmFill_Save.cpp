@@ -6,7 +6,6 @@
 #include "LoginValues.h"
 #include "ScreenButton.h"
 #include "ShellUtils.h"
-#include "modMySQL_Func.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -90,38 +89,26 @@ void FrmFill_Save::save()
     accept();
 }
 
-// The log row and the raise run in one transaction: a failure of either, or a
-// lost connection in between, leaves neither behind.
 bool FrmFill_Save::writeTopUp()
 {
     const QDateTime now = Clock::now();
-    const QString count = SqlNumber(m_fields->number(FieldCount));
-    const QString key = QString::number(std::llround(m_fields->number(FieldCode)));
-
-    DBTransaction transaction;
-    if (!transaction.started()) {
-        ShowMsg(ProcessingFailed);
-        return false;
-    }
-    const int inserted = DBExecute(
-        QStringLiteral("INSERT INTO ") + QStringLiteral("emaillog")
-        + QStringLiteral(" (regdate, regtime, gubun, inprice, appcnt, ucode, recuserid, recusername, bigo")
-        + QStringLiteral(") VALUES (") + QStringLiteral(" '") + now.toString(QStringLiteral("yyyy-MM-dd"))
-        + QLatin1Char('\'') + QStringLiteral(", '") + now.toString(QStringLiteral("HH:mm")) + QLatin1Char('\'')
-        + QStringLiteral(", ") + QStringLiteral("1") + QStringLiteral(", ") + SqlNumber(m_fields->number(FieldAmount))
-        + QStringLiteral(", ") + count + QStringLiteral(", ") + key + QStringLiteral(", '") + g_sOperID
-        + QLatin1Char('\'') + QStringLiteral(", '") + SQLEscaped(g_sOperName) + QLatin1Char('\'')
-        + QStringLiteral(", '") + SQLEscaped(m_fields->text(FieldMemo)) + QLatin1Char('\'') + QStringLiteral(")"));
-    if (inserted < 1) {
+    const TopUpEntry entry{now.toString(QStringLiteral("yyyy-MM-dd")),
+                           now.toString(QStringLiteral("HH:mm")),
+                           SqlNumber(m_fields->number(FieldAmount)),
+                           SqlNumber(m_fields->number(FieldCount)),
+                           QString::number(std::llround(m_fields->number(FieldCode))),
+                           g_sOperID,
+                           g_sOperName,
+                           m_fields->text(FieldMemo)};
+    switch (m_topUp.write(entry)) {
+    case TopUpTransaction::Result::Saved:
+        return true;
+    case TopUpTransaction::Result::NotRecorded:
         ShowMsg(SaveFailed);
         return false;
+    case TopUpTransaction::Result::NotSaved:
+        break;
     }
-    m_idx = DBInsertId();
-    const int raised = DBExecute(QStringLiteral("UPDATE emailuser SET restcnt = restcnt + ") + count
-                                 + QStringLiteral(" WHERE code = ") + key);
-    if (raised != 1 || DBTransaction::lastStatementFailed() || !transaction.commit()) {
-        ShowMsg(ProcessingFailed);
-        return false; // the transaction rolls the log row back
-    }
-    return true;
+    ShowMsg(ProcessingFailed);
+    return false;
 }

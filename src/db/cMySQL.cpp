@@ -1,5 +1,6 @@
 #include "cMySQL.h"
 
+#include "ConnectionTls.h"
 #include "Cp949.h"
 #include "MessageBoxes.h"
 #include "MySQLError.h"
@@ -8,6 +9,8 @@
 
 #include <mysql.h>
 #include <errmsg.h>
+
+#include <QThread>
 
 #include <cstring>
 
@@ -20,6 +23,16 @@ constexpr unsigned ErrorCantConnect = 2003; // no connection to the server host
 // operator it is the same case as 2003.
 constexpr unsigned ErrorConnection = 2002;
 constexpr unsigned ErrorUnknownHost = 2005; // the client library's number for a host it cannot find
+// Over TLS a connection that the server dropped reports a TLS error instead.
+constexpr unsigned ErrorTls = 2026;
+constexpr unsigned ErrorLockWaitTimeout = 1205;
+constexpr unsigned ErrorDeadlock = 1213;
+constexpr unsigned WarningNotRolledBack = 1196; // non-transactional tables kept their changes
+
+bool isConnectionLoss(unsigned errorNumber)
+{
+    return errorNumber == ErrorServerGone || errorNumber == ErrorServerLost || errorNumber == ErrorTls;
+}
 
 QByteArray cp949(const QString &text) { return Cp949::encode(text); }
 
@@ -116,6 +129,7 @@ bool cMySQL::real_connect(const QString &hostArg, const QString &userArg,
         m_mysql = mysql_init(nullptr);
     // Text goes both ways in the Korean code page.
     mysql_options(m_mysql, MYSQL_SET_CHARSET_NAME, "euckr");
+    ConnectionTls::apply(m_mysql);
 
     QString connectHost;
     int connectPort = portArg;
@@ -137,6 +151,7 @@ bool cMySQL::real_connect(const QString &hostArg, const QString &userArg,
         m_connected = true;
         m_inTransaction = false;
         recordConnection(userArg);
+        learnIdentity();
         return true;
     }
     return connectFailed(mysql_errno(m_mysql), Cp949::decode(mysql_error(m_mysql)));
@@ -180,28 +195,105 @@ RecordsetPtr cMySQL::run(const QByteArray &statement)
         }
         const unsigned number = mysql_errno(m_mysql);
         m_lastError = number;
-        const bool lost = number == ErrorServerGone || number == ErrorServerLost;
+        const bool lost = isConnectionLoss(number);
         if (lost && !retried && !m_inTransaction) {
             if (!reconnectForRetry())
                 return nullptr;
             retried = true;
             continue;
         }
-        showMessage(QStringLiteral("Error %1 (%2)").arg(number).arg(Cp949::decode(mysql_error(m_mysql))));
+        if (!leftToCaller(number))
+            showMessage(QStringLiteral("Error %1 (%2)").arg(number).arg(Cp949::decode(mysql_error(m_mysql))));
         return nullptr;
     }
 }
 
-bool cMySQL::reconnectForRetry()
+bool cMySQL::leftToCaller(unsigned errorNumber) const
 {
-    const unsigned long oldThread = mysql_thread_id(m_mysql);
+    if (!m_inTransaction)
+        return false;
+    const bool lost = isConnectionLoss(errorNumber);
+    return errorNumber == ErrorLockWaitTimeout || errorNumber == ErrorDeadlock || (m_committing && lost);
+}
+
+bool cMySQL::connection_lost() const
+{
+    return isConnectionLoss(m_lastError);
+}
+
+bool cMySQL::reconnect()
+{
     mysql_close(m_mysql);
     m_mysql = nullptr;
     m_connected = false;
-    if (!real_connect(host, user, password, db, 3306, QString(), 0, m_noMessage))
+    return real_connect(host, user, password, db, 3306, QString(), 0, m_noMessage);
+}
+
+bool cMySQL::reconnectForRetry()
+{
+    const ServerThread old = m_thread;
+    if (!reconnect())
         return false;
-    mysql_kill(m_mysql, oldThread);
+    killIfOurs(old);
     return true;
+}
+
+bool cMySQL::reopen_after_loss()
+{
+    const ServerThread old = m_thread;
+    if (!reconnect())
+        return false;
+    killIfOurs(old);
+    waitUntilGone(old);
+    return true;
+}
+
+// The server's own view of this connection. Only a TCP client's address with
+// its port tells one connection from another; a local socket shows no port.
+void cMySQL::learnIdentity()
+{
+    m_thread = {mysql_thread_id(m_mysql), QString()};
+    const QByteArray sql = "SELECT HOST FROM information_schema.PROCESSLIST WHERE ID = CONNECTION_ID()";
+    if (mysql_real_query(m_mysql, sql.constData(), sql.size()) != 0)
+        return;
+    if (MYSQL_RES *result = mysql_store_result(m_mysql)) {
+        if (MYSQL_ROW row = mysql_fetch_row(result); row && row[0])
+            m_thread.client = QString::fromLatin1(row[0]);
+        mysql_free_result(result);
+    }
+    if (!m_thread.client.contains(QLatin1Char(':')))
+        m_thread.client.clear();
+}
+
+bool cMySQL::showsSameConnection(const ServerThread &thread)
+{
+    if (thread.id == 0 || thread.client.isEmpty())
+        return false;
+    const QByteArray sql = "SELECT HOST FROM information_schema.PROCESSLIST WHERE ID = "
+                           + QByteArray::number(static_cast<qulonglong>(thread.id));
+    if (mysql_real_query(m_mysql, sql.constData(), sql.size()) != 0)
+        return false;
+    bool same = false;
+    if (MYSQL_RES *result = mysql_store_result(m_mysql)) {
+        if (MYSQL_ROW row = mysql_fetch_row(result); row && row[0])
+            same = QString::fromLatin1(row[0]) == thread.client;
+        mysql_free_result(result);
+    }
+    return same;
+}
+
+// Ends the old session only while the server still shows it as ours: after a
+// restart its id may already belong to another workstation's connection.
+void cMySQL::killIfOurs(const ServerThread &thread)
+{
+    if (showsSameConnection(thread))
+        mysql_kill(m_mysql, thread.id);
+}
+
+void cMySQL::waitUntilGone(const ServerThread &thread)
+{
+    for (int i = 0; i < 200 && showsSameConnection(thread); ++i)
+        QThread::msleep(25);
 }
 
 RecordsetPtr cMySQL::takeResult(MYSQL_RES *result)
@@ -267,18 +359,38 @@ bool cMySQL::begin_transaction()
 
 bool cMySQL::commit()
 {
+    m_committing = true;
     query(QStringLiteral("COMMIT"));
+    m_committing = false;
     m_inTransaction = false;
     return m_lastError == 0;
 }
 
-void cMySQL::rollback()
+// After a lost connection the server undoes the transaction itself, but not
+// the changes to tables without transactions: those are not known undone.
+bool cMySQL::rollback()
 {
-    // After a lost connection the server has already undone the transaction.
-    const bool lost = m_lastError == ErrorServerGone || m_lastError == ErrorServerLost;
-    if (!lost)
-        query(QStringLiteral("ROLLBACK"));
     m_inTransaction = false;
+    if (connection_lost())
+        return false;
+    query(QStringLiteral("ROLLBACK"));
+    if (m_lastError != 0)
+        return false;
+    return mysql_warning_count(m_mysql) == 0 || !warned(WarningNotRolledBack);
+}
+
+bool cMySQL::warned(unsigned code)
+{
+    const QByteArray sql = "SHOW WARNINGS";
+    if (mysql_real_query(m_mysql, sql.constData(), sql.size()) != 0)
+        return true;
+    bool found = false;
+    if (MYSQL_RES *result = mysql_store_result(m_mysql)) {
+        while (MYSQL_ROW row = mysql_fetch_row(result))
+            found = found || (row[1] && QByteArray(row[1]).toUInt() == code);
+        mysql_free_result(result);
+    }
+    return found;
 }
 
 void cMySQL::raise(const char *source) const
@@ -413,6 +525,12 @@ unsigned long cMySQL::thread_id() const
     if (id == 0)
         raise("cMysql::thread_id");
     return id;
+}
+
+QString cMySQL::ssl_cipher() const
+{
+    const char *cipher = mysql_get_ssl_cipher(m_mysql);
+    return cipher ? QString::fromLatin1(cipher) : QString();
 }
 
 unsigned cMySQL::thread_safe() const { return mysql_thread_safe(); }

@@ -41,6 +41,12 @@ void appendSQLLog(const QString &sql)
                         QString(), MsgButtons::Ok, MsgIcon::Exclamation, MsgOk});
 }
 
+void logTransactionStatement(const QString &statement)
+{
+    if (g_bSQLLog)
+        appendSQLLog(statement);
+}
+
 } // namespace
 
 bool DBInit(const QString &host, const QString &user, const QString &password,
@@ -180,23 +186,65 @@ QString SQLLogFile(const QDate &day)
 
 DBTransaction::DBTransaction()
 {
-    if (writeConnection())
-        m_started = writeConnection()->begin_transaction();
+    if (!writeConnection())
+        return;
+    m_started = writeConnection()->begin_transaction();
+    if (m_started)
+        logTransactionStatement(QStringLiteral("START TRANSACTION"));
 }
 
 DBTransaction::~DBTransaction()
 {
     if (m_started && !m_done)
-        writeConnection()->rollback();
+        rollback();
 }
 
-bool DBTransaction::commit()
+DBTransaction::Outcome DBTransaction::commit(const QString &proof)
 {
+    if (!m_started || m_done)
+        return Outcome::NotCommitted;
     m_done = true;
-    return m_started && writeConnection()->commit();
+    cMySQL *connection = writeConnection();
+    if (connection->commit()) {
+        logTransactionStatement(QStringLiteral("COMMIT"));
+        return Outcome::Committed;
+    }
+    if (!connection->connection_lost()) {
+        logTransactionStatement(QStringLiteral("ROLLBACK"));
+        return Outcome::NotCommitted;
+    }
+    return connection->reopen_after_loss() ? resolve(proof) : Outcome::Unknown;
+}
+
+bool DBTransaction::rollback()
+{
+    if (!m_started || m_done)
+        return true;
+    m_done = true;
+    const bool undone = writeConnection()->rollback();
+    logTransactionStatement(QStringLiteral("ROLLBACK"));
+    return undone;
+}
+
+DBTransaction::Outcome DBTransaction::resolve(const QString &proof)
+{
+    cMySQL *connection = writeConnection();
+    RecordsetPtr rows = connection ? connection->query(proof) : nullptr;
+    if (!rows || rows->Eof())
+        return Outcome::Unknown;
+    const bool found = rows->Fields(0).toInt() > 0;
+    logTransactionStatement(found ? QStringLiteral("COMMIT") : QStringLiteral("ROLLBACK"));
+    return found ? Outcome::Committed : Outcome::NotCommitted;
 }
 
 bool DBTransaction::lastStatementFailed()
 {
     return !writeConnection() || writeConnection()->last_error() != 0;
+}
+
+bool DBTransaction::lastStatementMayRetry()
+{
+    constexpr unsigned LockWaitTimeout = 1205, Deadlock = 1213;
+    const unsigned error = writeConnection() ? writeConnection()->last_error() : 0;
+    return error == LockWaitTimeout || error == Deadlock;
 }

@@ -4,6 +4,7 @@
 #include "MySQLError.h"
 #include "NetworkAdapters.h"
 #include "SettingsStore.h"
+#include "ShellUtils.h"
 #include "cMySQL.h"
 #include "modMySQL_Func.h"
 
@@ -11,6 +12,15 @@ QString GetDBHostName()
 {
     return GetSetting(QStringLiteral("Tallow 업무관리"), QStringLiteral("Config"),
                       QStringLiteral("DB_IP"), QString(QLatin1String("")));
+}
+
+TlsSettings GetDBTlsSettings()
+{
+    TlsSettings settings;
+    settings.required = GetSetting(g_sAppTitle, QStringLiteral("Config"), QStringLiteral("DB_TLS_REQUIRED"),
+                                   QStringLiteral("0")).trimmed() == QLatin1String("1");
+    settings.caFile = GetSetting(g_sAppTitle, QStringLiteral("Config"), QStringLiteral("DB_TLS_CA"), QString()).trimmed();
+    return settings;
 }
 
 QString GetMyMacAddress()

@@ -169,7 +169,8 @@ private slots:
         {
             DBTransaction transaction;
             DBExecute(QStringLiteral("INSERT INTO emailuser (userid) VALUES ('kept')"));
-            QVERIFY(transaction.commit());
+            QCOMPARE(transaction.commit(QStringLiteral("SELECT COUNT(*) FROM emailuser WHERE userid = 'kept'")),
+                     DBTransaction::Outcome::Committed);
         }
         QCOMPARE(m_db.value(QStringLiteral("SELECT userid FROM emailuser")), QStringLiteral("kept"));
     }
