@@ -4,6 +4,8 @@ option(QD_SANITIZE "Build everything, tests included, with AddressSanitizer and 
 option(QD_FUZZ "Build the fuzz targets in fuzz/ (clang only; implies the sanitizers)" OFF)
 
 add_compile_options(-Wall -Wextra -Wshadow -Wconversion $<$<COMPILE_LANGUAGE:CXX>:-Wold-style-cast>)
+# The same set under clang, whose -Wconversion would also take in signedness.
+add_compile_options($<$<CXX_COMPILER_ID:Clang>:-Wno-sign-conversion>)
 if(QD_WERROR)
   add_compile_options(-Werror)
 endif()
