@@ -85,7 +85,10 @@ void TestFileChanger::startChanger(QProcess &process) const
                   {m_programFile + QLatin1Char(';') + m_newFile});
 }
 
-int TestFileChanger::starts() const { return read(QStringLiteral("started.txt")).count("started\n"); }
+int TestFileChanger::starts() const
+{
+    return static_cast<int>(read(QStringLiteral("started.txt")).count("started\n"));
+}
 
 void TestFileChanger::parseOrder_data()
 {
