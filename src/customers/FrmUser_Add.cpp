@@ -77,9 +77,9 @@ bool FrmUser_Add::callerIsCustomerList() const
     return m_caller && m_caller->objectName().compare(QStringLiteral("FrmMain"), Qt::CaseInsensitive) == 0;
 }
 
-void FrmUser_Add::SetFormMode(int Mode, QWidget *caller, int iCode)
+void FrmUser_Add::SetFormMode(int mode, QWidget *caller, int iCode)
 {
-    m_mode = Mode;
+    m_mode = mode;
     chkCun->hide();
     if (caller)
         m_caller = caller;

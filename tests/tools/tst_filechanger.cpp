@@ -46,8 +46,8 @@ void TestFileChanger::init()
     QFile::setPermissions(file(QStringLiteral("locks")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     m_programFile = ProgramFolder::programFileName(QStringLiteral("Quotadesk"));
     m_newFile = QStringLiteral("New_") + m_programFile;
-    QVERIFY(QFile::copy(QStringLiteral(CHANGER_PATH),
-                        file(ProgramFolder::programFileName(QStringLiteral("filechanger")))));
+    QVERIFY(
+        QFile::copy(QStringLiteral(CHANGER_PATH), file(ProgramFolder::programFileName(QStringLiteral("filechanger")))));
     write(m_programFile, program("OLD"));
     QFile::setPermissions(file(m_programFile), QFile::permissions(file(m_programFile)) | QFile::ExeOwner);
 }
@@ -87,7 +87,7 @@ void TestFileChanger::startChanger(QProcess &process) const
                   {m_programFile + QLatin1Char(';') + m_newFile});
 }
 
-int TestFileChanger::starts() const { return read(QStringLiteral("started.txt")).count("started\n"); }
+int TestFileChanger::starts() const { return static_cast<int>(read(QStringLiteral("started.txt")).count("started\n")); }
 
 void TestFileChanger::parseOrder_data()
 {
@@ -148,8 +148,7 @@ void TestFileChanger::keepsOldProgram_data()
     QTest::addColumn<QByteArray>("newContent"); // null: no new file
     QTest::newRow("new file missing") << QByteArray();
     QTest::newRow("new file is not a program") << QByteArray("<html>502 Bad Gateway</html>");
-    QTest::newRow("new file does not start")
-        << QByteArray("\x7fQDVR:FileVersion=1.00.0028\0 no program", 40);
+    QTest::newRow("new file does not start") << QByteArray("\x7fQDVR:FileVersion=1.00.0028\0 no program", 40);
 }
 
 void TestFileChanger::keepsOldProgram()
