@@ -102,11 +102,9 @@ void deleteAt(QLineEdit *box, Operator &op, Qt::Key key)
 void checkStep(const HCText &control, const QString &step)
 {
     const QString shown = control.txtBox()->text();
-    const QString detail = QStringLiteral("type %1 max %2 after %3: ")
-                               .arg(control.acceptType())
-                               .arg(control.maxLength())
-                               .arg(step)
-                           + shown;
+    const QString detail =
+        QStringLiteral("type %1 max %2 after %3: ").arg(control.acceptType()).arg(control.maxLength()).arg(step)
+        + shown;
     if (control.maxLength() > 0)
         fuzzCheck(Cp949::byteLength(shown) <= control.maxLength(), "the box keeps MaxLength", detail);
     if (control.acceptType() == 1 && control.showSeparate())
@@ -140,10 +138,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     sendFocus(box, QEvent::FocusIn);
     for (int steps = 0; op.more() && steps < 64; ++steps) {
         switch (op.next() % 4) {
-        case 0: type(box, op.nextChar()); checkStep(control, QStringLiteral("typing")); break;
-        case 1: paste(box, op); checkStep(control, QStringLiteral("paste of ") + QGuiApplication::clipboard()->text()); break;
-        case 2: deleteAt(box, op, Qt::Key_Delete); checkStep(control, QStringLiteral("Delete")); break;
-        default: deleteAt(box, op, Qt::Key_Backspace); checkStep(control, QStringLiteral("Backspace")); break;
+        case 0:
+            type(box, op.nextChar());
+            checkStep(control, QStringLiteral("typing"));
+            break;
+        case 1:
+            paste(box, op);
+            checkStep(control, QStringLiteral("paste of ") + QGuiApplication::clipboard()->text());
+            break;
+        case 2:
+            deleteAt(box, op, Qt::Key_Delete);
+            checkStep(control, QStringLiteral("Delete"));
+            break;
+        default:
+            deleteAt(box, op, Qt::Key_Backspace);
+            checkStep(control, QStringLiteral("Backspace"));
+            break;
         }
     }
     sendFocus(box, QEvent::FocusOut);

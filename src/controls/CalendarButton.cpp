@@ -5,8 +5,7 @@
 #include "EnterPressesButton.h"
 #include "FrmCalendar.h"
 
-CalendarButton::CalendarButton(DateEdit *field, QWidget *parent)
-    : QToolButton(parent), m_field(field)
+CalendarButton::CalendarButton(DateEdit *field, QWidget *parent) : QToolButton(parent), m_field(field)
 {
     setObjectName(QStringLiteral("cmdCaln"));
     setFocusPolicy(Qt::NoFocus);

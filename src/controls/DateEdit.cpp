@@ -18,10 +18,7 @@ DateEdit::DateEdit(QWidget *parent) : QLineEdit(parent)
 
 DateEdit::~DateEdit() { qApp->removeEventFilter(this); }
 
-void DateEdit::setRawText(const QString &text)
-{
-    setText(text == DateText::EmptyPattern ? QString() : text);
-}
+void DateEdit::setRawText(const QString &text) { setText(text == DateText::EmptyPattern ? QString() : text); }
 
 QString DateEdit::dateText() const { return isEmptyPattern() ? QString() : rawText(); }
 
@@ -120,10 +117,7 @@ bool DateEdit::handleKeyPress(QKeyEvent *event)
 
 // A digit is typed over the one character at the caret (at the start of a
 // selection), so the rest of the date stays whatever was selected before.
-void DateEdit::prepareForDigit()
-{
-    setSelection(hasSelectedText() ? selectionStart() : cursorPosition(), 1);
-}
+void DateEdit::prepareForDigit() { setSelection(hasSelectedText() ? selectionStart() : cursorPosition(), 1); }
 
 void DateEdit::keyReleaseEvent(QKeyEvent *event)
 {
@@ -206,17 +200,12 @@ void DateEdit::failLeaving(QWidget *taker, Qt::FocusReason reason)
 bool DateEdit::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
-    case QEvent::FocusIn:
-        noticeFocusElsewhere(watched);
-        return false;
-    case QEvent::Shortcut:
-        return refusesShortcut(watched);
+    case QEvent::FocusIn: noticeFocusElsewhere(watched); return false;
+    case QEvent::Shortcut: return refusesShortcut(watched);
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-    case QEvent::MouseButtonRelease:
-        return refusesMouse(watched, event);
-    default:
-        return false;
+    case QEvent::MouseButtonRelease: return refusesMouse(watched, event);
+    default: return false;
     }
 }
 

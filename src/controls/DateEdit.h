@@ -102,8 +102,8 @@ private:
     bool m_focusEffect = false;
     uint m_focusEffectParam = DateColor::FocusDefault;
     uint m_backColor = DateColor::WindowBackground;
-    bool m_focused = false;   // had a focus-in that has not left yet
-    bool m_away = false;      // the window lost activation while the field had focus
-    bool m_restoring = false; // focus put back after a failed check
+    bool m_focused = false;      // had a focus-in that has not left yet
+    bool m_away = false;         // the window lost activation while the field had focus
+    bool m_restoring = false;    // focus put back after a failed check
     QPointer<QWidget> m_refused; // widget whose pending click is refused
 };

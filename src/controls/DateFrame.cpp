@@ -10,9 +10,7 @@
 #include <QToolButton>
 
 DateFrame::DateFrame(QWidget *parent)
-    : QWidget(parent),
-      m_field(new DateEdit(this)),
-      m_upDown(new DayUpDown(m_field, this)),
+    : QWidget(parent), m_field(new DateEdit(this)), m_upDown(new DayUpDown(m_field, this)),
       m_calendar(new CalendarButton(m_field, this))
 {
     setObjectName(QStringLiteral("RectRound"));

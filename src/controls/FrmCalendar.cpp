@@ -10,8 +10,7 @@
 #include <QVBoxLayout>
 
 FrmCalendar::FrmCalendar(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                          | Qt::WindowStaysOnTopHint),
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
       m_monthView(new QCalendarWidget(this))
 {
     setWindowTitle(QStringLiteral("날짜 선택"));

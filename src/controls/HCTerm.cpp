@@ -112,8 +112,7 @@ void HCTerm::saveProperties(PropertyStore &store) const
     store.setValue(QStringLiteral("EasyDateShowPos"), m_easyDateShowPos);
 }
 
-std::optional<QPointF> HCTerm::easyDateOrigin(int showPos, const QPointF &boxOrigin, qreal boxWidth,
-                                              qreal dialogWidth)
+std::optional<QPointF> HCTerm::easyDateOrigin(int showPos, const QPointF &boxOrigin, qreal boxWidth, qreal dialogWidth)
 {
     switch (showPos) {
     case ShowAtLeft: return boxOrigin;
@@ -132,9 +131,9 @@ void HCTerm::openPresets()
     dialog.setText2(field(1)->rawText());
     dialog.winId(); // the window frame is known once the native window exists
     const QPoint origin = mapToGlobal(QPoint(0, 0));
-    const std::optional<QPointF> at =
-        easyDateOrigin(m_easyDateShowPos, QPointF(pixelsToTwips(origin.x()), pixelsToTwips(origin.y())),
-                       pixelsToTwips(width()), pixelsToTwips(dialog.frameGeometry().width()));
+    const std::optional<QPointF> at = easyDateOrigin(
+        m_easyDateShowPos, QPointF(pixelsToTwips(origin.x()), pixelsToTwips(origin.y())), pixelsToTwips(width()),
+        pixelsToTwips(dialog.frameGeometry().width()));
     if (at)
         dialog.move(qRound(at->x() / TwipsPerPixel), qRound(at->y() / TwipsPerPixel));
     dialog.exec();

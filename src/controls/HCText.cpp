@@ -20,8 +20,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
-#include <QPainter>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QScopedValueRollback>
 
@@ -339,10 +339,7 @@ void HCText::setTopMagin(int twips)
     notify("TopMagin");
 }
 
-int HCText::selStart() const
-{
-    return m_box->hasSelectedText() ? m_box->selectionStart() : m_box->cursorPosition();
-}
+int HCText::selStart() const { return m_box->hasSelectedText() ? m_box->selectionStart() : m_box->cursorPosition(); }
 
 void HCText::setSelStart(int position) { m_box->setCursorPosition(position); }
 
@@ -411,13 +408,9 @@ bool HCText::eventFilter(QObject *watched, QEvent *event)
         pasteAsTyped(QGuiApplication::clipboard()->text(QClipboard::Selection));
         return true;
     }
-    case QEvent::ContextMenu:
-        showContextMenu(static_cast<QContextMenuEvent *>(event)->globalPos());
-        return true;
+    case QEvent::ContextMenu: showContextMenu(static_cast<QContextMenuEvent *>(event)->globalPos()); return true;
     case QEvent::Drop: return dropAsTyped(static_cast<QDropEvent *>(event));
-    case QEvent::MouseButtonDblClick:
-        emit DblClick();
-        return false;
+    case QEvent::MouseButtonDblClick: emit DblClick(); return false;
     default: return false;
     }
 }
@@ -878,8 +871,7 @@ void HCText::paintEvent(QPaintEvent *)
         pen.setCapStyle(Qt::FlatCap);
         painter.setPen(pen);
         const QLine &l = edge.line;
-        painter.drawLine(twipsToPixels(l.x1()), twipsToPixels(l.y1()), twipsToPixels(l.x2()),
-                         twipsToPixels(l.y2()));
+        painter.drawLine(twipsToPixels(l.x1()), twipsToPixels(l.y1()), twipsToPixels(l.x2()), twipsToPixels(l.y2()));
     }
 }
 
@@ -900,12 +892,6 @@ void HCText::notify(const char *name)
         emit propertyChanged(QString::fromLatin1(name));
 }
 
-bool HCText::ownEnabled() const
-{
-    return parentWidget() ? isEnabledTo(parentWidget()) : isEnabled();
-}
+bool HCText::ownEnabled() const { return parentWidget() ? isEnabledTo(parentWidget()) : isEnabled(); }
 
-QFont HCText::ambientFont() const
-{
-    return parentWidget() ? parentWidget()->font() : QApplication::font();
-}
+QFont HCText::ambientFont() const { return parentWidget() ? parentWidget()->font() : QApplication::font(); }

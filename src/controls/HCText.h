@@ -196,7 +196,7 @@ private:
     double m_edgeColor = DefaultEdgeColor;
     bool m_edgeFocus = false;
     double m_edgeFocusColor = DefaultEdgeColor;
-    QString m_lastFitting; // the box's last text within the byte limit
+    QString m_lastFitting;       // the box's last text within the byte limit
     bool m_reformatting = false; // the box's text is being set by the control itself
     bool m_loading = false;
     bool m_hasFocus = false; // between a field's focus gain and its focus loss

@@ -24,15 +24,9 @@ QString withoutLeadingSeparators(QString text)
 }
 } // namespace
 
-QString HCTextLiveNumber::displayFormat(int decPlace)
-{
-    return withDecimals(QStringLiteral("#,##0"), decPlace);
-}
+QString HCTextLiveNumber::displayFormat(int decPlace) { return withDecimals(QStringLiteral("#,##0"), decPlace); }
 
-QString HCTextLiveNumber::valueFormat(int decPlace)
-{
-    return withDecimals(QStringLiteral("0"), decPlace);
-}
+QString HCTextLiveNumber::valueFormat(int decPlace) { return withDecimals(QStringLiteral("0"), decPlace); }
 
 HCTextLiveNumber::Result HCTextLiveNumber::reformat(const QString &text, int caret, int decPlace)
 {
@@ -66,8 +60,7 @@ QString HCTextLiveNumber::formatted(const QString &text, int excess, int decPlac
     return FormatNumberText(text, format);
 }
 
-int HCTextLiveNumber::movedCaret(const QString &oldText, const QString &newText, int caret,
-                                 int excess, int decPlace)
+int HCTextLiveNumber::movedCaret(const QString &oldText, const QString &newText, int caret, int excess, int decPlace)
 {
     int moved = caret;
     if (newText.size() > oldText.size()) {

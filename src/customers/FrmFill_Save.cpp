@@ -16,8 +16,7 @@
 
 namespace {
 const QString SaveFailed = QStringLiteral("수정된 내용이 없거나, 자료저장을 실패하였습니다.");
-const QString ProcessingFailed =
-    QStringLiteral("데이터 처리중 문제가 발생하였습니다. 다시 처리하여 주시기 바랍니다.");
+const QString ProcessingFailed = QStringLiteral("데이터 처리중 문제가 발생하였습니다. 다시 처리하여 주시기 바랍니다.");
 } // namespace
 
 FrmFill_Save::FrmFill_Save(QWidget *parent) : QDialog(parent)
@@ -36,11 +35,11 @@ void FrmFill_Save::buildControls()
     m_fields = std::make_unique<LabelledFields>(
         this, grid,
         QVector<LabelledFields::FieldDesign>{{QStringLiteral("*상 호 명"), LabelledFields::Kind::Text, 30},
-                                      {QStringLiteral("*   ID"), LabelledFields::Kind::Text, 20},
-                                      {QStringLiteral("입 금 액"), LabelledFields::Kind::Number, 15},
-                                      {QStringLiteral("충전건수"), LabelledFields::Kind::Number, 15},
-                                      {QStringLiteral("메    모"), LabelledFields::Kind::Text, 200},
-                                      {QString(), LabelledFields::Kind::Integer, 11}});
+                                             {QStringLiteral("*   ID"), LabelledFields::Kind::Text, 20},
+                                             {QStringLiteral("입 금 액"), LabelledFields::Kind::Number, 15},
+                                             {QStringLiteral("충전건수"), LabelledFields::Kind::Number, 15},
+                                             {QStringLiteral("메    모"), LabelledFields::Kind::Text, 200},
+                                             {QString(), LabelledFields::Kind::Integer, 11}});
     // The customer is chosen by the list; only the top-up itself is typed here.
     m_fields->lock(FieldName);
     m_fields->lock(FieldId);
@@ -58,8 +57,8 @@ void FrmFill_Save::buildControls()
     connect(btnClose, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void FrmFill_Save::SetFormMode(int nUcode, const QString &sUserName, const QString &sUserID, int Mode,
-                               QWidget *caller, int)
+void FrmFill_Save::SetFormMode(int nUcode, const QString &sUserName, const QString &sUserID, int Mode, QWidget *caller,
+                               int)
 {
     m_mode = Mode;
     if (caller)
@@ -101,13 +100,9 @@ bool FrmFill_Save::writeTopUp()
                            g_sOperName,
                            m_fields->text(FieldMemo)};
     switch (m_topUp.write(entry)) {
-    case TopUpTransaction::Result::Saved:
-        return true;
-    case TopUpTransaction::Result::NotRecorded:
-        ShowMsg(SaveFailed);
-        return false;
-    case TopUpTransaction::Result::NotSaved:
-        break;
+    case TopUpTransaction::Result::Saved: return true;
+    case TopUpTransaction::Result::NotRecorded: ShowMsg(SaveFailed); return false;
+    case TopUpTransaction::Result::NotSaved: break;
     }
     ShowMsg(ProcessingFailed);
     return false;

@@ -18,8 +18,8 @@ public:
     explicit FrmFill_Save(QWidget *parent = nullptr);
     ~FrmFill_Save() override;
 
-    void SetFormMode(int nUcode, const QString &sUserName, const QString &sUserID, int Mode,
-                     QWidget *caller, int iCode);
+    void SetFormMode(int nUcode, const QString &sUserName, const QString &sUserID, int Mode, QWidget *caller,
+                     int iCode);
     LabelledFields &fields() { return *m_fields; }
 
     QPushButton *btnSave = nullptr;

@@ -27,15 +27,12 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-
-
 namespace {
 std::function<void()> &unloadAction()
 {
     static std::function<void()> action;
     return action;
 }
-
 
 const QColor Red(255, 0, 0);
 const QColor Blue(0, 0, 255);
@@ -44,21 +41,15 @@ const QColor Blue(0, 0, 255);
 QString longestText(FrmMain::Column col)
 {
     switch (col) {
-    case FrmMain::ColName:
-        return QStringLiteral("이메일마케팅서초지점영업본부장");
-    case FrmMain::ColPhone:
-        return QStringLiteral("0000-0000-00000");
+    case FrmMain::ColName: return QStringLiteral("이메일마케팅서초지점영업본부장");
+    case FrmMain::ColPhone: return QStringLiteral("0000-0000-00000");
     case FrmMain::ColId:
-    case FrmMain::ColPw:
-        return QStringLiteral("mailmarketing_seocho");
-    case FrmMain::ColRest:
-        return QStringLiteral("-999,999,999");
-    case FrmMain::ColRegDate:
-        return QStringLiteral("0000-00-00");
+    case FrmMain::ColPw: return QStringLiteral("mailmarketing_seocho");
+    case FrmMain::ColRest: return QStringLiteral("-999,999,999");
+    case FrmMain::ColRegDate: return QStringLiteral("0000-00-00");
     case FrmMain::ColMemo: // the memo also takes whatever width the others leave
         return QStringLiteral("서초지점 담당자 연락처");
-    default:
-        return QString();
+    default: return QString();
     }
 }
 } // namespace
@@ -83,8 +74,8 @@ void FrmMain::setOnUnload(std::function<void()> action) { unloadAction() = std::
 QString FrmMain::caption() const
 {
     return g_sAppTitle + QStringLiteral(" Ver.%1.%2.%3").arg(QD_VERSION_MAJOR).arg(QD_VERSION_MINOR).arg(QD_REVISION)
-           + QStringLiteral(" (HOST: ") + GetDBHostName() + QLatin1Char(')') + QStringLiteral(" [")
-           + g_sOperName + QLatin1Char(']');
+           + QStringLiteral(" (HOST: ") + GetDBHostName() + QLatin1Char(')') + QStringLiteral(" [") + g_sOperName
+           + QLatin1Char(']');
 }
 
 void FrmMain::buildControls()
@@ -151,7 +142,7 @@ void FrmMain::designGrid()
 {
     spList->SetMaxCols(ColumnCount);
     const QStringList headers{QStringLiteral("상호"), QStringLiteral("전화번호"), QStringLiteral("ID"),
-                              QStringLiteral("PW"), QStringLiteral("잔여"), QStringLiteral("등록일"),
+                              QStringLiteral("PW"),   QStringLiteral("잔여"),     QStringLiteral("등록일"),
                               QStringLiteral("메모")};
     for (int col = ColName; col <= ColMemo; ++col)
         spList->SetText(col, 0, headers[col - ColName]);

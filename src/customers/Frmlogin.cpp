@@ -134,8 +134,7 @@ bool Frmlogin::eventFilter(QObject *watched, QEvent *event)
 
 void Frmlogin::logIn()
 {
-    const QString sql = QStringLiteral("SELECT `name`,`level`, jangbu_user, now()")
-                        + QStringLiteral(" FROM `user`")
+    const QString sql = QStringLiteral("SELECT `name`,`level`, jangbu_user, now()") + QStringLiteral(" FROM `user`")
                         + QStringLiteral(" WHERE `id` = '") + SQLEscaped(txtUserName->text()) + QLatin1Char('\'')
                         + QStringLiteral(" AND `password` = '") + SQLEscaped(txtPassword->text()) + QLatin1Char('\'')
                         + QStringLiteral(" AND `hidden` <> 1") + QStringLiteral(" AND sale_user = 1");

@@ -3,8 +3,7 @@
 #include "ShellUtils.h"
 #include "SpreadGrid.h"
 
-GridLoad::GridLoad(SpreadGrid &grid)
-    : m_grid(grid), m_reDraw(grid), m_row(grid.ActiveRow()), m_col(grid.ActiveCol())
+GridLoad::GridLoad(SpreadGrid &grid) : m_grid(grid), m_reDraw(grid), m_row(grid.ActiveRow()), m_col(grid.ActiveCol())
 {
     m_grid.SetMaxRows(0);
 }

@@ -79,10 +79,7 @@ void LabelledFields::setText(int index, const QString &text)
     m_fields.at(index)->txtBox()->setCursorPosition(0); // a long text shows from its start
 }
 
-double LabelledFields::number(int index) const
-{
-    return LeadingNumber(text(index).remove(QLatin1Char(',')));
-}
+double LabelledFields::number(int index) const { return LeadingNumber(text(index).remove(QLatin1Char(','))); }
 
 void LabelledFields::clear()
 {

@@ -14,7 +14,7 @@ class LabelledFields {
 public:
     enum class Kind { Text, Number, Integer };
     struct FieldDesign {
-        QString label;   // panel caption; "*" marks a required field; empty: no panel
+        QString label; // panel caption; "*" marks a required field; empty: no panel
         Kind kind = Kind::Text;
         int maxLength = 0;
     };

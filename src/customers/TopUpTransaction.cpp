@@ -6,14 +6,9 @@ TopUpTransaction::Result TopUpTransaction::write(const TopUpEntry &entry)
 {
     if (m_unresolvedIdx != 0) {
         switch (DBTransaction::resolve(proofOf(m_unresolvedIdx))) {
-        case DBTransaction::Outcome::Committed:
-            m_unresolvedIdx = 0;
-            return Result::Saved;
-        case DBTransaction::Outcome::Unknown:
-            return Result::NotSaved;
-        case DBTransaction::Outcome::NotCommitted:
-            m_unresolvedIdx = 0;
-            break;
+        case DBTransaction::Outcome::Committed: m_unresolvedIdx = 0; return Result::Saved;
+        case DBTransaction::Outcome::Unknown: return Result::NotSaved;
+        case DBTransaction::Outcome::NotCommitted: m_unresolvedIdx = 0; break;
         }
     }
     Result result = Result::NotSaved;
@@ -44,12 +39,8 @@ TopUpTransaction::Attempt TopUpTransaction::attempt(const TopUpEntry &entry, Res
         return retry && result == Result::NotSaved ? Attempt::Retry : Attempt::Done;
     }
     switch (transaction.commit(proofOf(idx))) {
-    case DBTransaction::Outcome::Committed:
-        result = Result::Saved;
-        return Attempt::Done;
-    case DBTransaction::Outcome::Unknown:
-        m_unresolvedIdx = idx;
-        return Attempt::Done;
+    case DBTransaction::Outcome::Committed: result = Result::Saved; return Attempt::Done;
+    case DBTransaction::Outcome::Unknown: m_unresolvedIdx = idx; return Attempt::Done;
     case DBTransaction::Outcome::NotCommitted:
         return DBTransaction::lastStatementMayRetry() ? Attempt::Retry : Attempt::Done;
     }
@@ -72,8 +63,8 @@ QString TopUpTransaction::insertStatement(const TopUpEntry &entry)
            + QStringLiteral(" (regdate, regtime, gubun, inprice, appcnt, ucode, recuserid, recusername, bigo")
            + QStringLiteral(") VALUES (") + QStringLiteral(" '") + entry.date + QLatin1Char('\'')
            + QStringLiteral(", '") + entry.time + QLatin1Char('\'') + QStringLiteral(", ") + QStringLiteral("1")
-           + QStringLiteral(", ") + entry.amount + QStringLiteral(", ") + entry.count + QStringLiteral(", ")
-           + entry.key + QStringLiteral(", '") + entry.operatorId + QLatin1Char('\'') + QStringLiteral(", '")
+           + QStringLiteral(", ") + entry.amount + QStringLiteral(", ") + entry.count + QStringLiteral(", ") + entry.key
+           + QStringLiteral(", '") + entry.operatorId + QLatin1Char('\'') + QStringLiteral(", '")
            + SQLEscaped(entry.operatorName) + QLatin1Char('\'') + QStringLiteral(", '") + SQLEscaped(entry.memo)
            + QLatin1Char('\'') + QStringLiteral(")");
 }

@@ -3,11 +3,11 @@
 
 // One top-up as typed: numbers already in their statement form.
 struct TopUpEntry {
-    QString date;   // "yyyy-MM-dd"
-    QString time;   // "HH:mm"
+    QString date; // "yyyy-MM-dd"
+    QString time; // "HH:mm"
     QString amount;
     QString count;
-    QString key;    // the customer's code
+    QString key; // the customer's code
     QString operatorId;
     QString operatorName;
     QString memo;

@@ -2,13 +2,13 @@
 
 #include "ConnectionTls.h"
 #include "Cp949.h"
+#include "DataFolder.h"
 #include "MessageBoxes.h"
 #include "MySQLError.h"
 #include "ProfileFile.h"
-#include "DataFolder.h"
 
-#include <mysql.h>
 #include <errmsg.h>
+#include <mysql.h>
 
 #include <QThread>
 
@@ -38,10 +38,7 @@ QByteArray cp949(const QString &text) { return Cp949::encode(text); }
 
 QString configFile() { return DataFolder::file(QStringLiteral("config.ini")); }
 
-void showMessage(const QString &text)
-{
-    MessageBoxes::show({text, QString(), MsgButtons::Ok, MsgIcon::None, MsgOk});
-}
+void showMessage(const QString &text) { MessageBoxes::show({text, QString(), MsgButtons::Ok, MsgIcon::None, MsgOk}); }
 
 // "host:port" splits into both and is true; a plain host keeps the given port.
 bool splitHostPort(const QString &hostText, QString &host, int &port)
@@ -105,9 +102,9 @@ cMySQL::~cMySQL()
         mysql_close(m_mysql);
 }
 
-bool cMySQL::real_connect(const QString &hostArg, const QString &userArg,
-                          const QString &passwordArg, const QString &databaseArg, int portArg,
-                          const QString &socketArg, unsigned flagsArg, bool noMessage)
+bool cMySQL::real_connect(const QString &hostArg, const QString &userArg, const QString &passwordArg,
+                          const QString &databaseArg, int portArg, const QString &socketArg, unsigned flagsArg,
+                          bool noMessage)
 {
     if (!hostArg.isEmpty())
         host = hostArg;
@@ -143,11 +140,10 @@ bool cMySQL::real_connect(const QString &hostArg, const QString &userArg,
         const unsigned protocol = MYSQL_PROTOCOL_TCP;
         mysql_options(m_mysql, MYSQL_OPT_PROTOCOL, &protocol);
     }
-    const QByteArray h = cp949(connectHost), u = cp949(user), p = cp949(password),
-                     d = cp949(db), s = cp949(unix_socket);
+    const QByteArray h = cp949(connectHost), u = cp949(user), p = cp949(password), d = cp949(db),
+                     s = cp949(unix_socket);
     if (mysql_real_connect(m_mysql, h.constData(), u.constData(), p.constData(), d.constData(),
-                           static_cast<unsigned>(connectPort), s.isEmpty() ? nullptr : s.constData(),
-                           ClientFlags)) {
+                           static_cast<unsigned>(connectPort), s.isEmpty() ? nullptr : s.constData(), ClientFlags)) {
         m_connected = true;
         m_inTransaction = false;
         recordConnection(userArg);
@@ -172,8 +168,7 @@ void cMySQL::recordConnection(const QString &userKey)
     const QString file = configFile();
     const QString previous = ProfileFile::read(file, QStringLiteral("LPID"), userKey, QString(), 99);
     ProfileFile::write(file, QStringLiteral("LPID2"), userKey, previous);
-    ProfileFile::write(file, QStringLiteral("LPID"), userKey,
-                       QString::number(mysql_thread_id(m_mysql)));
+    ProfileFile::write(file, QStringLiteral("LPID"), userKey, QString::number(mysql_thread_id(m_mysql)));
 }
 
 RecordsetPtr cMySQL::query(const QString &statement) { return run(cp949(statement)); }
@@ -216,10 +211,7 @@ bool cMySQL::leftToCaller(unsigned errorNumber) const
     return errorNumber == ErrorLockWaitTimeout || errorNumber == ErrorDeadlock || (m_committing && lost);
 }
 
-bool cMySQL::connection_lost() const
-{
-    return isConnectionLoss(m_lastError);
-}
+bool cMySQL::connection_lost() const { return isConnectionLoss(m_lastError); }
 
 bool cMySQL::reconnect()
 {
@@ -395,8 +387,7 @@ bool cMySQL::warned(unsigned code)
 
 void cMySQL::raise(const char *source) const
 {
-    throw MySQLError(mysql_errno(m_mysql), QString::fromLatin1(source),
-                     Cp949::decode(mysql_error(m_mysql)));
+    throw MySQLError(mysql_errno(m_mysql), QString::fromLatin1(source), Cp949::decode(mysql_error(m_mysql)));
 }
 
 void cMySQL::create_db(const QString &name)

@@ -26,9 +26,8 @@ public:
 
     // Opens the connection and keeps the values for reconnection. The host may
     // carry a port ("host:port"), which then wins over the port argument.
-    bool real_connect(const QString &host, const QString &user, const QString &password,
-                      const QString &database, int port = 3306,
-                      const QString &socket = QString(), unsigned clientFlags = 0,
+    bool real_connect(const QString &host, const QString &user, const QString &password, const QString &database,
+                      int port = 3306, const QString &socket = QString(), unsigned clientFlags = 0,
                       bool noMessage = false);
     // Runs one statement: a row set for statements that produce rows, nothing
     // otherwise or on failure. A lost connection is reopened and the statement

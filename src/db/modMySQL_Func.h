@@ -15,8 +15,8 @@ extern std::array<std::unique_ptr<cMySQL>, 2> g_DB;
 extern int g_nDB;
 extern bool g_bSQLLog;
 
-bool DBInit(const QString &host, const QString &user, const QString &password,
-            const QString &database, const QString &host2, bool logOn);
+bool DBInit(const QString &host, const QString &user, const QString &password, const QString &database,
+            const QString &host2, bool logOn);
 // Runs a read; rows receives the row set (or nothing). Returns the affected-row
 // count of the read connection: the number of rows, or -1 after a failure.
 int DBQuery(RecordsetPtr &rows, const QString &sql);
@@ -27,9 +27,8 @@ int DBExecute(const QString &sql);
 // Matching rows, or -1 when the count could not be read.
 int DBCount(const QString &table, const QString &condition);
 // True when the value is taken (or could not be checked) and the caller must not save.
-bool CheckDuplicate(const QString &table, const QString &column, QString value,
-                    const QString &extra, bool ask, const QString &label,
-                    const QString &display);
+bool CheckDuplicate(const QString &table, const QString &column, QString value, const QString &extra, bool ask,
+                    const QString &label, const QString &display);
 int DBInsertId();
 // Cuts at the first NUL and doubles every "'" (kept in value); returns that
 // text with every "\" doubled as well.

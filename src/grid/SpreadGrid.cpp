@@ -66,8 +66,7 @@ SpreadGrid::SpreadGrid(QWidget *parent)
     m_view->horizontalHeader()->setHighlightSections(false);
     m_selBackColor = m_view->palette().color(QPalette::Highlight);
 
-    connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            &SpreadGrid::onCurrentChanged);
+    connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, this, &SpreadGrid::onCurrentChanged);
     connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
         applyViewMetrics();
         restoreCurrentIndex();
@@ -87,8 +86,7 @@ SpreadGrid::SpreadGrid(QWidget *parent)
         m_sortSection = section;
         QHeaderView *header = m_view->horizontalHeader();
         header->setSortIndicatorShown(true);
-        header->setSortIndicator(section, m_sortAscending ? Qt::AscendingOrder
-                                                          : Qt::DescendingOrder);
+        header->setSortIndicator(section, m_sortAscending ? Qt::AscendingOrder : Qt::DescendingOrder);
         m_model->sortRows(section + 1, m_sortAscending);
     });
     connect(m_view->horizontalHeader(), &QHeaderView::sectionDoubleClicked, this,
@@ -101,10 +99,7 @@ SpreadGrid::SpreadGrid(QWidget *parent)
 
 SpreadGrid::~SpreadGrid() = default;
 
-QTableView *SpreadGrid::view() const
-{
-    return m_view;
-}
+QTableView *SpreadGrid::view() const { return m_view; }
 
 void SpreadGrid::setGridName(const QString &name)
 {
@@ -114,20 +109,11 @@ void SpreadGrid::setGridName(const QString &name)
 
 // --- size and cells ---
 
-int SpreadGrid::MaxRows() const
-{
-    return m_model->maxRows();
-}
+int SpreadGrid::MaxRows() const { return m_model->maxRows(); }
 
-void SpreadGrid::SetMaxRows(int rows)
-{
-    m_model->setMaxRows(rows);
-}
+void SpreadGrid::SetMaxRows(int rows) { m_model->setMaxRows(rows); }
 
-int SpreadGrid::MaxCols() const
-{
-    return m_model->maxCols();
-}
+int SpreadGrid::MaxCols() const { return m_model->maxCols(); }
 
 void SpreadGrid::SetMaxCols(int cols)
 {
@@ -138,15 +124,9 @@ void SpreadGrid::SetMaxCols(int cols)
             applyColumn(c);
 }
 
-int SpreadGrid::DataRowCnt() const
-{
-    return m_model->dataRowCnt();
-}
+int SpreadGrid::DataRowCnt() const { return m_model->dataRowCnt(); }
 
-int SpreadGrid::ColHeaderRows() const
-{
-    return m_model->colHeaderRows();
-}
+int SpreadGrid::ColHeaderRows() const { return m_model->colHeaderRows(); }
 
 void SpreadGrid::SetColHeaderRows(int rows)
 {
@@ -175,30 +155,15 @@ bool SpreadGrid::GetText(int col, int row, QString &value) const
     return !value.isEmpty();
 }
 
-QString SpreadGrid::text(int col, int row) const
-{
-    return m_model->text(col, row);
-}
+QString SpreadGrid::text(int col, int row) const { return m_model->text(col, row); }
 
-QString SpreadGrid::displayText(int col, int row) const
-{
-    return m_model->displayText(col, row);
-}
+QString SpreadGrid::displayText(int col, int row) const { return m_model->displayText(col, row); }
 
-SpreadCellLook SpreadGrid::cellLook(int col, int row) const
-{
-    return m_model->look(col, row);
-}
+SpreadCellLook SpreadGrid::cellLook(int col, int row) const { return m_model->look(col, row); }
 
-void SpreadGrid::InsertRows(int row, int count)
-{
-    m_model->shiftRowsDown(row, count);
-}
+void SpreadGrid::InsertRows(int row, int count) { m_model->shiftRowsDown(row, count); }
 
-void SpreadGrid::DeleteRows(int row, int count)
-{
-    m_model->shiftRowsUp(row, count);
-}
+void SpreadGrid::DeleteRows(int row, int count) { m_model->shiftRowsUp(row, count); }
 
 // Columns move through a reset of the model, so the selection and the active
 // cell are held with painting off and moved along with the columns.
@@ -228,22 +193,13 @@ void SpreadGrid::DeleteCols(int col, int count)
         m_activeCol = col;
 }
 
-void SpreadGrid::ClearRange(int col, int row, int col2, int row2)
-{
-    m_model->clearRange(col, row, col2, row2);
-}
+void SpreadGrid::ClearRange(int col, int row, int col2, int row2) { m_model->clearRange(col, row, col2, row2); }
 
 // --- cursor ---
 
-int SpreadGrid::ActiveRow() const
-{
-    return m_activeRow;
-}
+int SpreadGrid::ActiveRow() const { return m_activeRow; }
 
-int SpreadGrid::ActiveCol() const
-{
-    return m_activeCol;
-}
+int SpreadGrid::ActiveCol() const { return m_activeCol; }
 
 void SpreadGrid::SetActiveCell(int col, int row)
 {
@@ -293,70 +249,47 @@ void SpreadGrid::setStyleField(SpreadCellStyle::Field field, const SpreadCellSty
     m_model->setStyle(m_col, m_row, field, value);
 }
 
-QColor SpreadGrid::ForeColor(int col, int row) const
-{
-    return m_model->look(col, row).foreColor;
-}
+QColor SpreadGrid::ForeColor(int col, int row) const { return m_model->look(col, row).foreColor; }
 
 void SpreadGrid::SetForeColor(const QColor &color)
 {
-    setStyleField(SpreadCellStyle::ForeColor, styleWith(SpreadCellStyle::ForeColor, [&](auto &s) {
-                      s.foreColor = color.rgb();
-                  }));
+    setStyleField(SpreadCellStyle::ForeColor,
+                  styleWith(SpreadCellStyle::ForeColor, [&](auto &s) { s.foreColor = color.rgb(); }));
 }
 
-QColor SpreadGrid::BackColor(int col, int row) const
-{
-    return m_model->look(col, row).backColor;
-}
+QColor SpreadGrid::BackColor(int col, int row) const { return m_model->look(col, row).backColor; }
 
 void SpreadGrid::SetBackColor(const QColor &color)
 {
-    setStyleField(SpreadCellStyle::BackColor, styleWith(SpreadCellStyle::BackColor, [&](auto &s) {
-                      s.backColor = color.rgb();
-                  }));
+    setStyleField(SpreadCellStyle::BackColor,
+                  styleWith(SpreadCellStyle::BackColor, [&](auto &s) { s.backColor = color.rgb(); }));
 }
 
-bool SpreadGrid::FontBold(int col, int row) const
-{
-    return m_model->effectiveStyle(col, row).fontBold;
-}
+bool SpreadGrid::FontBold(int col, int row) const { return m_model->effectiveStyle(col, row).fontBold; }
 
 void SpreadGrid::SetFontBold(bool bold)
 {
-    setStyleField(SpreadCellStyle::FontBold,
-                  styleWith(SpreadCellStyle::FontBold, [&](auto &s) { s.fontBold = bold; }));
+    setStyleField(SpreadCellStyle::FontBold, styleWith(SpreadCellStyle::FontBold, [&](auto &s) { s.fontBold = bold; }));
 }
 
-double SpreadGrid::FontSize(int col, int row) const
-{
-    return m_model->look(col, row).font.pointSizeF();
-}
+double SpreadGrid::FontSize(int col, int row) const { return m_model->look(col, row).font.pointSizeF(); }
 
 void SpreadGrid::SetFontSize(double points)
 {
     if (points <= 0)
         return;
-    setStyleField(SpreadCellStyle::FontSize, styleWith(SpreadCellStyle::FontSize, [&](auto &s) {
-                      s.fontSize = static_cast<float>(points);
-                  }));
+    setStyleField(SpreadCellStyle::FontSize,
+                  styleWith(SpreadCellStyle::FontSize, [&](auto &s) { s.fontSize = static_cast<float>(points); }));
 }
 
-QString SpreadGrid::FontName(int col, int row) const
-{
-    return m_model->look(col, row).font.family();
-}
+QString SpreadGrid::FontName(int col, int row) const { return m_model->look(col, row).font.family(); }
 
 void SpreadGrid::SetFontName(const QString &name)
 {
-    setStyleField(SpreadCellStyle::FontName,
-                  styleWith(SpreadCellStyle::FontName, [&](auto &s) { s.fontName = name; }));
+    setStyleField(SpreadCellStyle::FontName, styleWith(SpreadCellStyle::FontName, [&](auto &s) { s.fontName = name; }));
 }
 
-bool SpreadGrid::FontItalic(int col, int row) const
-{
-    return m_model->effectiveStyle(col, row).fontItalic;
-}
+bool SpreadGrid::FontItalic(int col, int row) const { return m_model->effectiveStyle(col, row).fontItalic; }
 
 void SpreadGrid::SetFontItalic(bool on)
 {
@@ -364,33 +297,23 @@ void SpreadGrid::SetFontItalic(bool on)
                   styleWith(SpreadCellStyle::FontItalic, [&](auto &s) { s.fontItalic = on; }));
 }
 
-bool SpreadGrid::FontUnderline(int col, int row) const
-{
-    return m_model->effectiveStyle(col, row).fontUnderline;
-}
+bool SpreadGrid::FontUnderline(int col, int row) const { return m_model->effectiveStyle(col, row).fontUnderline; }
 
 void SpreadGrid::SetFontUnderline(bool on)
 {
-    setStyleField(SpreadCellStyle::FontUnderline, styleWith(SpreadCellStyle::FontUnderline,
-                                                            [&](auto &s) { s.fontUnderline = on; }));
+    setStyleField(SpreadCellStyle::FontUnderline,
+                  styleWith(SpreadCellStyle::FontUnderline, [&](auto &s) { s.fontUnderline = on; }));
 }
 
-bool SpreadGrid::FontStrikethru(int col, int row) const
-{
-    return m_model->effectiveStyle(col, row).fontStrikethru;
-}
+bool SpreadGrid::FontStrikethru(int col, int row) const { return m_model->effectiveStyle(col, row).fontStrikethru; }
 
 void SpreadGrid::SetFontStrikethru(bool on)
 {
     setStyleField(SpreadCellStyle::FontStrikethru,
-                  styleWith(SpreadCellStyle::FontStrikethru,
-                            [&](auto &s) { s.fontStrikethru = on; }));
+                  styleWith(SpreadCellStyle::FontStrikethru, [&](auto &s) { s.fontStrikethru = on; }));
 }
 
-QFont SpreadGrid::CellFont(int col, int row) const
-{
-    return m_model->look(col, row).font;
-}
+QFont SpreadGrid::CellFont(int col, int row) const { return m_model->look(col, row).font; }
 
 void SpreadGrid::SetCellFont(const QFont &font)
 {
@@ -409,15 +332,13 @@ SpreadCellType SpreadGrid::CellType(int col, int row) const
 
 void SpreadGrid::SetCellType(SpreadCellType type)
 {
-    setStyleField(SpreadCellStyle::CellType, styleWith(SpreadCellStyle::CellType, [&](auto &s) {
-                      s.cellType = static_cast<qint8>(type);
-                  }));
+    setStyleField(SpreadCellStyle::CellType,
+                  styleWith(SpreadCellStyle::CellType, [&](auto &s) { s.cellType = static_cast<qint8>(type); }));
 }
 
 void SpreadGrid::SetTypeNumberDecPlaces(int places)
 {
-    setStyleField(SpreadCellStyle::TypeNumberDecPlaces,
-                  styleWith(SpreadCellStyle::TypeNumberDecPlaces, [&](auto &s) {
+    setStyleField(SpreadCellStyle::TypeNumberDecPlaces, styleWith(SpreadCellStyle::TypeNumberDecPlaces, [&](auto &s) {
                       s.decPlaces = static_cast<qint8>(std::clamp(places, 0, 14));
                   }));
 }
@@ -442,46 +363,37 @@ void SpreadGrid::SetTypeNumberMax(double value)
 
 void SpreadGrid::SetTypeHAlign(SpreadHAlign align)
 {
-    setStyleField(SpreadCellStyle::TypeHAlign, styleWith(SpreadCellStyle::TypeHAlign, [&](auto &s) {
-                      s.hAlign = static_cast<qint8>(align);
-                  }));
+    setStyleField(SpreadCellStyle::TypeHAlign,
+                  styleWith(SpreadCellStyle::TypeHAlign, [&](auto &s) { s.hAlign = static_cast<qint8>(align); }));
 }
 
 void SpreadGrid::SetTypeVAlign(SpreadVAlign align)
 {
-    setStyleField(SpreadCellStyle::TypeVAlign, styleWith(SpreadCellStyle::TypeVAlign, [&](auto &s) {
-                      s.vAlign = static_cast<qint8>(align);
-                  }));
+    setStyleField(SpreadCellStyle::TypeVAlign,
+                  styleWith(SpreadCellStyle::TypeVAlign, [&](auto &s) { s.vAlign = static_cast<qint8>(align); }));
 }
 
 void SpreadGrid::SetTypeNegRed(bool on)
 {
-    setStyleField(SpreadCellStyle::TypeNegRed,
-                  styleWith(SpreadCellStyle::TypeNegRed, [&](auto &s) { s.negRed = on; }));
+    setStyleField(SpreadCellStyle::TypeNegRed, styleWith(SpreadCellStyle::TypeNegRed, [&](auto &s) { s.negRed = on; }));
 }
 
 QString SpreadGrid::TypeButtonText(int col, int row) const
 {
-    return m_model->data(m_model->index(row - 1, col - 1), SpreadGridModel::ButtonTextRole)
-        .toString();
+    return m_model->data(m_model->index(row - 1, col - 1), SpreadGridModel::ButtonTextRole).toString();
 }
 
 void SpreadGrid::SetTypeButtonText(const QString &caption)
 {
     setStyleField(SpreadCellStyle::TypeButtonText,
-                  styleWith(SpreadCellStyle::TypeButtonText,
-                            [&](auto &s) { s.buttonText = caption; }));
+                  styleWith(SpreadCellStyle::TypeButtonText, [&](auto &s) { s.buttonText = caption; }));
 }
 
-bool SpreadGrid::Lock(int col, int row) const
-{
-    return m_model->effectiveStyle(col, row).locked;
-}
+bool SpreadGrid::Lock(int col, int row) const { return m_model->effectiveStyle(col, row).locked; }
 
 void SpreadGrid::SetLock(bool locked)
 {
-    setStyleField(SpreadCellStyle::Lock,
-                  styleWith(SpreadCellStyle::Lock, [&](auto &s) { s.locked = locked; }));
+    setStyleField(SpreadCellStyle::Lock, styleWith(SpreadCellStyle::Lock, [&](auto &s) { s.locked = locked; }));
 }
 
 // --- rows and columns ---
@@ -504,10 +416,7 @@ double SpreadGrid::colWidthForPixels(int pixels) const
     return std::ceil(chars * 100) / 100; // the width stored in hundredths never rounds below pixels
 }
 
-double SpreadGrid::RowHeight(int row) const
-{
-    return m_model->rowHeight(row);
-}
+double SpreadGrid::RowHeight(int row) const { return m_model->rowHeight(row); }
 
 void SpreadGrid::SetRowHeight(int row, double points)
 {
@@ -524,15 +433,9 @@ void SpreadGrid::SetRowHeight(int row, double points)
     applyRowHeights();
 }
 
-double SpreadGrid::ColWidth(int col) const
-{
-    return m_model->colWidth(col);
-}
+double SpreadGrid::ColWidth(int col) const { return m_model->colWidth(col); }
 
-int SpreadGrid::ColWidthPixels(int col) const
-{
-    return pixelsForColWidth(m_model->colWidth(col));
-}
+int SpreadGrid::ColWidthPixels(int col) const { return pixelsForColWidth(m_model->colWidth(col)); }
 
 void SpreadGrid::SetColWidth(int col, double chars)
 {
@@ -580,15 +483,9 @@ int SpreadGrid::WidthForAllCols() const
     return width;
 }
 
-void SpreadGrid::SetStretchLastCol(bool on)
-{
-    m_view->horizontalHeader()->setStretchLastSection(on);
-}
+void SpreadGrid::SetStretchLastCol(bool on) { m_view->horizontalHeader()->setStretchLastSection(on); }
 
-bool SpreadGrid::ColHidden(int col) const
-{
-    return m_model->colHidden(col);
-}
+bool SpreadGrid::ColHidden(int col) const { return m_model->colHidden(col); }
 
 void SpreadGrid::SetColHidden(int col, bool hidden)
 {
@@ -596,20 +493,11 @@ void SpreadGrid::SetColHidden(int col, bool hidden)
     applyColumn(col);
 }
 
-QString SpreadGrid::ColID(int col) const
-{
-    return m_model->colId(col);
-}
+QString SpreadGrid::ColID(int col) const { return m_model->colId(col); }
 
-void SpreadGrid::SetColID(int col, const QString &id)
-{
-    m_model->setColId(col, id);
-}
+void SpreadGrid::SetColID(int col, const QString &id) { m_model->setColId(col, id); }
 
-SpreadMerge SpreadGrid::ColMerge(int col) const
-{
-    return m_model->colMerge(col);
-}
+SpreadMerge SpreadGrid::ColMerge(int col) const { return m_model->colMerge(col); }
 
 void SpreadGrid::SetColMerge(int col, SpreadMerge merge)
 {
@@ -621,10 +509,7 @@ void SpreadGrid::SetColMerge(int col, SpreadMerge merge)
         applyMerges();
 }
 
-std::pair<int, int> SpreadGrid::mergedRange(int col, int row) const
-{
-    return m_model->mergedRows(col, row);
-}
+std::pair<int, int> SpreadGrid::mergedRange(int col, int row) const { return m_model->mergedRows(col, row); }
 
 void SpreadGrid::SetRowHeadersShow(bool show)
 {
@@ -646,10 +531,7 @@ void SpreadGrid::SetSelBackColor(const QColor &color)
     applySelectionColors();
 }
 
-QColor SpreadGrid::ShadowColor() const
-{
-    return QColor::fromRgb(m_model->headerBackColor());
-}
+QColor SpreadGrid::ShadowColor() const { return QColor::fromRgb(m_model->headerBackColor()); }
 
 void SpreadGrid::SetShadowColor(const QColor &color)
 {
@@ -657,10 +539,7 @@ void SpreadGrid::SetShadowColor(const QColor &color)
     applyHeaderStyle();
 }
 
-QColor SpreadGrid::ShadowText() const
-{
-    return QColor::fromRgb(m_model->headerForeColor());
-}
+QColor SpreadGrid::ShadowText() const { return QColor::fromRgb(m_model->headerForeColor()); }
 
 void SpreadGrid::SetShadowText(const QColor &color)
 {
@@ -668,8 +547,8 @@ void SpreadGrid::SetShadowText(const QColor &color)
     applyHeaderStyle();
 }
 
-void SpreadGrid::SetOddEvenRowColor(const QColor &oddBack, const QColor &oddFore,
-                                    const QColor &evenBack, const QColor &evenFore)
+void SpreadGrid::SetOddEvenRowColor(const QColor &oddBack, const QColor &oddFore, const QColor &evenBack,
+                                    const QColor &evenFore)
 {
     m_model->setOddEvenRowColor(oddBack.rgb(), oddFore.rgb(), evenBack.rgb(), evenFore.rgb());
 }
@@ -707,13 +586,11 @@ void SpreadGrid::SetOperationMode(int mode)
 {
     m_operationMode = mode;
     const bool rows = mode == OperationModeRowMode || mode >= OperationModeSingleSelect;
-    m_view->setSelectionBehavior(rows ? QAbstractItemView::SelectRows
-                                      : QAbstractItemView::SelectItems);
+    m_view->setSelectionBehavior(rows ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
     QAbstractItemView::SelectionMode selection = QAbstractItemView::SingleSelection;
     if (mode == OperationModeMultiSelect)
         selection = QAbstractItemView::MultiSelection;
-    else if (mode == OperationModeExtendedSelect
-             || (mode == OperationModeNormal && m_selectBlockOptions != 0))
+    else if (mode == OperationModeExtendedSelect || (mode == OperationModeNormal && m_selectBlockOptions != 0))
         selection = QAbstractItemView::ExtendedSelection;
     m_view->setSelectionMode(selection);
     SetEditModePermanent(m_editModePermanent);
@@ -722,8 +599,7 @@ void SpreadGrid::SetOperationMode(int mode)
 void SpreadGrid::SetEditModePermanent(bool on)
 {
     m_editModePermanent = on;
-    const bool editable = m_operationMode == OperationModeNormal
-                          || m_operationMode == OperationModeRowMode;
+    const bool editable = m_operationMode == OperationModeNormal || m_operationMode == OperationModeRowMode;
     QAbstractItemView::EditTriggers triggers = QAbstractItemView::NoEditTriggers;
     if (editable) {
         triggers = QAbstractItemView::DoubleClicked | QAbstractItemView::AnyKeyPressed;

@@ -37,7 +37,7 @@ public:
     void SetMaxRows(int rows); // 0 empties the grid
     int MaxCols() const;
     void SetMaxCols(int cols);
-    int DataRowCnt() const;    // last row holding text, 0 when none
+    int DataRowCnt() const; // last row holding text, 0 when none
     int ColHeaderRows() const;
     void SetColHeaderRows(int rows);
 
@@ -51,7 +51,7 @@ public:
     // while painting is off it is copied straight into the grid's store.
     void SetText(int col, int row, QStringView value);
     bool GetText(int col, int row, QString &value) const; // true when the cell has text
-    QString text(int col, int row) const;                // stored text, "" when none
+    QString text(int col, int row) const;                 // stored text, "" when none
     // The text as the grid shows it: numbers formatted, row numbers in column 0.
     QString displayText(int col, int row) const;
     SpreadCellLook cellLook(int col, int row) const;

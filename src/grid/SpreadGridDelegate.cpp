@@ -8,13 +8,9 @@
 #include <QLineEdit>
 #include <QPainter>
 
-SpreadGridDelegate::SpreadGridDelegate(SpreadGrid &grid, QObject *parent)
-    : QStyledItemDelegate(parent), m_grid(grid)
-{
-}
+SpreadGridDelegate::SpreadGridDelegate(SpreadGrid &grid, QObject *parent) : QStyledItemDelegate(parent), m_grid(grid) {}
 
-void SpreadGridDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
-                               const QModelIndex &index) const
+void SpreadGridDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     if (index.data(SpreadGridModel::CellTypeRole).toInt() != CellTypeButton) {
         QStyledItemDelegate::paint(painter, option, index);

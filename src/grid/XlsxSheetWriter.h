@@ -18,12 +18,10 @@ struct XlsxWriteResult {
 class XlsxSheetWriter {
 public:
     explicit XlsxSheetWriter(bool unlockAll = false) : m_unlockAll(unlockAll) {}
-    XlsxWriteResult write(const ExcelSheetSource &source, const QString &path,
-                          const QString &sheetName) const;
+    XlsxWriteResult write(const ExcelSheetSource &source, const QString &path, const QString &sheetName) const;
 
 private:
-    XlsxWriteResult writeWorkbook(const ExcelSheetSource &source, const QString &path,
-                                  const QString &sheetName) const;
+    XlsxWriteResult writeWorkbook(const ExcelSheetSource &source, const QString &path, const QString &sheetName) const;
 
     bool m_unlockAll;
 };

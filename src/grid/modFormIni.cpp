@@ -1,7 +1,7 @@
 #include "modFormIni.h"
 
-#include "ProfileFile.h"
 #include "DataFolder.h"
+#include "ProfileFile.h"
 #include "SpreadGrid.h"
 
 #include <QDir>
@@ -52,15 +52,9 @@ QRectF desktopTwips()
                   desktop.height() * TwipsPerPixel);
 }
 
-int toPixels(double twips)
-{
-    return qRound(twips / TwipsPerPixel);
-}
+int toPixels(double twips) { return qRound(twips / TwipsPerPixel); }
 
-QString toTwipsText(int pixels)
-{
-    return QString::number(static_cast<float>(pixels * TwipsPerPixel));
-}
+QString toTwipsText(int pixels) { return QString::number(static_cast<float>(pixels * TwipsPerPixel)); }
 
 // 0 normal, 1 minimised, 2 maximised
 int stateNumber(const QWidget *form)
@@ -83,8 +77,8 @@ Qt::WindowStates windowStatesOf(int number)
 
 QString FormIniPath(const QWidget *form, const QString &sSuffix)
 {
-    return DataFolder::file(QStringLiteral("FormIni")) + QLatin1Char('/') + form->objectName()
-           + sSuffix + QStringLiteral(".ini");
+    return DataFolder::file(QStringLiteral("FormIni")) + QLatin1Char('/') + form->objectName() + sSuffix
+           + QStringLiteral(".ini");
 }
 
 void LoadFormIni(QWidget *form, bool bPositionOnly, const QString &sSuffix)
@@ -150,8 +144,7 @@ void SaveFormIni(QWidget *form, const QString &sSuffix)
         return;
     const QString file = FormIniPath(form, sSuffix);
     QDir().mkpath(QFileInfo(file).absolutePath());
-    ProfileFile::write(file, PositionSection, QStringLiteral("WindowState"),
-                       QString::number(stateNumber(form)));
+    ProfileFile::write(file, PositionSection, QStringLiteral("WindowState"), QString::number(stateNumber(form)));
     if (form->isMaximized())
         return;
     ProfileFile::write(file, PositionSection, QStringLiteral("Left"), toTwipsText(form->x()));

@@ -10,8 +10,7 @@ QString redirected;
 // behind, never stands in the way.
 QString lockFolder()
 {
-    return redirected.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation)
-                                : redirected;
+    return redirected.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) : redirected;
 }
 } // namespace
 

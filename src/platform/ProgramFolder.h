@@ -7,7 +7,7 @@
 class ProgramFolder {
 public:
     static QString path();
-    static QString file(const QString &name); // path() + "/" + name
+    static QString file(const QString &name);    // path() + "/" + name
     static void redirect(const QString &folder); // empty restores the real folder
     // Whether a file can be created in the folder (by this user, on this mount).
     static bool isWritable();

@@ -12,9 +12,6 @@ QString &redirected()
 }
 } // namespace
 
-QString UpdateServer::address()
-{
-    return redirected().isNull() ? QString::fromUtf8(QD_UPDATE_SERVER) : redirected();
-}
+QString UpdateServer::address() { return redirected().isNull() ? QString::fromUtf8(QD_UPDATE_SERVER) : redirected(); }
 
 void UpdateServer::redirect(const QString &address) { redirected() = address; }

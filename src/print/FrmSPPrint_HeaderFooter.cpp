@@ -10,8 +10,8 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -25,10 +25,7 @@ const QColor PageNumberColour(0x80, 0x80, 0x80);
 constexpr int TextColumns[] = {FrmSPPrint_HeaderFooter::ColLeft, FrmSPPrint_HeaderFooter::ColCenter,
                                FrmSPPrint_HeaderFooter::ColRight};
 
-QString flag(const char *code, bool on)
-{
-    return QLatin1String(code) + (on ? QLatin1Char('1') : QLatin1Char('0'));
-}
+QString flag(const char *code, bool on) { return QLatin1String(code) + (on ? QLatin1Char('1') : QLatin1Char('0')); }
 
 const char *const Instructions[] = {
     "To customize header or footer text:",
@@ -43,8 +40,7 @@ const char *const Instructions[] = {
 };
 } // namespace
 
-FrmSPPrint_HeaderFooter::FrmSPPrint_HeaderFooter(QWidget *parent)
-    : QDialog(parent)
+FrmSPPrint_HeaderFooter::FrmSPPrint_HeaderFooter(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FrmSPPrint_HeaderFooter"));
     setWindowTitle(QStringLiteral("Change Header/Footer Attributes"));
@@ -206,23 +202,24 @@ void FrmSPPrint_HeaderFooter::fitRowHeight(int row)
 void FrmSPPrint_HeaderFooter::fitGridSize()
 {
     const QTableView *view = m_spread->view();
-    const int height =
-        2 * view->frameWidth() + view->horizontalHeader()->sizeHint().height() + view->verticalHeader()->length();
+    const int height = 2 * view->frameWidth() + view->horizontalHeader()->sizeHint().height()
+                       + view->verticalHeader()->length();
     m_spread->setMinimumSize(m_spread->WidthForAllCols(), height);
 }
 
 QString FrmSPPrint_HeaderFooter::GetCellData(int col, int row) const
 {
     const QFont font = m_spread->CellFont(col, row);
-    const QString position = col == ColLeft ? QStringLiteral("/l") : col == ColCenter ? QStringLiteral("/c")
-                                                                                        : QStringLiteral("/r");
+    const QString position = col == ColLeft     ? QStringLiteral("/l")
+                             : col == ColCenter ? QStringLiteral("/c")
+                                                : QStringLiteral("/r");
     const QString content = isPageNumberCell(col, row) ? QStringLiteral("/p")
                                                        : PrintMarkupText::literal(m_spread->text(col, row));
-    return QStringLiteral("/fn") + Quote + m_spread->FontName(col, row) + Quote + QStringLiteral("/fz") + Quote +
-           QString::number(std::lround(m_spread->FontSize(col, row))) + Quote +
-           flag("/fb", m_spread->FontBold(col, row)) + flag("/fi", m_spread->FontItalic(col, row)) +
-           flag("/fu", m_spread->FontUnderline(col, row)) + flag("/fk", m_spread->FontStrikethru(col, row)) +
-           position + content;
+    return QStringLiteral("/fn") + Quote + m_spread->FontName(col, row) + Quote + QStringLiteral("/fz") + Quote
+           + QString::number(std::lround(m_spread->FontSize(col, row))) + Quote
+           + flag("/fb", m_spread->FontBold(col, row)) + flag("/fi", m_spread->FontItalic(col, row))
+           + flag("/fu", m_spread->FontUnderline(col, row)) + flag("/fk", m_spread->FontStrikethru(col, row)) + position
+           + content;
 }
 
 void FrmSPPrint_HeaderFooter::SaveConfiguration()
@@ -265,9 +262,9 @@ void FrmSPPrint_HeaderFooter::applyToChanged()
 
 void FrmSPPrint_HeaderFooter::resetText()
 {
-    const MsgAnswer answer = MessageBoxes::show(
-        MessageRequest{QStringLiteral("Are you sure you want to clear the text and formatting for the selected header?"),
-                       QStringLiteral("Clear Text"), MsgButtons::YesNo, MsgIcon::Question, MsgNo});
+    const MsgAnswer answer = MessageBoxes::show(MessageRequest{
+        QStringLiteral("Are you sure you want to clear the text and formatting for the selected header?"),
+        QStringLiteral("Clear Text"), MsgButtons::YesNo, MsgIcon::Question, MsgNo});
     if (answer != MsgYes)
         return;
     QString &property = selectedProperty();
@@ -280,8 +277,8 @@ void FrmSPPrint_HeaderFooter::chooseFont(int col, int row)
     if (col != ColLeftFont && col != ColCenterFont && col != ColRightFont)
         return;
     const int textCol = col - 1;
-    const std::optional<QFont> chosen =
-        PrintDialogs::chooseFont(m_spread->CellFont(textCol, row), m_spread->ForeColor(textCol, row), this);
+    const std::optional<QFont> chosen = PrintDialogs::chooseFont(m_spread->CellFont(textCol, row),
+                                                                 m_spread->ForeColor(textCol, row), this);
     if (!chosen)
         return;
     m_spread->SetCol(textCol);
@@ -313,8 +310,8 @@ void FrmSPPrint_HeaderFooter::rightClick()
 
 bool FrmSPPrint_HeaderFooter::isPageNumberCell(int col, int row) const
 {
-    return m_spread->text(col, row) == QLatin1String(PageNumberText) &&
-           m_spread->CellType(col, row) == CellTypeStaticText;
+    return m_spread->text(col, row) == QLatin1String(PageNumberText)
+           && m_spread->CellType(col, row) == CellTypeStaticText;
 }
 
 void FrmSPPrint_HeaderFooter::setPageNumberCell(int col, int row)

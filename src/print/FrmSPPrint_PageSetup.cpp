@@ -24,14 +24,10 @@
 namespace {
 const char *const MarginCaptions[] = {"Left:", "Right:", "Top:", "Bottom:"};
 
-QString unfilledToZero(QString text)
-{
-    return text.replace(QLatin1Char('_'), QLatin1Char('0'));
-}
+QString unfilledToZero(QString text) { return text.replace(QLatin1Char('_'), QLatin1Char('0')); }
 } // namespace
 
-FrmSPPrint_PageSetup::FrmSPPrint_PageSetup(QWidget *parent)
-    : QDialog(parent)
+FrmSPPrint_PageSetup::FrmSPPrint_PageSetup(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FrmSPPrint_PageSetup"));
     setWindowTitle(QStringLiteral("Setup"));
@@ -129,8 +125,7 @@ void FrmSPPrint_PageSetup::load()
         button->setEnabled(!fitted);
     for (QLineEdit *box : m_pagemargin)
         box->setEnabled(!fitted);
-    const int twips[4] = {print.PrintMarginLeft, print.PrintMarginRight, print.PrintMarginTop,
-                          print.PrintMarginBottom};
+    const int twips[4] = {print.PrintMarginLeft, print.PrintMarginRight, print.PrintMarginTop, print.PrintMarginBottom};
     for (int i = 0; i < 4; ++i)
         m_pagemargin[i]->setText(QString::number(twips[i] / double(PrintSettings::TwipsPerInch), 'f', 2));
     m_porientation[print.PrintOrientation == PrintOrientationLandscape ? Landscape : Portrait]->setChecked(true);

@@ -29,8 +29,7 @@ QWidget *spacer(QWidget *parent)
 }
 } // namespace
 
-FrmSPPrint_Preview::FrmSPPrint_Preview(QWidget *parent)
-    : QDialog(parent)
+FrmSPPrint_Preview::FrmSPPrint_Preview(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FrmSPPrint_Preview"));
     setWindowTitle(QStringLiteral("스프레드 인쇄 미리보기"));
@@ -136,15 +135,9 @@ void FrmSPPrint_Preview::UpdatePageCount()
     m_pageLabel->setText(QStringLiteral("Page %1 of %2").arg(m_preview->currentPage()).arg(m_preview->pageCount()));
 }
 
-void FrmSPPrint_Preview::setView(const PreviewView &view)
-{
-    m_preview->setView(view);
-}
+void FrmSPPrint_Preview::setView(const PreviewView &view) { m_preview->setView(view); }
 
-int FrmSPPrint_Preview::currentPage() const
-{
-    return m_preview->currentPage();
-}
+int FrmSPPrint_Preview::currentPage() const { return m_preview->currentPage(); }
 
 void FrmSPPrint_Preview::showEvent(QShowEvent *event)
 {
@@ -224,15 +217,9 @@ void FrmSPPrint_Preview::removePageNumberColumn()
 void FrmSPPrint_Preview::toolbarClicked(int position)
 {
     switch (position) {
-    case BtnNext:
-        nextPage();
-        break;
-    case BtnPrevious:
-        previousPage();
-        break;
-    case BtnZoom:
-        m_preview->toggleZoom();
-        break;
+    case BtnNext: nextPage(); break;
+    case BtnPrevious: previousPage(); break;
+    case BtnZoom: m_preview->toggleZoom(); break;
     case BtnPrint: {
         FrmSPPrint_PrintDlg dialog(this);
         openChild(dialog);
@@ -243,11 +230,8 @@ void FrmSPPrint_Preview::toolbarClicked(int position)
         openChild(dialog);
         break;
     }
-    case BtnClose:
-        close();
-        break;
-    default:
-        break;
+    case BtnClose: close(); break;
+    default: break;
     }
 }
 

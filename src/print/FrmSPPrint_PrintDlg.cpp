@@ -26,7 +26,7 @@
 
 namespace {
 const char *const OptionCaptions[PrintOptionCount] = {"열 헤더", "행 헤더", "그리드 라인", "테두리", "데이터셀만",
-                                                      "색상",   "그림자", "페이지 맞춤", "꼬릿말"};
+                                                      "색상",    "그림자",  "페이지 맞춤", "꼬릿말"};
 const char *const RangeCaptions[] = {"전체", "선택된 셀들", "현재 페이지", "Pages"};
 
 bool isNumeric(const QString &text)
@@ -37,8 +37,7 @@ bool isNumeric(const QString &text)
 }
 } // namespace
 
-FrmSPPrint_PrintDlg::FrmSPPrint_PrintDlg(QWidget *parent)
-    : QDialog(parent)
+FrmSPPrint_PrintDlg::FrmSPPrint_PrintDlg(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FrmSPPrint_PrintDlg"));
     setWindowTitle(QStringLiteral("Print"));
@@ -206,8 +205,8 @@ void FrmSPPrint_PrintDlg::refusePageRange(int pageCount)
     const QString text = QStringLiteral("인쇄할 페이지 범위가 올바르지 않습니다.\n"
                                         "전체 %1 페이지 안에서 시작 페이지와 끝 페이지를 입력하십시오.")
                              .arg(pageCount);
-    MessageBoxes::show(MessageRequest{text, SpreadPrintState::instance().appName(), MsgButtons::Ok,
-                                      MsgIcon::Exclamation, MsgOk});
+    MessageBoxes::show(
+        MessageRequest{text, SpreadPrintState::instance().appName(), MsgButtons::Ok, MsgIcon::Exclamation, MsgOk});
     m_text[0]->setFocus();
     m_text[0]->selectAll();
 }
@@ -224,7 +223,4 @@ void FrmSPPrint_PrintDlg::printClicked()
     accept();
 }
 
-void FrmSPPrint_PrintDlg::printerSetup()
-{
-    PrintDialogs::choosePrinter(SpreadPrintState::instance().printer(), this);
-}
+void FrmSPPrint_PrintDlg::printerSetup() { PrintDialogs::choosePrinter(SpreadPrintState::instance().printer(), this); }

@@ -12,9 +12,7 @@ QList<int> SpreadPrintJob::pagesToPrint(const SpreadPrintSettings &print, int pa
 {
     QList<int> pages;
     switch (print.PrintType) {
-    case PrintTypeCurrentPage:
-        pages << qBound(1, currentPage, pageCount);
-        break;
+    case PrintTypeCurrentPage: pages << qBound(1, currentPage, pageCount); break;
     case PrintTypePageRange: {
         const int first = qMax(1, print.PrintPageStart);
         const int last = qMin(pageCount, print.PrintPageEnd);
@@ -53,8 +51,7 @@ bool SpreadPrintJob::print(const SpreadGrid &grid, QPagedPaintDevice &device, in
         if (!grid.Print().PrintJobName.isEmpty())
             printer->setDocName(grid.Print().PrintJobName);
     }
-    device.setPageLayout(QPageLayout(paper,
-                                     layout.orientation(), QMarginsF(0, 0, 0, 0)));
+    device.setPageLayout(QPageLayout(paper, layout.orientation(), QMarginsF(0, 0, 0, 0)));
     QPainter painter;
     if (!painter.begin(&device))
         return false;

@@ -6,7 +6,7 @@
 #include <QTableView>
 
 namespace {
-constexpr double Tolerance = 0.01;   // twips of rounding allowed when filling a page
+constexpr double Tolerance = 0.01; // twips of rounding allowed when filling a page
 constexpr double TwipsPerInch = 1440;
 
 QPageLayout::Orientation orientationOf(int printOrientation)
@@ -15,8 +15,7 @@ QPageLayout::Orientation orientationOf(int printOrientation)
 }
 } // namespace
 
-SpreadPrintLayout::SpreadPrintLayout(const SpreadGrid &grid, const QPageSize &paper)
-    : m_grid(grid)
+SpreadPrintLayout::SpreadPrintLayout(const SpreadGrid &grid, const QPageSize &paper) : m_grid(grid)
 {
     chooseRange();
     measureColumns();
@@ -123,8 +122,8 @@ void SpreadPrintLayout::placeBlocks()
     m_header = HeaderFooterBlock(print.PrintHeader);
     m_footer = HeaderFooterBlock(print.PrintFooter);
     const double top = m_margins.top() + m_header.height() + (m_header.isEmpty() ? 0 : BlockGap);
-    const double bottom =
-        m_paper.height() - m_margins.bottom() - m_footer.height() - (m_footer.isEmpty() ? 0 : BlockGap);
+    const double bottom = m_paper.height() - m_margins.bottom() - m_footer.height()
+                          - (m_footer.isEmpty() ? 0 : BlockGap);
     const double left = m_margins.left();
     const double right = m_paper.width() - m_margins.right();
     m_sheetArea = QRectF(left, top, qMax(0.0, right - left), qMax(0.0, bottom - top));
@@ -164,10 +163,7 @@ void SpreadPrintLayout::splitRows(double height)
     }
 }
 
-QList<int> SpreadPrintLayout::pageBreakRows() const
-{
-    return m_rowStarts.mid(1);
-}
+QList<int> SpreadPrintLayout::pageBreakRows() const { return m_rowStarts.mid(1); }
 
 QList<int> SpreadPrintLayout::pageColumns(int page) const
 {

@@ -21,4 +21,3 @@ bool DownloadToFile(const QString &address, const QString &path);
 
 // The server's folder of the updater and file changer: server + "download/자동업데이트_v1/".
 QString UpdateDownloadFolder();
-

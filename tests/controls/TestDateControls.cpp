@@ -241,11 +241,21 @@ void TestDateControls::textRules_data()
     QTest::addColumn<QString>("assigned");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("read");
-    QTest::newRow("short parts") << "2011-5-3" << "2011-05-03" << "2011-05-03";
-    QTest::newRow("slashes") << "2011/5/3" << "2011-05-03" << "2011-05-03";
-    QTest::newRow("letters") << "abc" << "____-__-__" << "";
-    QTest::newRow("empty") << "" << "____-__-__" << "";
-    QTest::newRow("impossible") << "2011-02-30" << "____-__-__" << "";
+    QTest::newRow("short parts") << "2011-5-3"
+                                 << "2011-05-03"
+                                 << "2011-05-03";
+    QTest::newRow("slashes") << "2011/5/3"
+                             << "2011-05-03"
+                             << "2011-05-03";
+    QTest::newRow("letters") << "abc"
+                             << "____-__-__"
+                             << "";
+    QTest::newRow("empty") << ""
+                           << "____-__-__"
+                           << "";
+    QTest::newRow("impossible") << "2011-02-30"
+                                << "____-__-__"
+                                << "";
 }
 
 void TestDateControls::textRules()
@@ -349,14 +359,18 @@ void TestDateControls::calendarDateClick_data()
     QTest::addColumn<int>("day"); // 0: Esc
     QTest::addColumn<QString>("result");
     QTest::addColumn<bool>("dateClick");
-    QTest::newRow("other day") << "HCDate" << "2011-05-03" << false << 20 << "2011-05-20" << true;
-    QTest::newRow("same day") << "HCDate" << "2011-05-03" << false << 3 << "2011-05-03" << false;
-    QTest::newRow("Esc on a date") << "HCDateAdv" << "2011-05-03" << false << 0 << "2011-05-03" << false;
-    QTest::newRow("Esc on empty") << "HCDateAdv" << "____-__-__" << false << 0 << "2011-05-18" << true;
-    QTest::newRow("Esc on empty, empty allowed") << "HCDate" << "____-__-__" << true << 0 << "____-__-__"
-                                                 << false;
-    QTest::newRow("Esc on half-typed, empty allowed") << "HCDateAdv" << "2011-0_-__" << true << 0
-                                                      << "____-__-__" << true;
+    QTest::newRow("other day") << "HCDate"
+                               << "2011-05-03" << false << 20 << "2011-05-20" << true;
+    QTest::newRow("same day") << "HCDate"
+                              << "2011-05-03" << false << 3 << "2011-05-03" << false;
+    QTest::newRow("Esc on a date") << "HCDateAdv"
+                                   << "2011-05-03" << false << 0 << "2011-05-03" << false;
+    QTest::newRow("Esc on empty") << "HCDateAdv"
+                                  << "____-__-__" << false << 0 << "2011-05-18" << true;
+    QTest::newRow("Esc on empty, empty allowed") << "HCDate"
+                                                 << "____-__-__" << true << 0 << "____-__-__" << false;
+    QTest::newRow("Esc on half-typed, empty allowed") << "HCDateAdv"
+                                                      << "2011-0_-__" << true << 0 << "____-__-__" << true;
 }
 
 void TestDateControls::calendarDateClick()
@@ -483,8 +497,8 @@ void TestDateControls::persistence()
 
     PropertyStore saved;
     box.saveProperties(saved);
-    for (const char *key : {"ForeColor", "BackStyle", "BorderStyle", "Text", "AllowEmpty", "Enabled",
-                            "FocusEffect", "FocusEffectParam", "BackColor", "Font", "AutoTab"})
+    for (const char *key : {"ForeColor", "BackStyle", "BorderStyle", "Text", "AllowEmpty", "Enabled", "FocusEffect",
+                            "FocusEffectParam", "BackColor", "Font", "AutoTab"})
         QVERIFY2(saved.contains(QString::fromLatin1(key)), key);
     QCOMPARE(saved.value(QStringLiteral("Text")).toString(), QStringLiteral("2011-0_-__"));
     HCDate again;
@@ -578,8 +592,8 @@ void TestDateControls::keyCodesAsTheTextBox()
         connect(control, &DateControlBase::KeyUp, this, record("up"));
     }
     text->setAutoTab(false);
-    for (QWidget *field : std::initializer_list<QWidget *>{text->txtBox(), date->field(), adv->field(),
-                                                           term->field(0), term->field(1)}) {
+    for (QWidget *field : std::initializer_list<QWidget *>{text->txtBox(), date->field(), adv->field(), term->field(0),
+                                                           term->field(1)}) {
         field->setFocus();
         QTest::keyClick(field, Qt::Key_Down, Qt::ShiftModifier);
     }

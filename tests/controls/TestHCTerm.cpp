@@ -12,13 +12,13 @@
 #include "TestWorkspace.h"
 
 #include <QApplication>
-#include <QPushButton>
-#include <QToolButton>
 #include <QCalendarWidget>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <functional>
 #include <memory>
@@ -51,10 +51,7 @@ void onModal(const std::function<void(FrmEasyDate *)> &action)
 }
 
 QStringList period(const HCTerm &box) { return {box.text1(), box.text2()}; }
-QStringList period(const FrmEasyDate &dialog)
-{
-    return {dialog.field(0)->rawText(), dialog.field(1)->rawText()};
-}
+QStringList period(const FrmEasyDate &dialog) { return {dialog.field(0)->rawText(), dialog.field(1)->rawText()}; }
 } // namespace
 
 class TestHCTerm : public QObject {
@@ -193,8 +190,7 @@ void TestHCTerm::dialogPlacement()
     if (showPos == 0)
         QCOMPARE(dialogFrame.topLeft(), box);
     if (showPos == 1)
-        QCOMPARE(QPoint(dialogFrame.right(), dialogFrame.top()),
-                 QPoint(box.x() + host.htDate->width() - 1, box.y()));
+        QCOMPARE(QPoint(dialogFrame.right(), dialogFrame.top()), QPoint(box.x() + host.htDate->width() - 1, box.y()));
 }
 
 void TestHCTerm::presetConfirmsAtOnce()

@@ -149,8 +149,7 @@ void TestHCText::liveNumberTyping_data()
                                         << QList<int>{1, 2, 3, 4};
     QTest::newRow("lone minus") << 2 << "-" << QStringList{"-"} << QList<int>{1};
     QTest::newRow("minus zero") << 2 << "-0" << QStringList{"-", "-0.00"} << QList<int>{1, 2};
-    QTest::newRow("minus zero then digit") << 2 << "-05" << QStringList{"-", "-0.00", "-5.00"}
-                                           << QList<int>{1, 2, 2};
+    QTest::newRow("minus zero then digit") << 2 << "-05" << QStringList{"-", "-0.00", "-5.00"} << QList<int>{1, 2, 2};
 }
 
 void TestHCText::liveNumberTyping()
@@ -200,32 +199,58 @@ void TestHCText::leavingFinishesTheText_data()
     QTest::addColumn<int>("acceptType");
     QTest::addColumn<QString>("entered");
     QTest::addColumn<QString>("finished");
-    QTest::newRow("number empty") << 1 << "" << "0";
-    QTest::newRow("number minus") << 1 << "-" << "0";
-    QTest::newRow("number letters") << 1 << "abc" << "0";
-    QTest::newRow("number kept") << 1 << "12" << "12";
-    QTest::newRow("any text trailing blanks") << 0 << "abc  " << "abc";
-    QTest::newRow("tel Seoul") << 3 << "0212345678" << "02-1234-5678";
-    QTest::newRow("tel Seoul short middle") << 3 << "021234567" << "02-123-4567";
-    QTest::newRow("tel mobile") << 3 << "01012345678" << "010-1234-5678";
-    QTest::newRow("tel area three") << 3 << "0311234567" << "031-123-4567";
-    QTest::newRow("tel 0505") << 3 << "050512345678" << "0505-1234-5678";
-    QTest::newRow("tel no area") << 3 << "12345678" << "1234-5678";
-    QTest::newRow("tel dashed again") << 3 << "010-1234-5678" << "010-1234-5678";
-    QTest::newRow("tel shorter than six") << 3 << "12345" << "12345";
-    QTest::newRow("tel 0505 too short") << 3 << "050512" << "050512";
-    QTest::newRow("tel 02 too short") << 3 << "02-123" << "02123";
-    QTest::newRow("tel 02 no middle") << 3 << "021234" << "021234";
-    QTest::newRow("time three digits") << 4 << "930" << "";
-    QTest::newRow("time four digits") << 4 << "0930" << "09:30";
-    QTest::newRow("time one digit") << 4 << "7" << "07:00";
-    QTest::newRow("time two digits") << 4 << "14" << "14:00";
-    QTest::newRow("time with colon") << 4 << "14:25" << "14:25";
-    QTest::newRow("time six digits") << 4 << "142500" << "";
-    QTest::newRow("dashed ten digits") << 5 << "0212345678" << "021-234-5678";
-    QTest::newRow("dashed short") << 5 << "123" << "000-000-0123";
-    QTest::newRow("dashed with dash") << 5 << "12-34" << "000-000-1234";
-    QTest::newRow("dashed not numeric") << 5 << "12a" << "12a";
+    QTest::newRow("number empty") << 1 << ""
+                                  << "0";
+    QTest::newRow("number minus") << 1 << "-"
+                                  << "0";
+    QTest::newRow("number letters") << 1 << "abc"
+                                    << "0";
+    QTest::newRow("number kept") << 1 << "12"
+                                 << "12";
+    QTest::newRow("any text trailing blanks") << 0 << "abc  "
+                                              << "abc";
+    QTest::newRow("tel Seoul") << 3 << "0212345678"
+                               << "02-1234-5678";
+    QTest::newRow("tel Seoul short middle") << 3 << "021234567"
+                                            << "02-123-4567";
+    QTest::newRow("tel mobile") << 3 << "01012345678"
+                                << "010-1234-5678";
+    QTest::newRow("tel area three") << 3 << "0311234567"
+                                    << "031-123-4567";
+    QTest::newRow("tel 0505") << 3 << "050512345678"
+                              << "0505-1234-5678";
+    QTest::newRow("tel no area") << 3 << "12345678"
+                                 << "1234-5678";
+    QTest::newRow("tel dashed again") << 3 << "010-1234-5678"
+                                      << "010-1234-5678";
+    QTest::newRow("tel shorter than six") << 3 << "12345"
+                                          << "12345";
+    QTest::newRow("tel 0505 too short") << 3 << "050512"
+                                        << "050512";
+    QTest::newRow("tel 02 too short") << 3 << "02-123"
+                                      << "02123";
+    QTest::newRow("tel 02 no middle") << 3 << "021234"
+                                      << "021234";
+    QTest::newRow("time three digits") << 4 << "930"
+                                       << "";
+    QTest::newRow("time four digits") << 4 << "0930"
+                                      << "09:30";
+    QTest::newRow("time one digit") << 4 << "7"
+                                    << "07:00";
+    QTest::newRow("time two digits") << 4 << "14"
+                                     << "14:00";
+    QTest::newRow("time with colon") << 4 << "14:25"
+                                     << "14:25";
+    QTest::newRow("time six digits") << 4 << "142500"
+                                     << "";
+    QTest::newRow("dashed ten digits") << 5 << "0212345678"
+                                       << "021-234-5678";
+    QTest::newRow("dashed short") << 5 << "123"
+                                  << "000-000-0123";
+    QTest::newRow("dashed with dash") << 5 << "12-34"
+                                      << "000-000-1234";
+    QTest::newRow("dashed not numeric") << 5 << "12a"
+                                        << "12a";
 }
 
 void TestHCText::leavingFinishesTheText()
@@ -248,9 +273,10 @@ void TestHCText::overLengthOnLeavingWarnsAndCuts()
     const MessageRequest &box = m_messages.last();
     QCOMPARE(box.title, QStringLiteral("입력길이 초과"));
     QCOMPARE(box.icon, MsgIcon::Information);
-    QCOMPARE(box.text, QStringLiteral("최대 입력 길이를 초과하였습니다. 입력된 자료는 길이에 맞게 자동으로 짤립니다.\n\n"
-                                      "현재 입력된 길이는 13 이며, 최대입력 길이는 11 입니다.\n"
-                                      "(한글은 한 글자당 길이가 2입니다.)"));
+    QCOMPARE(box.text,
+             QStringLiteral("최대 입력 길이를 초과하였습니다. 입력된 자료는 길이에 맞게 자동으로 짤립니다.\n\n"
+                            "현재 입력된 길이는 13 이며, 최대입력 길이는 11 입니다.\n"
+                            "(한글은 한 글자당 길이가 2입니다.)"));
     QCOMPARE(h.field->txtBox()->text(), QStringLiteral("010-1234-56"));
 }
 
@@ -276,15 +302,24 @@ void TestHCText::keyRulesByType_data()
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("beeps");
-    QTest::newRow("letters refuse digits") << 2 << 0 << "a1b" << "ab" << 1;
-    QTest::newRow("letters refuse hangul") << 2 << 0 << "a가" << "a" << 1;
-    QTest::newRow("letters to upper") << 2 << 1 << "abc" << "ABC" << 0;
-    QTest::newRow("any text to lower") << 0 << 2 << "AbC" << "abc" << 0;
-    QTest::newRow("any text keeps hangul") << 0 << 1 << "가a" << "가A" << 0;
-    QTest::newRow("number refuses letters") << 1 << 1 << "1a2" << "12" << 1;
-    QTest::newRow("telephone refuses minus") << 3 << 0 << "02-1" << "021" << 1;
-    QTest::newRow("time refuses hangul") << 4 << 0 << "1가" << "1" << 1;
-    QTest::newRow("dashed refuses blank") << 5 << 0 << "1 2" << "12" << 1;
+    QTest::newRow("letters refuse digits") << 2 << 0 << "a1b"
+                                           << "ab" << 1;
+    QTest::newRow("letters refuse hangul") << 2 << 0 << "a가"
+                                           << "a" << 1;
+    QTest::newRow("letters to upper") << 2 << 1 << "abc"
+                                      << "ABC" << 0;
+    QTest::newRow("any text to lower") << 0 << 2 << "AbC"
+                                       << "abc" << 0;
+    QTest::newRow("any text keeps hangul") << 0 << 1 << "가a"
+                                           << "가A" << 0;
+    QTest::newRow("number refuses letters") << 1 << 1 << "1a2"
+                                            << "12" << 1;
+    QTest::newRow("telephone refuses minus") << 3 << 0 << "02-1"
+                                             << "021" << 1;
+    QTest::newRow("time refuses hangul") << 4 << 0 << "1가"
+                                         << "1" << 1;
+    QTest::newRow("dashed refuses blank") << 5 << 0 << "1 2"
+                                          << "12" << 1;
 }
 
 void TestHCText::keyRulesByType()
@@ -381,9 +416,8 @@ void TestHCText::eventsReachTheHostInOrder()
     connect(h.field, &HCText::KeyDown, h.field, [&](int &code, int &) { events << QString("KeyDown %1").arg(code); });
     connect(h.field, &HCText::KeyPress, h.field, [&](int &ascii) { events << QString("KeyPress %1").arg(ascii); });
     connect(h.field, &HCText::Change, h.field, [&] { events << "Change"; });
-    connect(h.field, &HCText::KeyUp, h.field, [&](int &code, int &shift) {
-        events << QString("KeyUp %1 %2").arg(code).arg(shift);
-    });
+    connect(h.field, &HCText::KeyUp, h.field,
+            [&](int &code, int &shift) { events << QString("KeyUp %1 %2").arg(code).arg(shift); });
     QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::ShiftModifier, QStringLiteral("A"));
     QKeyEvent release(QEvent::KeyRelease, Qt::Key_A, Qt::ShiftModifier, QStringLiteral("A"));
     QApplication::sendEvent(h.field->txtBox(), &press);
@@ -646,9 +680,12 @@ void TestHCText::leadingSeparatorReadsAsTheNumber_data()
     QTest::addColumn<int>("key");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("read");
-    QTest::newRow("Delete the first digit") << "1234567" << 0 << int(Qt::Key_Delete) << "234,567" << "234567";
-    QTest::newRow("Backspace the first digit") << "1234" << 1 << int(Qt::Key_Backspace) << "234" << "234";
-    QTest::newRow("Delete behind the minus") << "-1234" << 1 << int(Qt::Key_Delete) << "-234" << "-234";
+    QTest::newRow("Delete the first digit") << "1234567" << 0 << int(Qt::Key_Delete) << "234,567"
+                                            << "234567";
+    QTest::newRow("Backspace the first digit") << "1234" << 1 << int(Qt::Key_Backspace) << "234"
+                                               << "234";
+    QTest::newRow("Delete behind the minus") << "-1234" << 1 << int(Qt::Key_Delete) << "-234"
+                                             << "-234";
 }
 
 void TestHCText::leadingSeparatorReadsAsTheNumber()

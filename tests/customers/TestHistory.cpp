@@ -1,11 +1,11 @@
 #include "CustomerFixture.h"
 #include "FrmDetail.h"
+#include "FrmSPPrint_Preview.h"
 #include "HCTerm.h"
 #include "KoreanFonts.h"
+#include "PdfDocument.h"
 #include "PrintFront.h"
 #include "SpreadGrid.h"
-#include "FrmSPPrint_Preview.h"
-#include "PdfDocument.h"
 #include "SpreadPrintLayout.h"
 #include "SpreadPrintState.h"
 #include "cSpreadPreview.h"
@@ -13,11 +13,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTimer>
 #include <QToolButton>
-#include <QProcess>
-#include <QRadioButton>
 #include <QtTest>
 
 // The history window: period, kinds, order, colours, and the Excel export.
@@ -30,16 +30,17 @@ private slots:
         m_fixture = std::make_unique<CustomerFixture>();
         m_code = m_fixture->addCustomer("cust", "손님 상사");
         const int other = m_fixture->addCustomer("other", "남");
-        m_fixture->db.exec(QStringLiteral(
-            "INSERT INTO emaillog (regdate, regtime, gubun, inprice, appcnt, ucode, recusername, bigo) VALUES "
-            "('2011-05-01', '09:00', 1, 10000, 1000, %1, '직원', 'first'),"
-            "('2011-05-01', '08:30', 0, 0, 12, %1, '발송', ''),"
-            "('2011-05-10', '10:00', 2, 500, 50, %1, '직원', 'odd kind'),"
-            "('2011-05-31', '23:59', 0, 0, 7, %1, '발송', 'last day'),"
-            "('2011-06-01', '00:00', 1, 1, 1, %1, '직원', 'after'),"
-            "('2011-05-10', '10:00', 1, 9, 9, %2, '직원', 'someone else')")
-                               .arg(m_code)
-                               .arg(other));
+        m_fixture->db.exec(
+            QStringLiteral(
+                "INSERT INTO emaillog (regdate, regtime, gubun, inprice, appcnt, ucode, recusername, bigo) VALUES "
+                "('2011-05-01', '09:00', 1, 10000, 1000, %1, '직원', 'first'),"
+                "('2011-05-01', '08:30', 0, 0, 12, %1, '발송', ''),"
+                "('2011-05-10', '10:00', 2, 500, 50, %1, '직원', 'odd kind'),"
+                "('2011-05-31', '23:59', 0, 0, 7, %1, '발송', 'last day'),"
+                "('2011-06-01', '00:00', 1, 1, 1, %1, '직원', 'after'),"
+                "('2011-05-10', '10:00', 1, 9, 9, %2, '직원', 'someone else')")
+                .arg(m_code)
+                .arg(other));
     }
     void cleanup() { m_fixture.reset(); }
 
@@ -120,12 +121,13 @@ private slots:
     // may be cut at its column's edge, as on screen).
     void printedHistoryShowsItsTextsInFull()
     {
-        m_fixture->db.exec(QStringLiteral(
-            "INSERT INTO emaillog (regdate, regtime, gubun, inprice, appcnt, ucode, recusername, bigo) VALUES "
-            "('2011-05-28', '23:58', 1, 999999999, 999999999, %1, '이메일마케팅서초', "
-            "'서초지점 담당자 연락처 변경 요청 건 확인 바람 다음 주 월요일까지 회신'),"
-            "('2011-05-29', '00:01', 0, 0, 888888888, %1, '강남본사영업관리', '사용')")
-                               .arg(m_code));
+        m_fixture->db.exec(
+            QStringLiteral(
+                "INSERT INTO emaillog (regdate, regtime, gubun, inprice, appcnt, ucode, recusername, bigo) VALUES "
+                "('2011-05-28', '23:58', 1, 999999999, 999999999, %1, '이메일마케팅서초', "
+                "'서초지점 담당자 연락처 변경 요청 건 확인 바람 다음 주 월요일까지 회신'),"
+                "('2011-05-29', '00:01', 0, 0, 888888888, %1, '강남본사영업관리', '사용')")
+                .arg(m_code));
         InstallKoreanFonts(); // the program's fonts, as at start-up
         g_SpreadPreview = std::make_unique<cSpreadPreview>();
         g_SpreadPreview->SetAppName(QStringLiteral("Quotadesk"));

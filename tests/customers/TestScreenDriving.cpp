@@ -120,9 +120,9 @@ private slots:
         main.Search();
         main.spList->SetActiveCell(FrmMain::ColName, 1);
         std::unique_ptr<TableAway> away;
-        const QStringList opened = modalsOpenedBy([&] { main.BtnFill->click(); }, [&] {
-            away = std::make_unique<TableAway>(m_fixture->db, QStringLiteral("emailuser"));
-        });
+        const QStringList opened = modalsOpenedBy(
+            [&] { main.BtnFill->click(); },
+            [&] { away = std::make_unique<TableAway>(m_fixture->db, QStringLiteral("emailuser")); });
         QCOMPARE(opened, QStringList{QStringLiteral("FrmFill_Save")});
         QCOMPARE(m_fixture->messages->count(), 1); // the failed read
         QCOMPARE(main.spList->text(FrmMain::ColRest, 1), QStringLiteral("10"));
@@ -172,8 +172,7 @@ private:
 
     // Runs action and closes every modal window it opens (after inside, when
     // given, has run while the window was open); returns their names.
-    static QStringList modalsOpenedBy(const std::function<void()> &action,
-                                      const std::function<void()> &inside = {})
+    static QStringList modalsOpenedBy(const std::function<void()> &action, const std::function<void()> &inside = {})
     {
         QStringList names;
         QTimer watcher;

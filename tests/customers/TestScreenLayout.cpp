@@ -43,7 +43,8 @@ private slots:
         useFontSize();
         m_fixture->addCustomer("mailmarketing_seocho", "이메일마케팅서초지점영업본부장", "010-1234-5678", 999999999);
         m_fixture->addCustomer("m2", "가", "02-555-0000", -999999999);
-        m_fixture->db.exec(QStringLiteral("UPDATE emailuser SET userpw = userid, bigo = '서초지점 담당자 연락처 확인'"));
+        m_fixture->db.exec(
+            QStringLiteral("UPDATE emailuser SET userpw = userid, bigo = '서초지점 담당자 연락처 확인'"));
         FrmMain main;
         main.resize(1280, 700);
         main.show();
@@ -63,10 +64,11 @@ private slots:
     {
         useFontSize();
         const int code = m_fixture->addCustomer("cust", "손님");
-        m_fixture->db.exec(QStringLiteral(
-            "INSERT INTO emaillog (regdate, regtime, gubun, inprice, appcnt, ucode, recusername, bigo) VALUES "
-            "('2011-05-28', '23:59', 1, 999999999, -999999999, %1, '이메일마케팅서초', '서초지점 담당자 연락처')")
-                               .arg(code));
+        m_fixture->db.exec(
+            QStringLiteral(
+                "INSERT INTO emaillog (regdate, regtime, gubun, inprice, appcnt, ucode, recusername, bigo) VALUES "
+                "('2011-05-28', '23:59', 1, 999999999, -999999999, %1, '이메일마케팅서초', '서초지점 담당자 연락처')")
+                .arg(code));
         FrmDetail detail(code);
         detail.resize(1100, 500);
         detail.show();
@@ -108,9 +110,9 @@ private slots:
             QVERIFY2(field->contentsRect().width() >= needed,
                      qPrintable(QStringLiteral("%1 < %2").arg(field->contentsRect().width()).arg(needed)));
         }
-        for (QWidget *part : std::initializer_list<QWidget *>{detail.OptGubun[0], detail.OptGubun[1], detail.OptGubun[2],
-                                                              detail.BtnSelect, detail.btnExcel, detail.btnPrint,
-                                                              detail.btnClose}) {
+        for (QWidget *part :
+             std::initializer_list<QWidget *>{detail.OptGubun[0], detail.OptGubun[1], detail.OptGubun[2],
+                                              detail.BtnSelect, detail.btnExcel, detail.btnPrint, detail.btnClose}) {
             QVERIFY(part->width() >= part->sizeHint().width());
             QVERIFY(part->geometry().right() < detail.width());
         }
@@ -184,7 +186,8 @@ private slots:
         add->show();
         QCOMPARE(add->size(), newSize);
         const QLineEdit *name = add->fields().field(FrmUser_Add::FieldName)->txtBox();
-        QVERIFY(name->width() > name->fontMetrics().horizontalAdvance(QStringLiteral("이메일마케팅 서초지점 영업본부")));
+        QVERIFY(name->width()
+                > name->fontMetrics().horizontalAdvance(QStringLiteral("이메일마케팅 서초지점 영업본부")));
         QVERIFY(add->fields().field(FrmUser_Add::FieldMemo)->width()
                 > 2 * add->fields().field(FrmUser_Add::FieldId)->width());
     }
@@ -208,10 +211,10 @@ private slots:
                     && !qobject_cast<QTableView *>(part))
                     continue;
                 const auto *button = qobject_cast<QAbstractButton *>(part);
-                const QString name = part->accessibleName().isEmpty() && button ? button->text() : part->accessibleName();
-                QVERIFY2(!name.isEmpty(),
-                         qPrintable(window->objectName() + QLatin1Char('/') + part->objectName() + QLatin1Char(' ')
-                                    + part->metaObject()->className()));
+                const QString name = part->accessibleName().isEmpty() && button ? button->text()
+                                                                                : part->accessibleName();
+                QVERIFY2(!name.isEmpty(), qPrintable(window->objectName() + QLatin1Char('/') + part->objectName()
+                                                     + QLatin1Char(' ') + part->metaObject()->className()));
                 ++named;
             }
             QVERIFY(named >= 4);
@@ -245,13 +248,12 @@ private:
         const QString shown = grid.displayText(col, row);
         const int textWidth = QFontMetrics(grid.CellFont(col, row)).horizontalAdvance(shown);
         const int width = grid.view()->columnWidth(col - 1);
-        QVERIFY2(width >= textWidth + 6,
-                 qPrintable(QStringLiteral("column %1 row %2 \"%3\": %4 px for %5 px of text")
-                                .arg(col)
-                                .arg(row)
-                                .arg(shown)
-                                .arg(width)
-                                .arg(textWidth)));
+        QVERIFY2(width >= textWidth + 6, qPrintable(QStringLiteral("column %1 row %2 \"%3\": %4 px for %5 px of text")
+                                                        .arg(col)
+                                                        .arg(row)
+                                                        .arg(shown)
+                                                        .arg(width)
+                                                        .arg(textWidth)));
     }
     static void verifyLastColumnReachesTheEdge(const SpreadGrid &grid, int col)
     {

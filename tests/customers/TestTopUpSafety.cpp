@@ -1,7 +1,7 @@
 #include "Clock.h"
 #include "Cp949.h"
-#include "CuttingProxy.h"
 #include "CustomerFixture.h"
+#include "CuttingProxy.h"
 #include "FrmFill_Save.h"
 #include "LabelledFields.h"
 #include "modMySQL_Func.h"
@@ -12,8 +12,7 @@
 #include <thread>
 
 namespace {
-const QString ProcessingFailed =
-    QStringLiteral("데이터 처리중 문제가 발생하였습니다. 다시 처리하여 주시기 바랍니다.");
+const QString ProcessingFailed = QStringLiteral("데이터 처리중 문제가 발생하였습니다. 다시 처리하여 주시기 바랍니다.");
 const QString SavedNotice = QStringLiteral("자료가 저장되었습니다. /T500");
 
 // The day's SQL log as text: every group of four hex digits is one character
@@ -33,8 +32,8 @@ QStringList decodedLog(const QDate &day)
             const QByteArray group = hex.mid(i + 2, 2) + hex.mid(i, 2);
             const int high = group.left(2).toInt(nullptr, 16);
             const int code = group.startsWith("000") ? group.mid(3).toInt(nullptr, 16)
-                             : high < 0x80       ? high
-                                                 : group.toInt(nullptr, 16);
+                             : high < 0x80           ? high
+                                                     : group.toInt(nullptr, 16);
             if (code > 0xff)
                 bytes += static_cast<char>(code >> 8);
             bytes += static_cast<char>(code & 0xff);
@@ -129,7 +128,8 @@ private slots:
                 return;
         }
         QCOMPARE(balance(code), QStringLiteral("15"));
-        QCOMPARE(DBGetValue(QStringLiteral("SELECT restcnt FROM emailuser WHERE code = %1").arg(code)), QStringLiteral("15"));
+        QCOMPARE(DBGetValue(QStringLiteral("SELECT restcnt FROM emailuser WHERE code = %1").arg(code)),
+                 QStringLiteral("15"));
     }
 
     // Another session holds the customer's row past the lock wait: tried
@@ -178,8 +178,10 @@ private slots:
         std::thread closeTheCircle([&other] {
             TestDatabase watcher;
             for (int i = 0; i < 500; ++i) {
-                if (!watcher.value(QStringLiteral("SELECT ID FROM information_schema.PROCESSLIST "
-                                                  "WHERE INFO LIKE 'UPDATE emailuser SET restcnt%'")).isEmpty())
+                if (!watcher
+                         .value(QStringLiteral("SELECT ID FROM information_schema.PROCESSLIST "
+                                               "WHERE INFO LIKE 'UPDATE emailuser SET restcnt%'"))
+                         .isEmpty())
                     break;
                 std::this_thread::sleep_for(std::chrono::milliseconds(20));
             }
@@ -226,7 +228,8 @@ private:
     bool consistent(int code)
     {
         return balance(code)
-               == m_fixture->db.value(QStringLiteral("SELECT COALESCE(SUM(appcnt), 0) FROM emaillog WHERE ucode = %1").arg(code));
+               == m_fixture->db.value(
+                   QStringLiteral("SELECT COALESCE(SUM(appcnt), 0) FROM emaillog WHERE ucode = %1").arg(code));
     }
 
     std::unique_ptr<CustomerFixture> m_fixture;

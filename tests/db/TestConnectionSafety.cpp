@@ -131,10 +131,11 @@ private:
         const QString ca = m_workspace->file(QStringLiteral("other-ca.pem"));
         QProcess openssl;
         openssl.start(QStringLiteral("openssl"),
-                      {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"), QStringLiteral("rsa:2048"),
-                       QStringLiteral("-nodes"), QStringLiteral("-days"), QStringLiteral("1"), QStringLiteral("-subj"),
-                       QStringLiteral("/CN=Another CA"), QStringLiteral("-keyout"),
-                       m_workspace->file(QStringLiteral("other-ca-key.pem")), QStringLiteral("-out"), ca});
+                      {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"),
+                       QStringLiteral("rsa:2048"), QStringLiteral("-nodes"), QStringLiteral("-days"),
+                       QStringLiteral("1"), QStringLiteral("-subj"), QStringLiteral("/CN=Another CA"),
+                       QStringLiteral("-keyout"), m_workspace->file(QStringLiteral("other-ca-key.pem")),
+                       QStringLiteral("-out"), ca});
         if (!openssl.waitForFinished(60000) || openssl.exitCode() != 0)
             qFatal("openssl could not make a CA");
         return ca;

@@ -107,8 +107,7 @@ void TestExcelExport::emptyGridIsRefused()
     buildHistory(grid, 0);
     QVERIFY(ExportToExcelFile(grid, "Sheet1", true, false, false, true, true).isEmpty());
     QCOMPARE(recorder.count(), 1);
-    QCOMPARE(recorder.last().text,
-             QStringLiteral("엑셀로 보낼 데이터가 없습니다.\n자료 검색후 엑셀로 보내세요."));
+    QCOMPARE(recorder.last().text, QStringLiteral("엑셀로 보낼 데이터가 없습니다.\n자료 검색후 엑셀로 보내세요."));
     QCOMPARE(recorder.last().icon, MsgIcon::Information);
     QVERIFY(!QDir(ws.file(QStringLiteral("ExpExcel"))).exists());
 }
@@ -156,7 +155,7 @@ void TestExcelExport::exportWritesWorkbookAndLog()
 
     QVERIFY(unzip(file, QStringLiteral("xl/workbook.xml")).contains(QStringLiteral("name=\"Sheet1\"")));
     const QString sheet = unzip(file, QStringLiteral("xl/worksheets/sheet1.xml"));
-    QVERIFY(sheet.contains(QStringLiteral("<t>일자</t>")));     // header row first
+    QVERIFY(sheet.contains(QStringLiteral("<t>일자</t>"))); // header row first
     QVERIFY(sheet.contains(QStringLiteral("<t>입금액</t>")));
     QVERIFY(sheet.contains(QStringLiteral("<t>2011-05-03</t>")));
     QVERIFY(sheet.contains(QStringLiteral("<t>memo &lt;2&gt; &amp; more</t>")));
@@ -245,15 +244,14 @@ void TestExcelExport::exportsOfOneSecondKeepEachOther()
     QCOMPARE(third, ws.file(ExpectedBase + QStringLiteral("_4.xlsx")));
 
     QCOMPARE(ws.readFile(ExpectedBase + QStringLiteral(".xlsx")), firstBytes);
-    QVERIFY(!unzip(first, QStringLiteral("xl/sharedStrings.xml")).contains(QStringLiteral("second export")) &&
-            !unzip(first, QStringLiteral("xl/worksheets/sheet1.xml")).contains(QStringLiteral("second export")));
+    QVERIFY(!unzip(first, QStringLiteral("xl/sharedStrings.xml")).contains(QStringLiteral("second export"))
+            && !unzip(first, QStringLiteral("xl/worksheets/sheet1.xml")).contains(QStringLiteral("second export")));
     QVERIFY(unzip(second, QStringLiteral("xl/worksheets/sheet1.xml")).contains(QStringLiteral("second export")));
     QStringList files = QDir(ws.file(QStringLiteral("ExpExcel"))).entryList(QDir::Files);
     files.sort();
-    QCOMPARE(files,
-             (QStringList{"Exp110523_142501.xlsx", "Exp110523_142501LOG.TXT", "Exp110523_142501_2LOG.TXT",
-                          "Exp110523_142501_3.xlsx", "Exp110523_142501_3LOG.TXT", "Exp110523_142501_4.xlsx",
-                          "Exp110523_142501_4LOG.TXT"}));
+    QCOMPARE(files, (QStringList{"Exp110523_142501.xlsx", "Exp110523_142501LOG.TXT", "Exp110523_142501_2LOG.TXT",
+                                 "Exp110523_142501_3.xlsx", "Exp110523_142501_3LOG.TXT", "Exp110523_142501_4.xlsx",
+                                 "Exp110523_142501_4LOG.TXT"}));
 }
 
 QTEST_MAIN(TestExcelExport)

@@ -16,17 +16,13 @@ QString iniPath(const TestWorkspace &ws, const QString &name = QStringLiteral("F
     return ws.file(QStringLiteral("FormIni/") + name + QStringLiteral(".ini"));
 }
 
-void writeIni(const TestWorkspace &ws, const QString &section, const QString &key,
-              const QString &value)
+void writeIni(const TestWorkspace &ws, const QString &section, const QString &key, const QString &value)
 {
     QDir().mkpath(ws.file(QStringLiteral("FormIni")));
     ProfileFile::write(iniPath(ws), section, key, value);
 }
 
-QString readIni(const TestWorkspace &ws, const QString &key)
-{
-    return ProfileFile::read(iniPath(ws), Position, key);
-}
+QString readIni(const TestWorkspace &ws, const QString &key) { return ProfileFile::read(iniPath(ws), Position, key); }
 
 // A window as the program builds one: named, with a grid named spList.
 struct Form {

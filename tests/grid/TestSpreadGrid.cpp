@@ -37,8 +37,7 @@ protected:
 bool editing(const SpreadGrid &grid)
 {
     const auto editors = grid.view()->viewport()->findChildren<QLineEdit *>();
-    return std::any_of(editors.begin(), editors.end(),
-                       [](const QLineEdit *e) { return e->isVisible(); });
+    return std::any_of(editors.begin(), editors.end(), [](const QLineEdit *e) { return e->isVisible(); });
 }
 
 } // namespace
@@ -69,8 +68,7 @@ private slots:
 void TestSpreadGrid::modelStaysConsistent()
 {
     SpreadGrid grid;
-    QAbstractItemModelTester tester(grid.model(),
-                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QAbstractItemModelTester tester(grid.model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
     fill(grid, 20, 4);
     grid.InsertRows(3, 2);
     grid.DeleteRows(1, 5);
@@ -188,8 +186,7 @@ void TestSpreadGrid::headerRowsAndGetCellText()
     grid.SetText(1, HeaderRowBase + 1, QStringLiteral("second"));
     QCOMPARE(GetCellText(grid, 1, HeaderRowBase), QStringLiteral("일자"));
     QCOMPARE(GetCellText(grid, 1, HeaderRowBase + 1), QStringLiteral("second"));
-    QCOMPARE(grid.model()->headerData(0, Qt::Horizontal).toString(),
-             QStringLiteral("일자\nsecond"));
+    QCOMPARE(grid.model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("일자\nsecond"));
 
     grid.SetActiveCell(2, 3);
     QCOMPARE(GetCellText(grid, ActiveCellIndex, ActiveCellIndex), QStringLiteral("r3c2"));
@@ -465,7 +462,7 @@ void TestSpreadGrid::headerClickSorts()
     QCOMPARE(grid.text(1, 1), QStringLiteral("-1"));
     QCOMPARE(grid.text(1, 4), QStringLiteral("100"));
     QCOMPARE(grid.text(2, 2), QStringLiteral("row2")); // "9" with its row
-    QVERIFY(grid.FontBold(2, 3)); // "10" took its bold cell along
+    QVERIFY(grid.FontBold(2, 3));                      // "10" took its bold cell along
     QVERIFY(!grid.FontBold(2, 1));
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                       QPoint(header->sectionViewportPosition(0) + 5, header->height() / 2));

@@ -15,8 +15,8 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
-#include <QVBoxLayout>
 #include <QSet>
+#include <QVBoxLayout>
 #include <QtTest>
 
 #include <algorithm>
@@ -40,8 +40,7 @@ QSet<QString> adaptersWithIpAddress()
     if (getifaddrs(&list) != 0)
         return names;
     for (const ifaddrs *entry = list; entry; entry = entry->ifa_next) {
-        if (entry->ifa_addr
-            && (entry->ifa_addr->sa_family == AF_INET || entry->ifa_addr->sa_family == AF_INET6))
+        if (entry->ifa_addr && (entry->ifa_addr->sa_family == AF_INET || entry->ifa_addr->sa_family == AF_INET6))
             names.insert(QString::fromLocal8Bit(entry->ifa_name));
     }
     freeifaddrs(list);
@@ -73,12 +72,15 @@ private slots:
         const QString path = ws.file(QStringLiteral("layout.ini"));
         QFile f(path);
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(Cp949::encode(QStringLiteral("; comment\r\n[Form]\r\nLeft = 120 \r\nCaption=\"고객\"\r\n\r\n[Other]\r\nLeft=5\r\n")));
+        f.write(Cp949::encode(
+            QStringLiteral("; comment\r\n[Form]\r\nLeft = 120 \r\nCaption=\"고객\"\r\n\r\n[Other]\r\nLeft=5\r\n")));
         f.close();
         QCOMPARE(ProfileFile::read(path, QStringLiteral("form"), QStringLiteral("LEFT")), QStringLiteral("120"));
         QCOMPARE(ProfileFile::read(path, QStringLiteral("Form"), QStringLiteral("Caption")), QStringLiteral("고객"));
-        QCOMPARE(ProfileFile::read(path, QStringLiteral("Form"), QStringLiteral("Top"), QStringLiteral("d")), QStringLiteral("d"));
-        QCOMPARE(ProfileFile::read(path, QStringLiteral("Form"), QStringLiteral("Left"), QString(), 2), QStringLiteral("12"));
+        QCOMPARE(ProfileFile::read(path, QStringLiteral("Form"), QStringLiteral("Top"), QStringLiteral("d")),
+                 QStringLiteral("d"));
+        QCOMPARE(ProfileFile::read(path, QStringLiteral("Form"), QStringLiteral("Left"), QString(), 2),
+                 QStringLiteral("12"));
 
         QVERIFY(ProfileFile::write(path, QStringLiteral("FORM"), QStringLiteral("left"), QStringLiteral("7")));
         QVERIFY(ProfileFile::write(path, QStringLiteral("Form"), QStringLiteral("Top"), QStringLiteral("8")));
@@ -98,7 +100,8 @@ private slots:
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(QByteArray("\xff\xfe[\0\0garbage=\n[broken\n=x\n", 24));
         f.close();
-        QCOMPARE(ProfileFile::read(path, QStringLiteral("broken"), QStringLiteral("x"), QStringLiteral("def")), QStringLiteral("def"));
+        QCOMPARE(ProfileFile::read(path, QStringLiteral("broken"), QStringLiteral("x"), QStringLiteral("def")),
+                 QStringLiteral("def"));
         QVERIFY(ProfileFile::write(path, QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("v")));
         QCOMPARE(ProfileFile::read(path, QStringLiteral("S"), QStringLiteral("k")), QStringLiteral("v"));
         // Bytes that are not CP949 belong to someone else: a write keeps them.
@@ -108,15 +111,19 @@ private slots:
     void settingsStoreIsPrivateToTheUser()
     {
         TestWorkspace ws;
-        SaveSetting(QStringLiteral("Quotadesk"), QStringLiteral("Config"), QStringLiteral("passwd"), QStringLiteral("secret"));
-        QCOMPARE(GetSetting(QStringLiteral("Quotadesk"), QStringLiteral("Config"), QStringLiteral("passwd")), QStringLiteral("secret"));
-        QCOMPARE(GetSetting(QStringLiteral("Quotadesk"), QStringLiteral("Config"), QStringLiteral("none"), QStringLiteral("0")), QStringLiteral("0"));
+        SaveSetting(QStringLiteral("Quotadesk"), QStringLiteral("Config"), QStringLiteral("passwd"),
+                    QStringLiteral("secret"));
+        QCOMPARE(GetSetting(QStringLiteral("Quotadesk"), QStringLiteral("Config"), QStringLiteral("passwd")),
+                 QStringLiteral("secret"));
+        QCOMPARE(GetSetting(QStringLiteral("Quotadesk"), QStringLiteral("Config"), QStringLiteral("none"),
+                            QStringLiteral("0")),
+                 QStringLiteral("0"));
         const QFile::Permissions p = QFile::permissions(SettingsStore::fileFor(QStringLiteral("Quotadesk")));
         QVERIFY(p.testFlag(QFile::ReadOwner));
         QVERIFY(!p.testFlag(QFile::ReadGroup));
         QVERIFY(!p.testFlag(QFile::ReadOther));
-        const QFile::Permissions folder =
-            QFile::permissions(QFileInfo(SettingsStore::fileFor(QStringLiteral("Quotadesk"))).absolutePath());
+        const QFile::Permissions folder = QFile::permissions(
+            QFileInfo(SettingsStore::fileFor(QStringLiteral("Quotadesk"))).absolutePath());
         QVERIFY(!folder.testFlag(QFile::ReadGroup) && !folder.testFlag(QFile::ExeOther));
     }
 
@@ -210,8 +217,7 @@ private slots:
     {
         TestWorkspace ws;
         QCOMPARE(DataFolder::path(), ws.programFolder());
-        QCOMPARE(DataFolder::file(QStringLiteral("config.ini")),
-                 ws.programFolder() + QStringLiteral("/config.ini"));
+        QCOMPARE(DataFolder::file(QStringLiteral("config.ini")), ws.programFolder() + QStringLiteral("/config.ini"));
 
         const QString userData = QFileInfo(ws.programFolder()).absolutePath() + QStringLiteral("/data");
         const QByteArray before = qgetenv("XDG_DATA_HOME");
@@ -241,8 +247,8 @@ private slots:
         for (const auto &[index, name] : byIndex) {
             const uint flags = sysValue(name, "flags").toUInt(nullptr, 16);
             const QString address = sysValue(name, "address").toUpper();
-            if ((flags & IFF_LOOPBACK) || !(flags & IFF_UP) || !addressed.contains(name)
-                || address.isEmpty() || address == QLatin1String("00:00:00:00:00:00"))
+            if ((flags & IFF_LOOPBACK) || !(flags & IFF_UP) || !addressed.contains(name) || address.isEmpty()
+                || address == QLatin1String("00:00:00:00:00:00"))
                 continue;
             expected = address;
             break;

@@ -15,8 +15,8 @@ private slots:
         QVERIFY(InstallQtTranslation());
         QMessageBox box(QMessageBox::Question, QStringLiteral("제목"), QStringLiteral("질문"),
                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Ok | QMessageBox::Cancel);
-        for (QMessageBox::StandardButton which : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Ok,
-                                                  QMessageBox::Cancel}) {
+        for (QMessageBox::StandardButton which :
+             {QMessageBox::Yes, QMessageBox::No, QMessageBox::Ok, QMessageBox::Cancel}) {
             const QString caption = box.button(which)->text();
             bool hangul = false;
             for (const QChar c : caption)

@@ -1,3 +1,4 @@
+#include "KoreanFonts.h"
 #include "MessageRecorder.h"
 #include "PrintFixture.h"
 #include "PrintSettings.h"
@@ -8,16 +9,15 @@
 #include "SpreadPrintState.h"
 #include "TestWorkspace.h"
 #include "cSpreadPreview.h"
-#include "KoreanFonts.h"
 #include "modSpread.h"
 #include "modSpreadPrint.h"
 
 #include <QApplication>
 #include <QFontDatabase>
 #include <QImage>
+#include <QPainter>
 #include <QStyle>
 #include <QTableView>
-#include <QPainter>
 #include <QtTest>
 
 // A print request from a screen to paper (a PDF file read back).
@@ -65,8 +65,7 @@ void TestPrintPipeline::cleanup()
     m_workspace.reset();
 }
 
-bool TestPrintPipeline::request(SpreadGrid &grid, const QString &key, int scaling, bool footer,
-                                const QString &footText)
+bool TestPrintPipeline::request(SpreadGrid &grid, const QString &key, int scaling, bool footer, const QString &footText)
 {
     return m_print.SpreadPreview(grid, key, QStringLiteral("Title"), QStringLiteral("LeftText"),
                                  QStringLiteral("CenterText"), 1, 0.3, 0.2, 0.5, 0.5, footer, scaling, footText, true,
@@ -217,8 +216,8 @@ void TestPrintPipeline::fitToPageShrinksToOneWidth()
 {
     SaveSetting(QStringLiteral("Quotadesk_PritSetUp"), QStringLiteral("FrmDetail"), QStringLiteral("CheckBox_7"),
                 QStringLiteral("1"));
-    SaveSetting(QStringLiteral("Quotadesk_PritSetUp"), QStringLiteral("FrmDetail"),
-                QStringLiteral("PrintMarginLeft"), QStringLiteral("3"));
+    SaveSetting(QStringLiteral("Quotadesk_PritSetUp"), QStringLiteral("FrmDetail"), QStringLiteral("PrintMarginLeft"),
+                QStringLiteral("3"));
     auto grid = PrintFixture::grid(40, 14, 20);
     QVERIFY(request(*grid, QStringLiteral("FrmDetail"), 1));
     QCOMPARE(grid->Print().PrintScalingMethod, 1);

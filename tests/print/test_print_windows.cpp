@@ -3,6 +3,7 @@
 #include "FrmSPPrint_Preview.h"
 #include "FrmSPPrint_PrintDlg.h"
 #include "MessageRecorder.h"
+#include "PreviewZoom.h"
 #include "PrintDialogs.h"
 #include "PrintFixture.h"
 #include "PrintMarkupText.h"
@@ -13,18 +14,17 @@
 #include "SpreadPrintState.h"
 #include "TestWorkspace.h"
 #include "cSpreadPreview.h"
-#include "PreviewZoom.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QItemSelectionModel>
-#include <QTableView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableView>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
@@ -190,7 +190,7 @@ void TestPrintWindows::buttonsFollowZoom()
         next->click();
         QCOMPARE(window.pageLabel()->text(), QStringLiteral("Page 3 of 4"));
         QVERIFY(!next->isEnabled()); // pages 3 and 4 shown
-        zoom->click();                // one page: page 4 lies after it
+        zoom->click();               // one page: page 4 lies after it
         QVERIFY(next->isEnabled());
         next->click();
         QCOMPARE(window.currentPage(), 4);
@@ -227,11 +227,16 @@ void TestPrintWindows::pageRangeWithoutPagesIsRefused_data()
 {
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("last");
-    QTest::newRow("backwards") << "5" << "3";
-    QTest::newRow("after the last page") << "9" << "12";
-    QTest::newRow("page 0") << "0" << "0";
-    QTest::newRow("beyond a whole number") << "1" << "1e10";
-    QTest::newRow("one page too many") << "2" << "5";
+    QTest::newRow("backwards") << "5"
+                               << "3";
+    QTest::newRow("after the last page") << "9"
+                                         << "12";
+    QTest::newRow("page 0") << "0"
+                            << "0";
+    QTest::newRow("beyond a whole number") << "1"
+                                           << "1e10";
+    QTest::newRow("one page too many") << "2"
+                                       << "5";
 }
 
 // Refused with a message, the dialog stays open and nothing counts as
@@ -490,8 +495,8 @@ void TestPrintWindows::editorLoadsAndSavesHeader()
     buttonOf(editor, QStringLiteral("OK"))->click();
     const QString font16 = QStringLiteral("/fn\"굴림체\"/fz\"16\"/fb1/fi0/fu0/fk0");
     const QString font10 = QStringLiteral("/fn\"굴림체\"/fz\"10\"/fb1/fi0/fu0/fk0");
-    QCOMPARE(grid->Print().PrintHeader,
-             font16 + QStringLiteral("/cTitle/n/n") + font10 + QStringLiteral("/lL") + font10 + QStringLiteral("/cC/n"));
+    QCOMPARE(grid->Print().PrintHeader, font16 + QStringLiteral("/cTitle/n/n") + font10 + QStringLiteral("/lL") + font10
+                                            + QStringLiteral("/cC/n"));
 }
 
 void TestPrintWindows::editorFooterComesBackChanged()

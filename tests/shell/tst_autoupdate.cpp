@@ -1,14 +1,14 @@
 #include "AutoUpdate.h"
-#include "ProgramExit.h"
 #include "Cp949.h"
 #include "CuttingHttpServer.h"
 #include "Launcher.h"
 #include "LocalHttpServer.h"
 #include "MessageRecorder.h"
+#include "ProgramExit.h"
 #include "ProgramFolder.h"
 #include "ShellUtils.h"
-#include "UpdateServer.h"
 #include "TestWorkspace.h"
+#include "UpdateServer.h"
 
 #include <QDir>
 #include <QFile>
@@ -45,10 +45,7 @@ private slots:
 private:
     static QString updaterName() { return ProgramFolder::programFileName(QStringLiteral("AutoUpdateV1")); }
     static QString changerName() { return ProgramFolder::programFileName(QStringLiteral("filechanger")); }
-    static QString exeName()
-    {
-        return ProgramFolder::programFileName(ProgramFolder::executableBaseName());
-    }
+    static QString exeName() { return ProgramFolder::programFileName(ProgramFolder::executableBaseName()); }
     static QByteArray read(const QString &path);
     static void write(const QString &path, const QByteArray &content);
     void installBuiltUpdater() const;
@@ -254,8 +251,7 @@ void TestAutoUpdate::failedDownload()
     QVERIFY(!AutoUpdaterSelfUpdate());
     RunAutoUpdate(false);
 
-    QCOMPARE(read(m_workspace->file(updaterName())),
-             updaterPublished ? QByteArray("updater from the server") : before);
+    QCOMPARE(read(m_workspace->file(updaterName())), updaterPublished ? QByteArray("updater from the server") : before);
     QVERIFY(!QFile::exists(m_workspace->file(changerName())));
     QCOMPARE(m_messages->count(), 0);
     QVERIFY(m_launches.isEmpty());
@@ -285,8 +281,7 @@ void TestAutoUpdate::newProgramStartsFileChanger()
     const QList<LaunchRequest> starts = requests(LaunchRequest::Start);
     QCOMPARE(starts.size(), 1);
     QCOMPARE(starts[0].program + QLatin1Char(' ') + starts[0].parameters,
-             m_workspace->file(changerName()) + QLatin1Char(' ') + exeName() + QStringLiteral(";New_")
-                 + exeName());
+             m_workspace->file(changerName()) + QLatin1Char(' ') + exeName() + QStringLiteral(";New_") + exeName());
     QCOMPARE(starts[0].mode, WindowMode::Minimized);
     QCOMPARE(m_messages->count(), 0);
     QCOMPARE(m_ends, 1);
@@ -301,9 +296,8 @@ void TestAutoUpdate::missingFileChangerEndsProgram()
     RunAutoUpdate(false);
 
     QCOMPARE(m_messages->count(), 1);
-    QCOMPARE(m_messages->last().text,
-             QStringLiteral("파일교체 프로그램을 찾을 수 없습니다.\r\n\r\n")
-                 + QDir::toNativeSeparators(m_workspace->file(changerName())));
+    QCOMPARE(m_messages->last().text, QStringLiteral("파일교체 프로그램을 찾을 수 없습니다.\r\n\r\n")
+                                          + QDir::toNativeSeparators(m_workspace->file(changerName())));
     QCOMPARE(m_messages->last().buttons, MsgButtons::Ok);
     const QList<LaunchRequest> opened = requests(LaunchRequest::OpenDocument);
     QCOMPARE(opened.size(), 1);
@@ -318,8 +312,7 @@ void TestAutoUpdate::readUrlText_data()
     QTest::addColumn<QString>("expected");
     QTest::newRow("first 20 bytes only") << QByteArray("123456789012345678901234567890")
                                          << QStringLiteral("12345678901234567890");
-    QTest::newRow("ANSI text") << Cp949::encode(QStringLiteral("최신 28"))
-                               << QStringLiteral("최신 28");
+    QTest::newRow("ANSI text") << Cp949::encode(QStringLiteral("최신 28")) << QStringLiteral("최신 28");
     QTest::newRow("missing resource") << QByteArray() << QString();
 }
 

@@ -13,8 +13,7 @@ QString run(const QString &program, const QStringList &arguments)
 }
 } // namespace
 
-PdfDocument::PdfDocument(const QString &file)
-    : m_file(file)
+PdfDocument::PdfDocument(const QString &file) : m_file(file)
 {
     const QString info = run(QStringLiteral("pdfinfo"), {file});
     const auto pages = QRegularExpression(QStringLiteral(R"(Pages:\s+(\d+))")).match(info);
@@ -26,9 +25,9 @@ PdfDocument::PdfDocument(const QString &file)
 
 QString PdfDocument::pageText(int page) const
 {
-    return run(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
-                                              QString::number(page), QStringLiteral("-layout"), m_file,
-                                              QStringLiteral("-")});
+    return run(QStringLiteral("pdftotext"),
+               {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"), QString::number(page),
+                QStringLiteral("-layout"), m_file, QStringLiteral("-")});
 }
 
 QList<PdfWord> PdfDocument::words(int page) const
@@ -36,8 +35,8 @@ QList<PdfWord> PdfDocument::words(int page) const
     const QString html = run(QStringLiteral("pdftotext"),
                              {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"), QString::number(page),
                               QStringLiteral("-bbox"), m_file, QStringLiteral("-")});
-    static const QRegularExpression word(QStringLiteral(
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    static const QRegularExpression word(
+        QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
     QList<PdfWord> words;
     for (auto it = word.globalMatch(html); it.hasNext();) {
         const auto match = it.next();

@@ -72,10 +72,7 @@ QString TestDatabase::value(const QString &sql)
 
 unsigned long TestDatabase::insertId() { return static_cast<unsigned long>(mysql_insert_id(m_mysql)); }
 
-void TestDatabase::kill(unsigned long threadId)
-{
-    exec(QStringLiteral("KILL CONNECTION %1").arg(threadId));
-}
+void TestDatabase::kill(unsigned long threadId) { exec(QStringLiteral("KILL CONNECTION %1").arg(threadId)); }
 
 void PointProgramAtTestDatabase()
 {

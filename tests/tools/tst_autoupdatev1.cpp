@@ -72,18 +72,17 @@ void TestAutoUpdateV1::fetchNewProgram_data()
 {
     QTest::addColumn<QByteArray>("published"); // the version file; null: none
     QTest::addColumn<bool>("programPublished");
-    QTest::addColumn<bool>("leftover");       // a "New_" file from an earlier run
+    QTest::addColumn<bool>("leftover"); // a "New_" file from an earlier run
     QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QByteArray>("newFile");  // expected "New_" content; null: no file
+    QTest::addColumn<QByteArray>("newFile"); // expected "New_" content; null: no file
     QTest::newRow("newer revision") << QByteArray("28") << true << false << 0 << QByteArray("program 28");
-    QTest::newRow("newer revision replaces leftover") << QByteArray("28\r\n") << true << true << 0
-                                                      << QByteArray("program 28");
+    QTest::newRow("newer revision replaces leftover")
+        << QByteArray("28\r\n") << true << true << 0 << QByteArray("program 28");
     QTest::newRow("fraction rounds up") << QByteArray("27.6") << true << false << 0 << QByteArray("program 28");
     QTest::newRow("same revision") << QByteArray("27") << true << false << 0 << QByteArray();
     QTest::newRow("same revision removes leftover") << QByteArray("27") << true << true << 0 << QByteArray();
     QTest::newRow("version file missing") << QByteArray() << true << false << 1 << QByteArray();
-    QTest::newRow("program missing on the server") << QByteArray("28") << false << false << 1
-                                                   << QByteArray();
+    QTest::newRow("program missing on the server") << QByteArray("28") << false << false << 1 << QByteArray();
 }
 
 void TestAutoUpdateV1::fetchNewProgram()
@@ -162,7 +161,6 @@ void TestAutoUpdateV1::brokenDownloadLeavesNoNewFile()
     expected.sort();
     QCOMPARE(files, expected);
 }
-
 
 // The released updater knows only the server it was built with: an
 // environment variable cannot send it to another one.
