@@ -35,8 +35,8 @@ TopUpTransaction::Attempt TopUpTransaction::attempt(const TopUpEntry &entry, Res
                                  + QStringLiteral(" WHERE code = ") + entry.key);
     if (raised != 1 || DBTransaction::lastStatementFailed()) {
         const bool retry = DBTransaction::lastStatementMayRetry();
-        result = undo(transaction, idx);
-        return retry && result == Result::NotSaved ? Attempt::Retry : Attempt::Done;
+        undo(transaction, idx);
+        return retry ? Attempt::Retry : Attempt::Done;
     }
     switch (transaction.commit(proofOf(idx))) {
     case DBTransaction::Outcome::Committed: result = Result::Saved; return Attempt::Done;
@@ -49,12 +49,11 @@ TopUpTransaction::Attempt TopUpTransaction::attempt(const TopUpEntry &entry, Res
 
 // A table without transactions keeps the log row through the rollback; the
 // row is then deleted by its key.
-TopUpTransaction::Result TopUpTransaction::undo(DBTransaction &transaction, int idx)
+void TopUpTransaction::undo(DBTransaction &transaction, int idx)
 {
     if (!transaction.rollback())
         DBExecute(QStringLiteral("DELETE FROM ") + QStringLiteral("emaillog") + QStringLiteral(" WHERE idx = ")
                   + QString::number(idx));
-    return Result::NotSaved;
 }
 
 QString TopUpTransaction::insertStatement(const TopUpEntry &entry)

@@ -31,7 +31,7 @@ public:
 private:
     enum class Attempt { Done, Retry };
     Attempt attempt(const TopUpEntry &entry, Result &result);
-    Result undo(class DBTransaction &transaction, int idx);
+    static void undo(class DBTransaction &transaction, int idx);
     static QString insertStatement(const TopUpEntry &entry);
     static QString proofOf(int idx);
 
