@@ -1,5 +1,6 @@
 #include "KoreanFonts.h"
 #include "ProgramStartup.h"
+#include "QtTranslation.h"
 
 #include <QApplication>
 
@@ -9,6 +10,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Quotadesk"));
     QApplication::setQuitOnLastWindowClosed(true);
     InstallKoreanFonts();
+    InstallQtTranslation();
     if (!Main(QuotadeskStartup()))
         return 0;
     return QApplication::exec();

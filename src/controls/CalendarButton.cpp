@@ -1,16 +1,16 @@
 #include "CalendarButton.h"
 
+#include "CalendarIcon.h"
 #include "DateEdit.h"
+#include "EnterPressesButton.h"
 #include "FrmCalendar.h"
 
-#include <QStyle>
-
-CalendarButton::CalendarButton(DateEdit *field, QWidget *parent)
-    : QToolButton(parent), m_field(field)
+CalendarButton::CalendarButton(DateEdit *field, QWidget *parent) : QToolButton(parent), m_field(field)
 {
     setObjectName(QStringLiteral("cmdCaln"));
     setFocusPolicy(Qt::NoFocus);
-    setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    PressOnEnter(this);
+    setIcon(CalendarIcon());
     connect(this, &QToolButton::clicked, this, &CalendarButton::pick);
 }
 

@@ -2,6 +2,7 @@
 
 #include "Clock.h"
 #include "DateText.h"
+#include "HCTextKeys.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -17,10 +18,7 @@ DateEdit::DateEdit(QWidget *parent) : QLineEdit(parent)
 
 DateEdit::~DateEdit() { qApp->removeEventFilter(this); }
 
-void DateEdit::setRawText(const QString &text)
-{
-    setText(text == DateText::EmptyPattern ? QString() : text);
-}
+void DateEdit::setRawText(const QString &text) { setText(text == DateText::EmptyPattern ? QString() : text); }
 
 QString DateEdit::dateText() const { return isEmptyPattern() ? QString() : rawText(); }
 
@@ -64,10 +62,9 @@ void DateEdit::applyFocusGained()
 {
     if (m_focusEffect)
         setBackColor(m_focusEffectParam);
-    if (!holdsDate() && !m_allowEmpty) {
+    if (!holdsDate() && !m_allowEmpty)
         setToday();
-        selectAll(); // typing starts a new date
-    }
+    selectAll(); // typing starts at the year
 }
 
 void DateEdit::setBackColor(uint colour)
@@ -88,13 +85,13 @@ void DateEdit::keyPressEvent(QKeyEvent *event)
 // host left it. Returns true when the key has been dealt with here.
 bool DateEdit::handleKeyPress(QKeyEvent *event)
 {
-    int keyCode = event->key();
-    int shift = int(event->modifiers());
+    int keyCode = HCTextKeys::keyCode(*event);
+    int shift = HCTextKeys::shiftState(event->modifiers());
     emit KeyDown(keyCode, shift);
     if (keyCode == 0)
         return true;
-    if (m_autoTab && (keyCode == Qt::Key_Down || keyCode == Qt::Key_Up)) {
-        moveFocus(keyCode == Qt::Key_Down);
+    if (m_autoTab && (keyCode == HCTextKeys::Down || keyCode == HCTextKeys::Up)) {
+        moveFocus(keyCode == HCTextKeys::Down);
         return true;
     }
     if (event->text().isEmpty() || event->key() == Qt::Key_Delete)
@@ -108,6 +105,8 @@ bool DateEdit::handleKeyPress(QKeyEvent *event)
         moveFocus(true);
         return true;
     }
+    if (keyAscii >= '0' && keyAscii <= '9')
+        prepareForDigit();
     if (keyAscii != typed) {
         QKeyEvent replaced(event->type(), 0, event->modifiers(), QString(QChar(keyAscii)));
         QLineEdit::keyPressEvent(&replaced);
@@ -116,10 +115,14 @@ bool DateEdit::handleKeyPress(QKeyEvent *event)
     return false;
 }
 
+// A digit is typed over the one character at the caret (at the start of a
+// selection), so the rest of the date stays whatever was selected before.
+void DateEdit::prepareForDigit() { setSelection(hasSelectedText() ? selectionStart() : cursorPosition(), 1); }
+
 void DateEdit::keyReleaseEvent(QKeyEvent *event)
 {
-    int keyCode = event->key();
-    int shift = int(event->modifiers());
+    int keyCode = HCTextKeys::keyCode(*event);
+    int shift = HCTextKeys::shiftState(event->modifiers());
     emit KeyUp(keyCode, shift);
     QLineEdit::keyReleaseEvent(event);
 }
@@ -132,12 +135,13 @@ void DateEdit::focusInEvent(QFocusEvent *event)
     const bool returning = m_restoring || (m_away && event->reason() == Qt::ActiveWindowFocusReason);
     m_focused = true;
     m_away = false;
-    if (returning) {
-        if (m_focusEffect)
-            setBackColor(m_focusEffectParam);
+    if (!returning) {
+        applyFocusGained();
         return;
     }
-    applyFocusGained();
+    if (m_focusEffect)
+        setBackColor(m_focusEffectParam);
+    selectAll();
 }
 
 void DateEdit::focusOutEvent(QFocusEvent *event)
@@ -148,13 +152,35 @@ void DateEdit::focusOutEvent(QFocusEvent *event)
     const Qt::FocusReason reason = event->reason();
     if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) {
         m_away = true;
+        if (reason == Qt::ActiveWindowFocusReason && !QApplication::activeWindow())
+            checkOnDeactivation();
         return;
     }
+    leave(reason);
+}
+
+// The focus has left the field for another field or button: the colour goes
+// back to white and the date is checked.
+void DateEdit::leave(Qt::FocusReason reason)
+{
     m_focused = false;
+    m_away = false;
     if (m_focusEffect)
         setBackColor(DateColor::White);
     if (m_check != Check::None && !passesCheck())
         failLeaving(QApplication::focusWidget(), reason);
+}
+
+// The operator switched to another program: a field that checks before the
+// focus leaves checks now, and keeps the focus for the operator's return.
+void DateEdit::checkOnDeactivation()
+{
+    if (m_check != Check::BeforeLeaving || passesCheck())
+        return;
+    DateText::showCheckMessage();
+    m_restoring = true;
+    setFocus(Qt::OtherFocusReason);
+    m_restoring = false;
 }
 
 // The focus has just gone to taker: take it back, tell the operator, and under
@@ -174,15 +200,22 @@ void DateEdit::failLeaving(QWidget *taker, Qt::FocusReason reason)
 bool DateEdit::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
-    case QEvent::Shortcut:
-        return refusesShortcut(watched);
+    case QEvent::FocusIn: noticeFocusElsewhere(watched); return false;
+    case QEvent::Shortcut: return refusesShortcut(watched);
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-    case QEvent::MouseButtonRelease:
-        return refusesMouse(watched, event);
-    default:
-        return false;
+    case QEvent::MouseButtonRelease: return refusesMouse(watched, event);
+    default: return false;
     }
+}
+
+// The field lost the focus to another window (a calendar popup, a dialog)
+// and the focus came back to another widget of its own window: it has left.
+void DateEdit::noticeFocusElsewhere(QObject *receiver)
+{
+    auto *widget = qobject_cast<QWidget *>(receiver);
+    if (m_away && m_focused && widget && widget != this && widget->window() == window())
+        leave(Qt::OtherFocusReason);
 }
 
 // A shortcut (a button's &-key) would act without the focus leaving first:

@@ -10,8 +10,13 @@
 // the AutoTab keys and the host's key events.
 //
 // Key events reach the host first, by reference, so a host cancels a key by
-// setting it to 0: KeyDown/KeyUp carry the Qt key code and the modifiers,
-// KeyPress the character code (13 for Enter).
+// setting it to 0: KeyDown/KeyUp carry the key codes and shift state of the
+// text box (HCTextKeys: Down 40, Shift 1), KeyPress the character code (13
+// for Enter).
+//
+// Entering the field by the keyboard or by returning from another window
+// selects the whole date; each digit is typed over the character at the
+// caret, so typing 2012 over 2011-05-18 gives 2012-05-18.
 class DateEdit : public QLineEdit {
     Q_OBJECT
 public:
@@ -21,7 +26,9 @@ public:
     //                that took the focus (a button click) still happens;
     // BeforeLeaving  before anything else happens: message, focus back and the
     //                click or shortcut that would have taken the focus is refused.
-    // Switching to another window is not leaving: the focus comes back to the field.
+    // Switching to another window is not leaving: the focus comes back to the
+    // field. Under BeforeLeaving, switching to another program checks the date
+    // at once (message, the focus kept for the return).
     enum class Check { None, AfterLeaving, BeforeLeaving };
 
     explicit DateEdit(QWidget *parent = nullptr);
@@ -80,6 +87,10 @@ protected:
 
 private:
     bool handleKeyPress(QKeyEvent *event);
+    void prepareForDigit();
+    void leave(Qt::FocusReason reason);
+    void checkOnDeactivation();
+    void noticeFocusElsewhere(QObject *receiver);
     void moveFocus(bool forward);
     void failLeaving(QWidget *taker, Qt::FocusReason reason);
     bool refusesShortcut(QObject *receiver);
@@ -91,8 +102,8 @@ private:
     bool m_focusEffect = false;
     uint m_focusEffectParam = DateColor::FocusDefault;
     uint m_backColor = DateColor::WindowBackground;
-    bool m_focused = false;   // had a focus-in that has not left yet
-    bool m_away = false;      // the window lost activation while the field had focus
-    bool m_restoring = false; // focus put back after a failed check
+    bool m_focused = false;      // had a focus-in that has not left yet
+    bool m_away = false;         // the window lost activation while the field had focus
+    bool m_restoring = false;    // focus put back after a failed check
     QPointer<QWidget> m_refused; // widget whose pending click is refused
 };

@@ -7,11 +7,10 @@
 #include "DayUpDown.h"
 
 #include <QPainter>
+#include <QToolButton>
 
 DateFrame::DateFrame(QWidget *parent)
-    : QWidget(parent),
-      m_field(new DateEdit(this)),
-      m_upDown(new DayUpDown(m_field, this)),
+    : QWidget(parent), m_field(new DateEdit(this)), m_upDown(new DayUpDown(m_field, this)),
       m_calendar(new CalendarButton(m_field, this))
 {
     setObjectName(QStringLiteral("RectRound"));
@@ -41,4 +40,12 @@ void DateFrame::resizeEvent(QResizeEvent *)
     m_field->setGeometry(DateLayout::toPixels(layout.field));
     m_upDown->setGeometry(DateLayout::toPixels(layout.upDown));
     m_calendar->setGeometry(DateLayout::toPixels(layout.calendar));
+}
+
+void DateFrame::setPartNames(const QString &fieldName)
+{
+    m_field->setAccessibleName(fieldName);
+    m_upDown->upButton()->setAccessibleName(fieldName + QStringLiteral(" 다음 날"));
+    m_upDown->downButton()->setAccessibleName(fieldName + QStringLiteral(" 전날"));
+    m_calendar->setAccessibleName(fieldName + QStringLiteral(" 달력"));
 }

@@ -18,6 +18,8 @@ public:
     CalendarButton *calendarButton() const { return m_calendar; }
     // The field and its buttons together.
     void setPartsEnabled(bool enabled);
+    // Names the field and its buttons for assistive tools after the field's caption.
+    void setPartNames(const QString &fieldName);
 
 signals:
     void DateClick();

@@ -1,6 +1,7 @@
 #include "DayUpDown.h"
 
 #include "DateEdit.h"
+#include "EnterPressesButton.h"
 
 #include <QToolButton>
 
@@ -17,6 +18,7 @@ QToolButton *DayUpDown::arrow(Qt::ArrowType type, int step)
     button->setArrowType(type);
     button->setFocusPolicy(Qt::NoFocus);
     button->setAutoRepeat(true);
+    PressOnEnter(button);
     connect(button, &QToolButton::clicked, this, [this, step] { m_field->shiftDays(step); });
     return button;
 }

@@ -2,8 +2,12 @@
 #include <QDialog>
 
 class QCalendarWidget;
+class QLabel;
+class QToolButton;
 
-// The calendar popup "날짜 선택": one month view, the window sized to it.
+// The calendar popup "날짜 선택": one month view under a header that names the
+// month the Korean way ("2011년 1월") between previous and next month arrows,
+// the window sized to them.
 // Clicking a day or pressing Enter stores the date in Text and closes; Esc and
 // the close box close without storing. Shown modally; read Text afterwards.
 class FrmCalendar : public QDialog {
@@ -16,10 +20,15 @@ public:
     // A date is stored and shown in the month view; anything else changes nothing.
     void setText(const QString &text);
     QCalendarWidget *monthView() const { return m_monthView; }
+    QString monthTitle() const;
 
 private:
     void choose(const QDate &date);
+    QWidget *buildHeader();
+    QToolButton *monthArrow(Qt::ArrowType type, const QString &name);
+    void showMonthTitle();
 
     QCalendarWidget *m_monthView;
+    QLabel *m_title = nullptr;
     QString m_text;
 };

@@ -6,6 +6,7 @@
 #include "DateFrame.h"
 #include "DateLayout.h"
 #include "DateText.h"
+#include "EnterPressesButton.h"
 #include "PeriodPresets.h"
 
 #include <QLabel>
@@ -28,13 +29,8 @@ struct Label {
     const char *caption;
     qreal top;
 };
-constexpr std::array<Label, 7> Labels = {{{"일", 750},
-                                          {"주", 1155},
-                                          {"월", 1560},
-                                          {"년", 1965},
-                                          {"분기", 2340},
-                                          {"반기", 2745},
-                                          {"최근", 3150}}};
+constexpr std::array<Label, 7> Labels = {
+    {{"일", 750}, {"주", 1155}, {"월", 1560}, {"년", 1965}, {"분기", 2340}, {"반기", 2745}, {"최근", 3150}}};
 
 // Background colours of the current day, month and year buttons.
 struct Highlight {
@@ -49,8 +45,7 @@ QRectF presetRect(int preset)
     if (preset < PeriodPresets::FirstHalf)
         return QRectF(ColumnLefts.at(preset % 4), RowTops.at(preset / 4), PresetWidth, RowHeight);
     if (preset < 22)
-        return QRectF(ColumnLefts.at(2 * (preset - PeriodPresets::FirstHalf)), RowTops.at(5), HalfYearWidth,
-                      RowHeight);
+        return QRectF(ColumnLefts.at(2 * (preset - PeriodPresets::FirstHalf)), RowTops.at(5), HalfYearWidth, RowHeight);
     return QRectF(ColumnLefts.at(preset - 22), RowTops.at(6), PresetWidth, RowHeight);
 }
 
@@ -63,8 +58,7 @@ void setBold(QWidget *widget)
 } // namespace
 
 FrmEasyDate::FrmEasyDate(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                          | Qt::WindowStaysOnTopHint)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
 {
     setWindowTitle(QStringLiteral("기간 간편설정"));
     setFixedSize(DateLayout::toPixels(QRectF(0, 0, ClientWidth, ClientHeight)).size());
@@ -77,6 +71,7 @@ FrmEasyDate::FrmEasyDate(QWidget *parent)
     setTabOrder(field(0), field(1));
     setTabOrder(field(1), m_okButton);
     setTabOrder(m_okButton, m_closeButton);
+    PressButtonsOnEnter(this);
     field(0)->setFocus();
 }
 
@@ -144,7 +139,6 @@ void FrmEasyDate::buildShifts()
 QPushButton *FrmEasyDate::button(const QString &caption, const QRectF &twips)
 {
     auto *pushButton = new QPushButton(caption, this);
-    pushButton->setAutoDefault(false);
     pushButton->setGeometry(DateLayout::toPixels(twips));
     return pushButton;
 }

@@ -5,6 +5,7 @@
 #include "DateFrame.h"
 #include "DateLayout.h"
 #include "DateText.h"
+#include "EnterPressesButton.h"
 #include "FrmEasyDate.h"
 #include "PropertyStore.h"
 #include "Twips.h"
@@ -16,16 +17,20 @@ HCTerm::HCTerm(QWidget *parent)
 {
     for (DateFrame *frame : m_frames)
         setupFrame(frame);
+    m_frames[0]->setPartNames(QStringLiteral("시작일"));
+    m_frames[1]->setPartNames(QStringLiteral("종료일"));
     setFocusProxy(field(0));
     m_presets->setObjectName(QStringLiteral("cmdAdvn"));
     m_presets->setText(QStringLiteral("▼"));
+    m_presets->setAccessibleName(QStringLiteral("기간 간편설정"));
     m_presets->setFocusPolicy(Qt::NoFocus);
+    PressOnEnter(m_presets);
     QPalette palette = m_presets->palette();
     palette.setColor(QPalette::Button, DateColor::toQColor(0x0080FF));
     m_presets->setPalette(palette);
     connect(m_presets, &QPushButton::clicked, this, &HCTerm::openPresets);
     ToDay();
-    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     resize(sizeHint());
 }
 
@@ -107,8 +112,7 @@ void HCTerm::saveProperties(PropertyStore &store) const
     store.setValue(QStringLiteral("EasyDateShowPos"), m_easyDateShowPos);
 }
 
-std::optional<QPointF> HCTerm::easyDateOrigin(int showPos, const QPointF &boxOrigin, qreal boxWidth,
-                                              qreal dialogWidth)
+std::optional<QPointF> HCTerm::easyDateOrigin(int showPos, const QPointF &boxOrigin, qreal boxWidth, qreal dialogWidth)
 {
     switch (showPos) {
     case ShowAtLeft: return boxOrigin;
@@ -127,9 +131,9 @@ void HCTerm::openPresets()
     dialog.setText2(field(1)->rawText());
     dialog.winId(); // the window frame is known once the native window exists
     const QPoint origin = mapToGlobal(QPoint(0, 0));
-    const std::optional<QPointF> at =
-        easyDateOrigin(m_easyDateShowPos, QPointF(pixelsToTwips(origin.x()), pixelsToTwips(origin.y())),
-                       pixelsToTwips(width()), pixelsToTwips(dialog.frameGeometry().width()));
+    const std::optional<QPointF> at = easyDateOrigin(
+        m_easyDateShowPos, QPointF(pixelsToTwips(origin.x()), pixelsToTwips(origin.y())), pixelsToTwips(width()),
+        pixelsToTwips(dialog.frameGeometry().width()));
     if (at)
         dialog.move(qRound(at->x() / TwipsPerPixel), qRound(at->y() / TwipsPerPixel));
     dialog.exec();

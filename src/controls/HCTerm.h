@@ -52,8 +52,9 @@ public:
     // day of loading; pass the store of one save.
     void saveProperties(PropertyStore &store) const;
 
-    // The design size, so that a host's layout gives the box its height.
+    // The design size; a host's layout never makes the box smaller.
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
 
     DateFrame *frame(int index) const { return m_frames[index]; }
     DateEdit *field(int index) const;

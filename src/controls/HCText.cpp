@@ -7,15 +7,21 @@
 #include "HCTextLiveNumber.h"
 #include "MessageBoxes.h"
 #include "NumberText.h"
+#include "PasswordMask.h"
 #include "PropertyStore.h"
 #include "Twips.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QLineEdit>
-#include <QPainter>
+#include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QScopedValueRollback>
 
@@ -61,6 +67,23 @@ QString formatDashedDigits(const QString &text)
 Qt::InputMethodHints imeHints(int mode)
 {
     return mode == 2 || mode == 3 ? Qt::ImhPreferLatin | Qt::ImhLatinOnly : Qt::ImhNone;
+}
+
+// Ctrl+V and Shift+Insert, whatever the platform binds to Paste.
+bool isPasteKey(const QKeyEvent &event)
+{
+    return event.matches(QKeySequence::Paste)
+           || (event.key() == Qt::Key_Insert && event.modifiers() == Qt::ShiftModifier);
+}
+
+// A single-line box takes the first line of a pasted text (a copied cell
+// ends with a line break); a NUL ends the text, as the code page box reads it.
+QString firstLine(const QString &text)
+{
+    qsizetype end = 0;
+    while (end < text.size() && text.at(end) != u'\r' && text.at(end) != u'\n' && text.at(end) != QChar(0))
+        ++end;
+    return text.left(end);
 }
 
 // Losing the focus to another window or to a context menu is no move to
@@ -266,7 +289,7 @@ void HCText::setDecPlace(int places)
 void HCText::setPasswordChar(const QString &mask)
 {
     m_passwordChar = mask.left(1);
-    m_box->setEchoMode(m_passwordChar.isEmpty() ? QLineEdit::Normal : QLineEdit::Password);
+    ShowPasswordMask(m_box, m_passwordChar);
     notify("PasswordChar");
 }
 
@@ -316,10 +339,7 @@ void HCText::setTopMagin(int twips)
     notify("TopMagin");
 }
 
-int HCText::selStart() const
-{
-    return m_box->hasSelectedText() ? m_box->selectionStart() : m_box->cursorPosition();
-}
+int HCText::selStart() const { return m_box->hasSelectedText() ? m_box->selectionStart() : m_box->cursorPosition(); }
 
 void HCText::setSelStart(int position) { m_box->setCursorPosition(position); }
 
@@ -379,13 +399,18 @@ bool HCText::eventFilter(QObject *watched, QEvent *event)
         m_hasFocus = false;
         boxFocusOut();
         return true;
-    case QEvent::MouseButtonRelease:
-        if (m_box->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint()))
+    case QEvent::MouseButtonRelease: {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (m_box->rect().contains(mouse->position().toPoint()))
             emit Click();
-        return false;
-    case QEvent::MouseButtonDblClick:
-        emit DblClick();
-        return false;
+        if (mouse->button() != Qt::MiddleButton || !QGuiApplication::clipboard()->supportsSelection())
+            return false;
+        pasteAsTyped(QGuiApplication::clipboard()->text(QClipboard::Selection));
+        return true;
+    }
+    case QEvent::ContextMenu: showContextMenu(static_cast<QContextMenuEvent *>(event)->globalPos()); return true;
+    case QEvent::Drop: return dropAsTyped(static_cast<QDropEvent *>(event));
+    case QEvent::MouseButtonDblClick: emit DblClick(); return false;
     default: return false;
     }
 }
@@ -402,15 +427,20 @@ bool HCText::boxKeyPress(QKeyEvent *event)
     applyKeyDownRules(keyCode);
     emit KeyDown(keyCode, shift);
     const bool keyCancelled = keyCode == 0;
+    if (!keyCancelled && isPasteKey(*event)) {
+        pasteAsTyped(QGuiApplication::clipboard()->text());
+        return true;
+    }
 
     bool swallowed = keyCancelled;
     const QString typed = typedText(*event);
     if (!typed.isEmpty()) {
-        const QString accepted = filterTyped(typed);
+        const Filtered filtered = filterTyped(typed);
         const bool printable = typed.at(0).unicode() >= 32;
-        swallowed = accepted != typed || keyCancelled || (printable && !fitsCharLimit());
-        if (swallowed)
-            deliver(accepted);
+        swallowed = filtered.accepted != typed || keyCancelled || (printable && !fitsCharLimit());
+        const bool overflow = swallowed && !deliver(filtered.accepted);
+        if (filtered.refused || overflow)
+            MessageBoxes::beep();
     }
     movePendingFocus();
     return swallowed;
@@ -433,9 +463,11 @@ bool HCText::boxInputMethod(QInputMethodEvent *event)
 {
     if (event->commitString().isEmpty())
         return false;
-    const QString accepted = filterTyped(event->commitString());
+    const Filtered accepted = filterTyped(event->commitString());
+    if (accepted.refused)
+        MessageBoxes::beep();
     QInputMethodEvent filtered(event->preeditString(), event->attributes());
-    filtered.setCommitString(accepted, event->replacementStart(), event->replacementLength());
+    filtered.setCommitString(accepted.accepted, event->replacementStart(), event->replacementLength());
     static_cast<QObject *>(m_box)->event(&filtered);
     fitInputSilently();
     return true;
@@ -463,19 +495,20 @@ QString HCText::typedText(const QKeyEvent &event) const
 }
 
 // Each typed character: the host's KeyPress, then the key rules. Returns what
-// remains to be typed; a refused key beeps, Enter asks for the focus move.
-QString HCText::filterTyped(const QString &typed)
+// remains to be typed and whether a key was refused (the caller beeps once);
+// Enter asks for the focus move.
+HCText::Filtered HCText::filterTyped(const QString &typed)
 {
-    QString accepted;
+    Filtered result;
     for (const QChar c : typed) {
         int keyAscii = c.unicode();
         emit KeyPress(keyAscii);
         switch (Rules::apply(keyAscii, m_acceptType, m_convertCase)) {
         case Rules::Outcome::Typed:
             if (keyAscii > 0 && keyAscii <= 0xFFFF)
-                accepted += QChar(static_cast<char16_t>(keyAscii));
+                result.accepted += QChar(static_cast<char16_t>(keyAscii));
             break;
-        case Rules::Outcome::Refused: MessageBoxes::beep(); break;
+        case Rules::Outcome::Refused: result.refused = true; break;
         case Rules::Outcome::Enter:
             if (m_autoTab)
                 m_pendingMove = FocusMove::Next;
@@ -483,7 +516,7 @@ QString HCText::filterTyped(const QString &typed)
         case Rules::Outcome::Cancelled: break;
         }
     }
-    return accepted;
+    return result;
 }
 
 // The box takes no more characters than MaxLength from the keyboard.
@@ -495,22 +528,83 @@ bool HCText::fitsCharLimit() const
 }
 
 // Types the accepted characters into the box when the key itself was changed
-// or cancelled, as the box would have typed them.
-void HCText::deliver(const QString &accepted)
+// or cancelled, as the box would have typed them. False when the character
+// limit left some out.
+bool HCText::deliver(const QString &accepted)
 {
     if (m_box->isReadOnly())
-        return;
+        return true;
     for (const QChar c : accepted) {
         if (c.unicode() == Rules::Backspace) {
             m_box->backspace();
         } else if (c.unicode() >= 32) {
-            if (!fitsCharLimit()) {
-                MessageBoxes::beep();
-                return;
-            }
+            if (!fitsCharLimit())
+                return false;
             m_box->insert(QString(c));
         }
     }
+    return true;
+}
+
+// Pasted or dropped text goes in as if typed key by key: a point moves the
+// caret behind the decimal point, then the host's KeyPress and the key rules
+// for each character, the live number formatting and the byte limit after
+// each. Refused characters are dropped with one beep for the whole text.
+void HCText::pasteAsTyped(const QString &text)
+{
+    if (m_box->isReadOnly())
+        return;
+    bool refused = false;
+    const QString line = firstLine(text);
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const qsizetype length = line.at(i).isHighSurrogate() && i + 1 < line.size() ? 2 : 1;
+        const QString key = line.mid(i, length);
+        i += length - 1;
+        if (key.at(0).unicode() < 32) {
+            refused = true;
+            continue;
+        }
+        if (key == QLatin1String("."))
+            applyKeyDownRules(HCTextKeys::FullStop);
+        const Filtered filtered = filterTyped(key);
+        refused = refused || filtered.refused;
+        if (!deliver(filtered.accepted)) {
+            refused = true;
+            break;
+        }
+        fitInputSilently();
+    }
+    if (refused)
+        MessageBoxes::beep();
+}
+
+// The box's own menu, with its Paste going through the key rules.
+void HCText::showContextMenu(const QPoint &globalPos)
+{
+    QMenu *menu = m_box->createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    const QString pasteCaption = QCoreApplication::translate("QLineEdit", "&Paste");
+    for (QAction *action : menu->actions()) {
+        if (!action->text().startsWith(pasteCaption))
+            continue;
+        disconnect(action, &QAction::triggered, m_box, nullptr);
+        connect(action, &QAction::triggered, this, [this] { pasteAsTyped(QGuiApplication::clipboard()->text()); });
+    }
+    menu->popup(globalPos);
+}
+
+// Text dragged into the box is typed at the drop point, and copied rather
+// than moved.
+bool HCText::dropAsTyped(QDropEvent *event)
+{
+    if (!m_box->isReadOnly() && event->mimeData()->hasText()) {
+        m_box->deselect();
+        m_box->setCursorPosition(m_box->cursorPositionAt(event->position().toPoint()));
+        pasteAsTyped(event->mimeData()->text());
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    }
+    return true;
 }
 
 // Moves the focus to the next or previous field exactly as Tab or Shift+Tab would.
@@ -538,6 +632,8 @@ void HCText::boxTextChanged()
             m_box->setCursorPosition(result.caret);
         }
     }
+    if (fitsByteLimit(m_box->text()))
+        m_lastFitting = m_box->text();
     m_changed = true;
     emit Change();
 }
@@ -619,20 +715,31 @@ void HCText::warnAndCutOverLength()
 // What the operator typed or pasted is kept as the text box of the code page
 // would keep it: the text ends at a NUL, a character outside CP949 shows as
 // "?", as it will be stored, and text beyond the byte limit is dropped without
-// a word.
+// a word. A number whose display format still outgrows the limit after the
+// cut (decimals added back) goes back to the last text that fitted, or to
+// nothing when that outgrows it too.
 void HCText::fitInputSilently()
 {
     const QString text = m_box->text();
     QString kept = text.left(text.indexOf(QChar(0)));
     if (!Cp949::canEncode(kept))
         kept = Cp949::decode(Cp949::encode(kept));
-    if (m_maxLength > 0 && Cp949::byteLength(kept) > m_maxLength)
+    if (!fitsByteLimit(kept))
         kept = Cp949::leftBytes(kept, m_maxLength);
     if (kept == text)
         return;
     const int cursor = m_box->cursorPosition();
-    m_box->setText(kept);
-    m_box->setCursorPosition(qMin(cursor, static_cast<int>(kept.size())));
+    for (const QString &candidate : {kept, m_lastFitting, QString()}) {
+        m_box->setText(candidate);
+        if (fitsByteLimit(m_box->text())) // the number format may outgrow the limit again
+            break;
+    }
+    m_box->setCursorPosition(qMin(cursor, static_cast<int>(m_box->text().size())));
+}
+
+bool HCText::fitsByteLimit(const QString &text) const
+{
+    return m_maxLength <= 0 || Cp949::byteLength(text) <= m_maxLength;
 }
 
 // Telephone numbers: area part, middle group and last four digits with dashes
@@ -764,8 +871,7 @@ void HCText::paintEvent(QPaintEvent *)
         pen.setCapStyle(Qt::FlatCap);
         painter.setPen(pen);
         const QLine &l = edge.line;
-        painter.drawLine(twipsToPixels(l.x1()), twipsToPixels(l.y1()), twipsToPixels(l.x2()),
-                         twipsToPixels(l.y2()));
+        painter.drawLine(twipsToPixels(l.x1()), twipsToPixels(l.y1()), twipsToPixels(l.x2()), twipsToPixels(l.y2()));
     }
 }
 
@@ -786,12 +892,6 @@ void HCText::notify(const char *name)
         emit propertyChanged(QString::fromLatin1(name));
 }
 
-bool HCText::ownEnabled() const
-{
-    return parentWidget() ? isEnabledTo(parentWidget()) : isEnabled();
-}
+bool HCText::ownEnabled() const { return parentWidget() ? isEnabledTo(parentWidget()) : isEnabled(); }
 
-QFont HCText::ambientFont() const
-{
-    return parentWidget() ? parentWidget()->font() : QApplication::font();
-}
+QFont HCText::ambientFont() const { return parentWidget() ? parentWidget()->font() : QApplication::font(); }

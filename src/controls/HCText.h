@@ -8,6 +8,7 @@
 class QLineEdit;
 class QKeyEvent;
 class QInputMethodEvent;
+class QDropEvent;
 class PropertyStore;
 
 // The formatted single-line text box of the screens: an inner edit box txtBox
@@ -133,15 +134,23 @@ protected:
 
 private:
     enum class FocusMove { None, Next, Previous };
+    // What the key rules left of typed characters, and whether one was refused.
+    struct Filtered {
+        QString accepted;
+        bool refused = false;
+    };
 
     bool boxKeyPress(QKeyEvent *event);
     bool boxKeyRelease(QKeyEvent *event);
     bool boxInputMethod(QInputMethodEvent *event);
     void applyKeyDownRules(int keyCode);
     QString typedText(const QKeyEvent &event) const;
-    QString filterTyped(const QString &typed);
+    Filtered filterTyped(const QString &typed);
     bool fitsCharLimit() const;
-    void deliver(const QString &accepted);
+    bool deliver(const QString &accepted);
+    void pasteAsTyped(const QString &text);
+    void showContextMenu(const QPoint &globalPos);
+    bool dropAsTyped(QDropEvent *event);
     void movePendingFocus();
     void boxTextChanged();
     void boxFocusIn();
@@ -150,6 +159,7 @@ private:
     QString finishedText(const QString &text) const;
     void warnAndCutOverLength();
     void fitInputSilently();
+    bool fitsByteLimit(const QString &text) const;
     QString FormatTelNo(const QString &sTel) const;
     void setBoxText(const QString &text);
     void setBoxBackColor(int color);
@@ -186,6 +196,7 @@ private:
     double m_edgeColor = DefaultEdgeColor;
     bool m_edgeFocus = false;
     double m_edgeFocusColor = DefaultEdgeColor;
+    QString m_lastFitting;       // the box's last text within the byte limit
     bool m_reformatting = false; // the box's text is being set by the control itself
     bool m_loading = false;
     bool m_hasFocus = false; // between a field's focus gain and its focus loss

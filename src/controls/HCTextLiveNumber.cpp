@@ -9,22 +9,29 @@ QString withDecimals(const QString &whole, int decPlace)
 {
     return decPlace > 0 ? whole + u'.' + QString(decPlace, u'0') : whole;
 }
+
+// A separator left in front of the digits (the first digit of "1,234" deleted)
+// belongs to no group: the text reads as the number it precedes.
+QString withoutLeadingSeparators(QString text)
+{
+    for (qsizetype i = 0; i < text.size() && (text.at(i) < u'0' || text.at(i) > u'9');) {
+        if (text.at(i) == u',')
+            text.remove(i, 1);
+        else
+            ++i;
+    }
+    return text;
+}
 } // namespace
 
-QString HCTextLiveNumber::displayFormat(int decPlace)
-{
-    return withDecimals(QStringLiteral("#,##0"), decPlace);
-}
+QString HCTextLiveNumber::displayFormat(int decPlace) { return withDecimals(QStringLiteral("#,##0"), decPlace); }
 
-QString HCTextLiveNumber::valueFormat(int decPlace)
-{
-    return withDecimals(QStringLiteral("0"), decPlace);
-}
+QString HCTextLiveNumber::valueFormat(int decPlace) { return withDecimals(QStringLiteral("0"), decPlace); }
 
 HCTextLiveNumber::Result HCTextLiveNumber::reformat(const QString &text, int caret, int decPlace)
 {
     const int excess = excessDecimals(text, decPlace);
-    QString newText = formatted(text, excess, decPlace);
+    QString newText = formatted(withoutLeadingSeparators(text), excess, decPlace);
     if (newText.contains(u'-'))
         newText = u'-' + QString(newText).remove(u'-');
     if (newText == text)
@@ -53,8 +60,7 @@ QString HCTextLiveNumber::formatted(const QString &text, int excess, int decPlac
     return FormatNumberText(text, format);
 }
 
-int HCTextLiveNumber::movedCaret(const QString &oldText, const QString &newText, int caret,
-                                 int excess, int decPlace)
+int HCTextLiveNumber::movedCaret(const QString &oldText, const QString &newText, int caret, int excess, int decPlace)
 {
     int moved = caret;
     if (newText.size() > oldText.size()) {

@@ -19,15 +19,35 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+namespace {
+
+// The widest text each column is designed to show in full.
+QString longestText(FrmDetail::Column col)
+{
+    switch (col) {
+    case FrmDetail::ColDate: return QStringLiteral("0000-00-00");
+    case FrmDetail::ColTime: return QStringLiteral("00:00");
+    case FrmDetail::ColKind: return QStringLiteral("충전");
+    case FrmDetail::ColCount:
+    case FrmDetail::ColAmount: return QStringLiteral("-999,999,999");
+    case FrmDetail::ColOperator: return QStringLiteral("이메일마케팅서초");
+    case FrmDetail::ColMemo: // the memo also takes whatever width the others leave
+        return QStringLiteral("서초지점 담당자 연락처");
+    default: return QString();
+    }
+}
+} // namespace
+
 FrmDetail::FrmDetail(int nUcode, QWidget *parent) : QDialog(parent), g_nUcode(nUcode)
 {
     setObjectName(QStringLiteral("FrmDetail"));
     buildControls();
     SetFormStyle(this, true);
     designGrid();
-    setWindowTitle(QLatin1Char('[')
-                   + DBGetValue(QStringLiteral("select username from emailuser where code = ") + QString::number(g_nUcode))
-                   + QStringLiteral("] 충전 & 사용 내역"));
+    setWindowTitle(
+        QLatin1Char('[')
+        + DBGetValue(QStringLiteral("select username from emailuser where code = ") + QString::number(g_nUcode))
+        + QStringLiteral("] 충전 & 사용 내역"));
     resize(760, 520);
 }
 
@@ -51,7 +71,7 @@ void FrmDetail::buildControls()
     btnClose = ScreenButton(QStringLiteral("닫기(&C)"), this);
     spList = new SpreadGrid(this);
     spList->setObjectName(QStringLiteral("spList"));
-    spList->setAccessibleName(QStringLiteral("충전 및 사용 내역"));
+    spList->setGridName(QStringLiteral("충전 및 사용 내역"));
 
     auto *top = new QHBoxLayout;
     top->addWidget(periodLabel);
@@ -74,7 +94,7 @@ void FrmDetail::buildControls()
 void FrmDetail::designGrid()
 {
     spList->SetMaxCols(ColumnCount);
-    const QStringList headers{QStringLiteral("일자"), QStringLiteral("시간"), QStringLiteral("구분"),
+    const QStringList headers{QStringLiteral("일자"), QStringLiteral("시간"),   QStringLiteral("구분"),
                               QStringLiteral("건수"), QStringLiteral("입금액"), QStringLiteral("처리자"),
                               QStringLiteral("메모")};
     for (int col = ColDate; col <= ColMemo; ++col)
@@ -83,18 +103,21 @@ void FrmDetail::designGrid()
     CommonSpreadDesign(*spList, true, true, true, true, true);
     SetNumberColumn(*spList, ColCount, 0, true, -1, true, false);
     SetNumberColumn(*spList, ColAmount, 0, true, -1, true, false);
+    for (int col = ColDate; col <= ColMemo; ++col)
+        spList->FitColWidth(col, longestText(static_cast<Column>(col)));
+    spList->SetStretchLastCol(true);
 }
 
 QString FrmDetail::statement() const
 {
     // The period comes from the date box and is escaped like any typed text.
-    QString sql = QStringLiteral("SELECT regdate, regtime, gubun, inprice, appcnt, ucode, recuserid, recusername, bigo, idx ")
-                  + QStringLiteral(" FROM ") + QStringLiteral("emaillog") + QStringLiteral(" WHERE 1=1")
-                  + QStringLiteral(" AND regdate between '") + SQLEscaped(htDate->text1()) + QStringLiteral("' and '")
-                  + SQLEscaped(htDate->text2()) + QLatin1Char('\'') + QStringLiteral(" AND ucode = ")
-                  + QString::number(g_nUcode);
+    QString sql =
+        QStringLiteral("SELECT regdate, regtime, gubun, inprice, appcnt, ucode, recuserid, recusername, bigo, idx ")
+        + QStringLiteral(" FROM ") + QStringLiteral("emaillog") + QStringLiteral(" WHERE 1=1")
+        + QStringLiteral(" AND regdate between '") + SQLEscaped(htDate->text1()) + QStringLiteral("' and '")
+        + SQLEscaped(htDate->text2()) + QLatin1Char('\'') + QStringLiteral(" AND ucode = ") + QString::number(g_nUcode);
     if (OptGubun[KindTopUp]->isChecked())
-        sql += QStringLiteral(" AND gubun = 1 ");
+        sql += QStringLiteral(" AND gubun <> 0 "); // every kind the list shows as 충전
     else if (OptGubun[KindUse]->isChecked())
         sql += QStringLiteral(" AND gubun = 0 ");
     sql += QStringLiteral(" ORDER BY regdate, regtime ");
@@ -110,7 +133,7 @@ void FrmDetail::Search()
     for (int row = 1; rows && !rows->Eof(); ++row, rows->MoveNext())
         fillRow(row, *rows);
     CloseRecordset(rows);
-    load.finish();
+    load.finish(count >= 0);
 }
 
 void FrmDetail::fillRow(int row, const Recordset &rows)
@@ -139,11 +162,8 @@ void FrmDetail::fillRow(int row, const Recordset &rows)
 
 void FrmDetail::Print()
 {
-    g_SpreadPreview->SpreadPreview(*spList, QStringLiteral("FrmDetail"), windowTitle(), g_sCompany, QString(), 1,
-                                   0.3, 0.2, 0.5, 0.5, false, 1, QString(), false, 16);
+    g_SpreadPreview->SpreadPreview(*spList, QStringLiteral("FrmDetail"), windowTitle(), g_sCompany, QString(), 1, 0.3,
+                                   0.2, 0.5, 0.5, false, 1, QString(), false, 16);
 }
 
-void FrmDetail::ExportExcel()
-{
-    ExportToExcelFile(*spList, QStringLiteral("Sheet1"), true, false, false, true, true);
-}
+void FrmDetail::ExportExcel() { ExportToExcelFile(*spList, QStringLiteral("Sheet1"), true, false, false, true, true); }

@@ -11,7 +11,17 @@ class FrmDetail : public QDialog {
     Q_OBJECT
 public:
     // Columns of spList.
-    enum Column { ColDate = 1, ColTime, ColKind, ColCount, ColAmount, ColOperator, ColMemo, ColIdx, ColumnCount = ColIdx };
+    enum Column {
+        ColDate = 1,
+        ColTime,
+        ColKind,
+        ColCount,
+        ColAmount,
+        ColOperator,
+        ColMemo,
+        ColIdx,
+        ColumnCount = ColIdx
+    };
     enum Kind { KindAll, KindTopUp, KindUse };
 
     FrmDetail(int nUcode, QWidget *parent = nullptr);

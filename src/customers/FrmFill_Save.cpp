@@ -6,7 +6,6 @@
 #include "LoginValues.h"
 #include "ScreenButton.h"
 #include "ShellUtils.h"
-#include "modMySQL_Func.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -17,8 +16,7 @@
 
 namespace {
 const QString SaveFailed = QStringLiteral("수정된 내용이 없거나, 자료저장을 실패하였습니다.");
-const QString ProcessingFailed =
-    QStringLiteral("데이터 처리중 문제가 발생하였습니다. 다시 처리하여 주시기 바랍니다.");
+const QString ProcessingFailed = QStringLiteral("데이터 처리중 문제가 발생하였습니다. 다시 처리하여 주시기 바랍니다.");
 } // namespace
 
 FrmFill_Save::FrmFill_Save(QWidget *parent) : QDialog(parent)
@@ -37,14 +35,14 @@ void FrmFill_Save::buildControls()
     m_fields = std::make_unique<LabelledFields>(
         this, grid,
         QVector<LabelledFields::FieldDesign>{{QStringLiteral("*상 호 명"), LabelledFields::Kind::Text, 30},
-                                      {QStringLiteral("*   ID"), LabelledFields::Kind::Text, 20},
-                                      {QStringLiteral("입 금 액"), LabelledFields::Kind::Number, 15},
-                                      {QStringLiteral("충전건수"), LabelledFields::Kind::Number, 15},
-                                      {QStringLiteral("메    모"), LabelledFields::Kind::Text, 200},
-                                      {QString(), LabelledFields::Kind::Integer, 11}});
+                                             {QStringLiteral("*   ID"), LabelledFields::Kind::Text, 20},
+                                             {QStringLiteral("입 금 액"), LabelledFields::Kind::Number, 15},
+                                             {QStringLiteral("충전건수"), LabelledFields::Kind::Number, 15},
+                                             {QStringLiteral("메    모"), LabelledFields::Kind::Text, 200},
+                                             {QString(), LabelledFields::Kind::Integer, 11}});
     // The customer is chosen by the list; only the top-up itself is typed here.
-    m_fields->field(FieldName)->setProperty("Locked", true);
-    m_fields->field(FieldId)->setProperty("Locked", true);
+    m_fields->lock(FieldName);
+    m_fields->lock(FieldId);
     btnSave = ScreenButton(QStringLiteral("저장 F2"), this);
     btnClose = ScreenButton(QStringLiteral("닫기(&C)"), this);
 
@@ -59,8 +57,8 @@ void FrmFill_Save::buildControls()
     connect(btnClose, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void FrmFill_Save::SetFormMode(int nUcode, const QString &sUserName, const QString &sUserID, int Mode,
-                               QWidget *caller, int)
+void FrmFill_Save::SetFormMode(int nUcode, const QString &sUserName, const QString &sUserID, int Mode, QWidget *caller,
+                               int)
 {
     m_mode = Mode;
     if (caller)
@@ -71,6 +69,7 @@ void FrmFill_Save::SetFormMode(int nUcode, const QString &sUserName, const QStri
         m_fields->setText(FieldName, sUserName);
         m_fields->setText(FieldId, sUserID);
     }
+    m_fields->focusFirstEditable();
 }
 
 void FrmFill_Save::save()
@@ -89,38 +88,22 @@ void FrmFill_Save::save()
     accept();
 }
 
-// The log row and the raise run in one transaction: a failure of either, or a
-// lost connection in between, leaves neither behind.
 bool FrmFill_Save::writeTopUp()
 {
     const QDateTime now = Clock::now();
-    const QString count = SqlNumber(m_fields->number(FieldCount));
-    const QString key = QString::number(std::llround(m_fields->number(FieldCode)));
-
-    DBTransaction transaction;
-    if (!transaction.started()) {
-        ShowMsg(ProcessingFailed);
-        return false;
+    const TopUpEntry entry{now.toString(QStringLiteral("yyyy-MM-dd")),
+                           now.toString(QStringLiteral("HH:mm")),
+                           SqlNumber(m_fields->number(FieldAmount)),
+                           SqlNumber(m_fields->number(FieldCount)),
+                           QString::number(std::llround(m_fields->number(FieldCode))),
+                           g_sOperID,
+                           g_sOperName,
+                           m_fields->text(FieldMemo)};
+    switch (m_topUp.write(entry)) {
+    case TopUpTransaction::Result::Saved: return true;
+    case TopUpTransaction::Result::NotRecorded: ShowMsg(SaveFailed); return false;
+    case TopUpTransaction::Result::NotSaved: break;
     }
-    const int inserted = DBExecute(
-        QStringLiteral("INSERT INTO ") + QStringLiteral("emaillog")
-        + QStringLiteral(" (regdate, regtime, gubun, inprice, appcnt, ucode, recuserid, recusername, bigo")
-        + QStringLiteral(") VALUES (") + QStringLiteral(" '") + now.toString(QStringLiteral("yyyy-MM-dd"))
-        + QLatin1Char('\'') + QStringLiteral(", '") + now.toString(QStringLiteral("HH:mm")) + QLatin1Char('\'')
-        + QStringLiteral(", ") + QStringLiteral("1") + QStringLiteral(", ") + SqlNumber(m_fields->number(FieldAmount))
-        + QStringLiteral(", ") + count + QStringLiteral(", ") + key + QStringLiteral(", '") + g_sOperID
-        + QLatin1Char('\'') + QStringLiteral(", '") + SQLEscaped(g_sOperName) + QLatin1Char('\'')
-        + QStringLiteral(", '") + SQLEscaped(m_fields->text(FieldMemo)) + QLatin1Char('\'') + QStringLiteral(")"));
-    if (inserted < 1) {
-        ShowMsg(SaveFailed);
-        return false;
-    }
-    m_idx = DBInsertId();
-    const int raised = DBExecute(QStringLiteral("UPDATE emailuser SET restcnt = restcnt + ") + count
-                                 + QStringLiteral(" WHERE code = ") + key);
-    if (raised != 1 || DBTransaction::lastStatementFailed() || !transaction.commit()) {
-        ShowMsg(ProcessingFailed);
-        return false; // the transaction rolls the log row back
-    }
-    return true;
+    ShowMsg(ProcessingFailed);
+    return false;
 }

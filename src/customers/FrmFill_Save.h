@@ -1,4 +1,6 @@
 #pragma once
+#include "TopUpTransaction.h"
+
 #include <QDialog>
 
 #include <memory>
@@ -7,7 +9,7 @@ class LabelledFields;
 class QPushButton;
 
 // Tops up one customer's balance: a kind-1 log row and the raise of the
-// balance, both or neither.
+// balance, both or neither, written by TopUpTransaction.
 class FrmFill_Save : public QDialog {
     Q_OBJECT
 public:
@@ -16,8 +18,8 @@ public:
     explicit FrmFill_Save(QWidget *parent = nullptr);
     ~FrmFill_Save() override;
 
-    void SetFormMode(int nUcode, const QString &sUserName, const QString &sUserID, int Mode,
-                     QWidget *caller, int iCode);
+    void SetFormMode(int nUcode, const QString &sUserName, const QString &sUserID, int Mode, QWidget *caller,
+                     int iCode);
     LabelledFields &fields() { return *m_fields; }
 
     QPushButton *btnSave = nullptr;
@@ -31,5 +33,5 @@ private:
     std::unique_ptr<LabelledFields> m_fields;
     int m_mode = 1;
     QWidget *m_caller = nullptr;
-    int m_idx = 0;
+    TopUpTransaction m_topUp;
 };

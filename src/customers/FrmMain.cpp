@@ -24,9 +24,8 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
-
-
 
 namespace {
 std::function<void()> &unloadAction()
@@ -35,9 +34,24 @@ std::function<void()> &unloadAction()
     return action;
 }
 
-
 const QColor Red(255, 0, 0);
 const QColor Blue(0, 0, 255);
+
+// The widest text each column is designed to show in full.
+QString longestText(FrmMain::Column col)
+{
+    switch (col) {
+    case FrmMain::ColName: return QStringLiteral("이메일마케팅서초지점영업본부장");
+    case FrmMain::ColPhone: return QStringLiteral("0000-0000-00000");
+    case FrmMain::ColId:
+    case FrmMain::ColPw: return QStringLiteral("mailmarketing_seocho");
+    case FrmMain::ColRest: return QStringLiteral("-999,999,999");
+    case FrmMain::ColRegDate: return QStringLiteral("0000-00-00");
+    case FrmMain::ColMemo: // the memo also takes whatever width the others leave
+        return QStringLiteral("서초지점 담당자 연락처");
+    default: return QString();
+    }
+}
 } // namespace
 
 FrmMain::FrmMain(QWidget *parent) : QWidget(parent)
@@ -49,10 +63,10 @@ FrmMain::FrmMain(QWidget *parent) : QWidget(parent)
     SetFormStyle(this, true);
     setWindowTitle(caption());
     m_userAdd = new FrmUser_Add(this);
-    resize(900, 600);
-    LoadFormIni(this);
-    m_loadedGeometry = geometry();
     designGrid();
+    resize(designWidth(), 600);
+    LoadFormIni(this); // stored column widths and size win over the designed ones
+    m_loadedGeometry = geometry();
 }
 
 void FrmMain::setOnUnload(std::function<void()> action) { unloadAction() = std::move(action); }
@@ -60,8 +74,8 @@ void FrmMain::setOnUnload(std::function<void()> action) { unloadAction() = std::
 QString FrmMain::caption() const
 {
     return g_sAppTitle + QStringLiteral(" Ver.%1.%2.%3").arg(QD_VERSION_MAJOR).arg(QD_VERSION_MINOR).arg(QD_REVISION)
-           + QStringLiteral(" (HOST: ") + GetDBHostName() + QLatin1Char(')') + QStringLiteral(" [")
-           + g_sOperName + QLatin1Char(']');
+           + QStringLiteral(" (HOST: ") + GetDBHostName() + QLatin1Char(')') + QStringLiteral(" [") + g_sOperName
+           + QLatin1Char(']');
 }
 
 void FrmMain::buildControls()
@@ -74,6 +88,7 @@ void FrmMain::buildControls()
     htFind->txtBox()->setAccessibleName(htFind->accessibleName());
     BtnClear = ScreenButton(QStringLiteral("C"), this);
     BtnClear->setAccessibleName(QStringLiteral("검색어 지우기"));
+    BtnClear->setFixedWidth(BtnClear->fontMetrics().horizontalAdvance(QStringLiteral("CC")) + 16);
     BtnSelect = ScreenButton(QStringLiteral("조회(&F5)"), this);
     BtnAddUser = ScreenButton(QStringLiteral("유저추가(&F2)"), this);
     BtnFill = ScreenButton(QStringLiteral("충전(&F3)"), this);
@@ -82,7 +97,7 @@ void FrmMain::buildControls()
     btnClose = ScreenButton(QStringLiteral("닫기(&C)"), this);
     spList = new SpreadGrid(this);
     spList->setObjectName(QStringLiteral("spList"));
-    spList->setAccessibleName(QStringLiteral("고객 목록"));
+    spList->setGridName(QStringLiteral("고객 목록"));
 
     auto *search = new QHBoxLayout;
     search->addWidget(findLabel);
@@ -106,7 +121,10 @@ void FrmMain::buildControls()
     connect(BtnUserEdit, &QPushButton::clicked, this, &FrmMain::editUser);
     connect(BtnDetail, &QPushButton::clicked, this, &FrmMain::showDetail);
     connect(btnClose, &QPushButton::clicked, this, &QWidget::close);
-    connect(spList, &SpreadGrid::DblClick, this, [this](int, int) { editUser(); });
+    connect(spList, &SpreadGrid::DblClick, this, [this](int, int row) {
+        if (row >= 1) // a header's double-click sorts, it never edits
+            editUser();
+    });
     connect(htFind, &HCText::KeyPress, this, [this](int &key) {
         if (key == Qt::Key_Return || key == '\r') {
             key = 0;
@@ -124,13 +142,24 @@ void FrmMain::designGrid()
 {
     spList->SetMaxCols(ColumnCount);
     const QStringList headers{QStringLiteral("상호"), QStringLiteral("전화번호"), QStringLiteral("ID"),
-                              QStringLiteral("PW"), QStringLiteral("잔여"), QStringLiteral("등록일"),
+                              QStringLiteral("PW"),   QStringLiteral("잔여"),     QStringLiteral("등록일"),
                               QStringLiteral("메모")};
     for (int col = ColName; col <= ColMemo; ++col)
         spList->SetText(col, 0, headers[col - ColName]);
     spList->SetColHidden(ColCode, true);
     CommonSpreadDesign(*spList, true, true, true, true, true);
     SetNumberColumn(*spList, ColRest, 0, true, -1, true, false);
+    for (int col = ColName; col <= ColMemo; ++col)
+        spList->FitColWidth(col, longestText(static_cast<Column>(col)));
+    spList->SetStretchLastCol(true);
+}
+
+// Wide enough for every column at its designed width, within the screen.
+int FrmMain::designWidth() const
+{
+    const QMargins margins = layout()->contentsMargins();
+    const int wanted = spList->WidthForAllCols() + margins.left() + margins.right();
+    return std::clamp(wanted, 900, std::max(900, screen()->availableGeometry().width() - 16));
 }
 
 QString FrmMain::listStatement(const QString &find)
@@ -158,7 +187,7 @@ void FrmMain::Search()
     for (int row = 1; rows && !rows->Eof(); ++row, rows->MoveNext())
         fillRow(row, *rows);
     CloseRecordset(rows);
-    load.finish();
+    load.finish(count >= 0);
 }
 
 void FrmMain::fillRow(int row, const Recordset &rows)
@@ -218,9 +247,18 @@ void FrmMain::fillUser()
         fill.SetFormMode(code, spList->text(ColName, row), spList->text(ColId, row), 1, this, 0);
         fill.exec();
     }
-    const double balance =
-        LeadingNumber(DBGetValue(QStringLiteral("select restcnt from emailuser where code = ") + QString::number(code)));
-    spList->SetText(ColRest, row, SqlNumber(balance));
+    refreshBalance(row, code);
+}
+
+// A balance that could not be read keeps the value shown: the error box has
+// told the operator, and a 0 would be a balance nobody has.
+void FrmMain::refreshBalance(int row, int code)
+{
+    RecordsetPtr rows;
+    DBQuery(rows, QStringLiteral("select restcnt from emailuser where code = ") + QString::number(code));
+    if (rows && !rows->Eof())
+        spList->SetText(ColRest, row, SqlNumber(LeadingNumber(rows->Fields(0))));
+    CloseRecordset(rows);
 }
 
 void FrmMain::showDetail()

@@ -49,12 +49,14 @@ protected:
 private:
     void buildControls();
     void designGrid();
+    int designWidth() const;
     QString caption() const;
     void fillRow(int row, const class Recordset &rows);
     void clearSearch();
     void addUser();
     void editUser();
     void fillUser();
+    void refreshBalance(int row, int code);
     void showDetail();
 
     FrmUser_Add *m_userAdd = nullptr;

@@ -24,7 +24,8 @@ FrmUser_Add::FrmUser_Add(QWidget *parent) : QDialog(parent)
     buildControls();
     SetFormStyle(this, true);
     m_fields->clear();
-    chkCun->setChecked(GetSetting(g_sAppTitle, QStringLiteral("Config"), continueKey(), QStringLiteral("1")).toInt() == 1);
+    chkCun->setChecked(GetSetting(g_sAppTitle, QStringLiteral("Config"), continueKey(), QStringLiteral("1")).toInt()
+                       == 1);
 }
 
 FrmUser_Add::~FrmUser_Add() = default;
@@ -35,14 +36,17 @@ void FrmUser_Add::buildControls()
     m_fields = std::make_unique<LabelledFields>(
         this, grid,
         QVector<LabelledFields::FieldDesign>{{QStringLiteral("*상 호 명"), LabelledFields::Kind::Text, 30},
-                                      {QStringLiteral("*   ID"), LabelledFields::Kind::Text, 20},
-                                      {QStringLiteral("*   PW"), LabelledFields::Kind::Text, 20},
-                                      {QStringLiteral(" 전화번호"), LabelledFields::Kind::Text, 15},
-                                      {QStringLiteral(" 메    모"), LabelledFields::Kind::Text, 200}});
+                                             {QStringLiteral("*   ID"), LabelledFields::Kind::Text, 20},
+                                             {QStringLiteral("*   PW"), LabelledFields::Kind::Text, 20},
+                                             {QStringLiteral(" 전화번호"), LabelledFields::Kind::Text, 15},
+                                             {QStringLiteral(" 메    모"), LabelledFields::Kind::Text, 200}});
     btnSave = ScreenButton(QStringLiteral("저장 F2"), this);
     btnClose = ScreenButton(QStringLiteral("닫기(&C)"), this);
     chkCun = new QCheckBox(QStringLiteral("계속 등록하기(&N)"), this);
     chkCun->setAccessibleName(QStringLiteral("계속 등록하기(N)"));
+    QSizePolicy keepsItsPlace = chkCun->sizePolicy();
+    keepsItsPlace.setRetainSizeWhenHidden(true); // the window keeps its size in both modes
+    chkCun->setSizePolicy(keepsItsPlace);
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(new QLabel(QStringLiteral("『 *는 필수입력』"), this));
@@ -74,9 +78,9 @@ bool FrmUser_Add::callerIsCustomerList() const
     return m_caller && m_caller->objectName().compare(QStringLiteral("FrmMain"), Qt::CaseInsensitive) == 0;
 }
 
-void FrmUser_Add::SetFormMode(int Mode, QWidget *caller, int iCode)
+void FrmUser_Add::SetFormMode(int mode, QWidget *caller, int iCode)
 {
-    m_mode = Mode;
+    m_mode = mode;
     chkCun->hide();
     if (caller)
         m_caller = caller;
@@ -89,6 +93,7 @@ void FrmUser_Add::SetFormMode(int Mode, QWidget *caller, int iCode)
         setWindowTitle(QStringLiteral("고객등록 - 『수정』"));
         loadRecord(iCode);
     }
+    m_fields->focusFirstEditable();
 }
 
 void FrmUser_Add::loadRecord(int code)
@@ -115,9 +120,17 @@ void FrmUser_Add::save()
         || CheckRequired(m_fields->field(FieldPw), QStringLiteral("PW")))
         return;
     const QString id = m_fields->text(FieldId);
-    if (CheckDuplicate(QStringLiteral("emailuser"), QStringLiteral("userid"), id,
-                       QStringLiteral("code <> ") + QString::number(g_nCode), false, QStringLiteral("고객ID"),
-                       QString())) {
+    const int holders = DBCount(QStringLiteral("emailuser"), QStringLiteral("userid='") + SQLEscaped(id)
+                                                                 + QStringLiteral("' AND code <> ")
+                                                                 + QString::number(g_nCode));
+    if (holders < 0) {
+        ShowMsg(
+            QLatin1Char('[') + id
+            + QStringLiteral(
+                "]이(가) 이미 사용중인 ID인지 확인하지 못하여 저장하지 않았습니다. 다시 저장하여 주시기 바랍니다."));
+        return;
+    }
+    if (holders > 0) {
         ShowMsg(QLatin1Char('[') + id + QStringLiteral("]은(는) 이미 사용중인 ID입니다."));
         return;
     }
@@ -144,19 +157,18 @@ bool FrmUser_Add::writeRecord()
         sql = QStringLiteral("INSERT INTO ") + QStringLiteral("emailuser")
               + QStringLiteral(" (userid, userpw, username, restcnt, regdate, bigo, hpno, reguser")
               + QStringLiteral(") VALUES (") + QStringLiteral(" '") + value(FieldId) + QLatin1Char('\'')
-              + QStringLiteral(", '") + value(FieldPw) + QLatin1Char('\'') + QStringLiteral(", '")
-              + value(FieldName) + QLatin1Char('\'') + QStringLiteral(", ") + QStringLiteral("0")
-              + QStringLiteral(", '") + Clock::today().toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char('\'')
-              + QStringLiteral(", '") + value(FieldMemo) + QLatin1Char('\'') + QStringLiteral(", '")
-              + value(FieldPhone) + QLatin1Char('\'') + QStringLiteral(", '") + g_sOperID
-              + QLatin1Char('\'') + QStringLiteral(")");
+              + QStringLiteral(", '") + value(FieldPw) + QLatin1Char('\'') + QStringLiteral(", '") + value(FieldName)
+              + QLatin1Char('\'') + QStringLiteral(", ") + QStringLiteral("0") + QStringLiteral(", '")
+              + Clock::today().toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char('\'') + QStringLiteral(", '")
+              + value(FieldMemo) + QLatin1Char('\'') + QStringLiteral(", '") + value(FieldPhone) + QLatin1Char('\'')
+              + QStringLiteral(", '") + g_sOperID + QLatin1Char('\'') + QStringLiteral(")");
     } else {
         sql = QStringLiteral("UPDATE ") + QStringLiteral("emailuser") + QStringLiteral(" SET ")
               + QStringLiteral(" userid = '") + value(FieldId) + QLatin1Char('\'') + QStringLiteral(", userpw = '")
               + value(FieldPw) + QLatin1Char('\'') + QStringLiteral(", username = '") + value(FieldName)
               + QLatin1Char('\'') + QStringLiteral(", bigo = '") + value(FieldMemo) + QLatin1Char('\'')
-              + QStringLiteral(", hpno = '") + value(FieldPhone) + QLatin1Char('\'')
-              + QStringLiteral(" WHERE code = ") + QString::number(g_nCode);
+              + QStringLiteral(", hpno = '") + value(FieldPhone) + QLatin1Char('\'') + QStringLiteral(" WHERE code = ")
+              + QString::number(g_nCode);
     }
     if (DBExecute(sql) > 0) {
         if (m_mode == ModeNew)

@@ -18,7 +18,7 @@ public:
     explicit FrmUser_Add(QWidget *parent = nullptr);
     ~FrmUser_Add() override;
 
-    void SetFormMode(int Mode, QWidget *caller, int iCode);
+    void SetFormMode(int mode, QWidget *caller, int iCode);
     const LabelledFields &fields() const { return *m_fields; }
     LabelledFields &fields() { return *m_fields; }
 

@@ -1,7 +1,9 @@
 #include "Frmlogin.h"
 
+#include "EnterPressesButton.h"
 #include "LoginValues.h"
 #include "MessageBoxes.h"
+#include "PasswordMask.h"
 #include "ProgramExit.h"
 #include "SettingsStore.h"
 #include "ShellUtils.h"
@@ -42,14 +44,19 @@ Frmlogin::Frmlogin(QWidget *parent) : QDialog(parent)
     setObjectName(QStringLiteral("Frmlogin"));
     setWindowTitle(QStringLiteral("Frmlogin"));
     buildControls();
+    PressButtonsOnEnter(this);
     loadSettings();
 }
 
 void Frmlogin::buildControls()
 {
     txtUserName = new QLineEdit(this);
+    // The admitted operator's ID is fixed but must stay readable.
+    QPalette fixedId = txtUserName->palette();
+    fixedId.setColor(QPalette::Disabled, QPalette::Text, fixedId.color(QPalette::Active, QPalette::Text));
+    txtUserName->setPalette(fixedId);
     txtPassword = new QLineEdit(this);
-    txtPassword->setEchoMode(QLineEdit::Password);
+    ShowPasswordMask(txtPassword, QStringLiteral("*"));
     chkpwdSave = new QCheckBox(QStringLiteral("저장"), this);
     cmdOK = new QPushButton(QStringLiteral("확인"), this);
     cmdCancel = new QPushButton(QStringLiteral("취소"), this);
@@ -127,8 +134,7 @@ bool Frmlogin::eventFilter(QObject *watched, QEvent *event)
 
 void Frmlogin::logIn()
 {
-    const QString sql = QStringLiteral("SELECT `name`,`level`, jangbu_user, now()")
-                        + QStringLiteral(" FROM `user`")
+    const QString sql = QStringLiteral("SELECT `name`,`level`, jangbu_user, now()") + QStringLiteral(" FROM `user`")
                         + QStringLiteral(" WHERE `id` = '") + SQLEscaped(txtUserName->text()) + QLatin1Char('\'')
                         + QStringLiteral(" AND `password` = '") + SQLEscaped(txtPassword->text()) + QLatin1Char('\'')
                         + QStringLiteral(" AND `hidden` <> 1") + QStringLiteral(" AND sale_user = 1");

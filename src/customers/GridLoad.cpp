@@ -3,15 +3,15 @@
 #include "ShellUtils.h"
 #include "SpreadGrid.h"
 
-GridLoad::GridLoad(SpreadGrid &grid)
-    : m_grid(grid), m_reDraw(grid), m_row(grid.ActiveRow()), m_col(grid.ActiveCol())
+GridLoad::GridLoad(SpreadGrid &grid) : m_grid(grid), m_reDraw(grid), m_row(grid.ActiveRow()), m_col(grid.ActiveCol())
 {
     m_grid.SetMaxRows(0);
 }
 
-void GridLoad::finish()
+void GridLoad::finish(bool loaded)
 {
-    ShowFloatMsg(QStringLiteral("조회 완료 하였습니다."), 500);
+    if (loaded)
+        ShowFloatMsg(QStringLiteral("조회 완료 하였습니다."), 500);
     if (m_row > 0 && m_row <= m_grid.MaxRows())
         m_grid.SetActiveCell(m_col, m_row);
     else if (m_grid.MaxRows() > 0)

@@ -7,11 +7,12 @@ class SpreadGrid;
 // How every list is loaded: hourglass and painting off for the whole load, the
 // active cell remembered and the grid emptied at the start; finish() gives the
 // "조회 완료" notice and puts the cursor back on the same row, or on the last
-// row when the list got shorter.
+// row when the list got shorter. A load whose statement failed gets no notice:
+// the error box has told the operator.
 class GridLoad {
 public:
     explicit GridLoad(SpreadGrid &grid);
-    void finish();
+    void finish(bool loaded);
 
 private:
     WaitCursor m_wait;

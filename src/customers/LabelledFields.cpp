@@ -2,12 +2,15 @@
 
 #include "CaptionPanel.h"
 #include "HCText.h"
+#include "HCTextColor.h"
 #include "NumberText.h"
 #include "PropertyStore.h"
 
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QLocale>
+
+#include <algorithm>
 
 namespace {
 PropertyStore designFor(const LabelledFields::FieldDesign &design)
@@ -19,6 +22,20 @@ PropertyStore designFor(const LabelledFields::FieldDesign &design)
     store.setValue(QStringLiteral("MaxLength"), design.maxLength);
     store.setValue(QStringLiteral("FocusEffect"), true);
     return store;
+}
+
+// A field shows up to this many bytes at once; longer ones scroll.
+constexpr int WidestShownBytes = 60;
+
+// Wide enough for its maximum length in hangul (two bytes a syllable) or in
+// small latin letters, with one syllable more for the box's frame and margins.
+int fieldWidth(const HCText &field, int maxLength)
+{
+    const QFontMetrics metrics(field.txtBox()->font());
+    const int bytes = std::min(std::max(maxLength, 4), WidestShownBytes);
+    const int syllable = metrics.horizontalAdvance(QStringLiteral("가"));
+    const int letters = metrics.horizontalAdvance(QString(bytes, QLatin1Char('n')));
+    return std::max(letters, (bytes + 1) / 2 * syllable) + syllable;
 }
 
 // "*상 호 명" is announced as "상호".
@@ -39,6 +56,7 @@ LabelledFields::LabelledFields(QWidget *window, QGridLayout *layout, const QVect
         field->setObjectName(QStringLiteral("htField_%1").arg(i));
         field->setProperty("Index", i);
         field->loadProperties(designFor(design));
+        field->setMinimumWidth(fieldWidth(*field, design.maxLength));
         m_fields << field;
         if (design.label.isEmpty()) {
             field->hide();
@@ -49,7 +67,7 @@ LabelledFields::LabelledFields(QWidget *window, QGridLayout *layout, const QVect
         field->setAccessibleName(accessibleName(design.label));
         field->txtBox()->setAccessibleName(accessibleName(design.label));
         layout->addWidget(panel, i, 0);
-        layout->addWidget(field, i, 1);
+        layout->addWidget(field, i, 1, Qt::AlignLeft); // each field as wide as its own length
     }
 }
 
@@ -58,17 +76,34 @@ QString LabelledFields::text(int index) const { return m_fields.at(index)->prope
 void LabelledFields::setText(int index, const QString &text)
 {
     m_fields.at(index)->setProperty("Text", text);
+    m_fields.at(index)->txtBox()->setCursorPosition(0); // a long text shows from its start
 }
 
-double LabelledFields::number(int index) const
-{
-    return LeadingNumber(text(index).remove(QLatin1Char(',')));
-}
+double LabelledFields::number(int index) const { return LeadingNumber(text(index).remove(QLatin1Char(','))); }
 
 void LabelledFields::clear()
 {
     for (HCText *field : m_fields)
         field->setProperty("Text", field->acceptType() == 1 ? QStringLiteral("0") : QString());
+}
+
+void LabelledFields::lock(int index)
+{
+    HCText *field = m_fields.at(index);
+    field->setProperty("Locked", true);
+    field->setProperty("FocusEffect", false);
+    field->setProperty("BackColor", HCTextColor::LightGrey);
+    field->setFocusPolicy(Qt::ClickFocus);
+    field->txtBox()->setFocusPolicy(Qt::ClickFocus);
+}
+
+void LabelledFields::focusFirstEditable()
+{
+    const auto editable = std::find_if(m_fields.cbegin(), m_fields.cend(), [](const HCText *field) {
+        return !field->isHidden() && !field->property("Locked").toBool();
+    });
+    if (editable != m_fields.cend())
+        (*editable)->setFocus(Qt::OtherFocusReason);
 }
 
 QString SqlNumber(double value)

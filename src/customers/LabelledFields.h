@@ -14,7 +14,7 @@ class LabelledFields {
 public:
     enum class Kind { Text, Number, Integer };
     struct FieldDesign {
-        QString label;   // panel caption; "*" marks a required field; empty: no panel
+        QString label; // panel caption; "*" marks a required field; empty: no panel
         Kind kind = Kind::Text;
         int maxLength = 0;
     };
@@ -29,6 +29,11 @@ public:
     double number(int index) const;
     // Numbers back to "0", everything else empty.
     void clear();
+    // A field the operator reads but cannot change: it looks read-only and
+    // Tab passes it by.
+    void lock(int index);
+    // Focus to the first field the operator can change.
+    void focusFirstEditable();
 
 private:
     QVector<HCText *> m_fields;

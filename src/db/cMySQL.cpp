@@ -1,14 +1,17 @@
 #include "cMySQL.h"
 
+#include "ConnectionTls.h"
 #include "Cp949.h"
+#include "DataFolder.h"
 #include "GaleraSession.h"
 #include "MessageBoxes.h"
 #include "MySQLError.h"
 #include "ProfileFile.h"
-#include "ProgramFolder.h"
 
-#include <mysql.h>
 #include <errmsg.h>
+#include <mysql.h>
+
+#include <QThread>
 
 #include <cstring>
 
@@ -20,18 +23,26 @@ constexpr unsigned ErrorCantConnect = 2003; // no connection to the server host
 // This client library reports an unreachable host over TCP as 2002; for the
 // operator it is the same case as 2003.
 constexpr unsigned ErrorConnection = 2002;
+constexpr unsigned ErrorUnknownHost = 2005; // the client library's number for a host it cannot find
+// Over TLS a connection that the server dropped reports a TLS error instead.
+constexpr unsigned ErrorTls = 2026;
+constexpr unsigned ErrorLockWaitTimeout = 1205;
+constexpr unsigned ErrorDeadlock = 1213;
+constexpr unsigned WarningNotRolledBack = 1196; // non-transactional tables kept their changes
+
+bool isConnectionLoss(unsigned errorNumber)
+{
+    return errorNumber == ErrorServerGone || errorNumber == ErrorServerLost || errorNumber == ErrorTls;
+}
 
 QByteArray cp949(const QString &text) { return Cp949::encode(text); }
 
-QString configFile() { return ProgramFolder::file(QStringLiteral("config.ini")); }
+QString configFile() { return DataFolder::file(QStringLiteral("config.ini")); }
 
-void showMessage(const QString &text)
-{
-    MessageBoxes::show({text, QString(), MsgButtons::Ok, MsgIcon::None, MsgOk});
-}
+void showMessage(const QString &text) { MessageBoxes::show({text, QString(), MsgButtons::Ok, MsgIcon::None, MsgOk}); }
 
-// "host:port" splits into both; a plain host keeps the given port.
-void splitHostPort(const QString &hostText, QString &host, int &port)
+// "host:port" splits into both and is true; a plain host keeps the given port.
+bool splitHostPort(const QString &hostText, QString &host, int &port)
 {
     const qsizetype colon = hostText.lastIndexOf(QLatin1Char(':'));
     bool ok = false;
@@ -39,9 +50,10 @@ void splitHostPort(const QString &hostText, QString &host, int &port)
     if (ok && parsed > 0 && !hostText.left(colon).contains(QLatin1Char(':'))) {
         host = hostText.left(colon);
         port = parsed;
-    } else {
-        host = hostText;
+        return true;
     }
+    host = hostText;
+    return false;
 }
 
 // Bytes of one value as the row set keeps them: cut at the first NUL, trailing
@@ -91,9 +103,9 @@ cMySQL::~cMySQL()
         mysql_close(m_mysql);
 }
 
-bool cMySQL::real_connect(const QString &hostArg, const QString &userArg,
-                          const QString &passwordArg, const QString &databaseArg, int portArg,
-                          const QString &socketArg, unsigned flagsArg, bool noMessage)
+bool cMySQL::real_connect(const QString &hostArg, const QString &userArg, const QString &passwordArg,
+                          const QString &databaseArg, int portArg, const QString &socketArg, unsigned flagsArg,
+                          bool noMessage)
 {
     if (!hostArg.isEmpty())
         host = hostArg;
@@ -115,12 +127,22 @@ bool cMySQL::real_connect(const QString &hostArg, const QString &userArg,
         m_mysql = mysql_init(nullptr);
     // Text goes both ways in the Korean code page.
     mysql_options(m_mysql, MYSQL_SET_CHARSET_NAME, "euckr");
+    ConnectionTls::apply(m_mysql);
 
     QString connectHost;
     int connectPort = portArg;
-    splitHostPort(host, connectHost, connectPort);
-    const QByteArray h = cp949(connectHost), u = cp949(user), p = cp949(password),
-                     d = cp949(db), s = cp949(unix_socket);
+    const bool portGiven = splitHostPort(host, connectHost, connectPort);
+    // Without a host the client library would quietly use this machine's
+    // server; the program has no server then.
+    if (connectHost.trimmed().isEmpty())
+        return connectFailed(ErrorUnknownHost, QStringLiteral("No database server host is set"));
+    // A port given with the host is the server's TCP port, "localhost" included.
+    if (portGiven) {
+        const unsigned protocol = MYSQL_PROTOCOL_TCP;
+        mysql_options(m_mysql, MYSQL_OPT_PROTOCOL, &protocol);
+    }
+    const QByteArray h = cp949(connectHost), u = cp949(user), p = cp949(password), d = cp949(db),
+                     s = cp949(unix_socket);
     if (mysql_real_connect(m_mysql, h.constData(), u.constData(), p.constData(), d.constData(),
                            static_cast<unsigned>(connectPort), s.isEmpty() ? nullptr : s.constData(),
                            ClientFlags)
@@ -128,15 +150,17 @@ bool cMySQL::real_connect(const QString &hostArg, const QString &userArg,
         m_connected = true;
         m_inTransaction = false;
         recordConnection(userArg);
+        learnIdentity();
         return true;
     }
+    return connectFailed(mysql_errno(m_mysql), Cp949::decode(mysql_error(m_mysql)));
+}
 
-    const unsigned number = mysql_errno(m_mysql);
-    const QString description = Cp949::decode(mysql_error(m_mysql)) + QStringLiteral("\r\n\r\n")
-                                + ConnectFailureMessage(number);
+bool cMySQL::connectFailed(unsigned number, const QString &clientText)
+{
     m_lastError = number;
     if (!m_noMessage)
-        showMessage(QStringLiteral("Error %1 %2").arg(number).arg(description));
+        showMessage(QStringLiteral("Error %1 %2\r\n\r\n%3").arg(number).arg(clientText, ConnectFailureMessage(number)));
     return false;
 }
 
@@ -147,8 +171,7 @@ void cMySQL::recordConnection(const QString &userKey)
     const QString file = configFile();
     const QString previous = ProfileFile::read(file, QStringLiteral("LPID"), userKey, QString(), 99);
     ProfileFile::write(file, QStringLiteral("LPID2"), userKey, previous);
-    ProfileFile::write(file, QStringLiteral("LPID"), userKey,
-                       QString::number(mysql_thread_id(m_mysql)));
+    ProfileFile::write(file, QStringLiteral("LPID"), userKey, QString::number(mysql_thread_id(m_mysql)));
 }
 
 RecordsetPtr cMySQL::query(const QString &statement) { return run(cp949(statement)); }
@@ -170,28 +193,102 @@ RecordsetPtr cMySQL::run(const QByteArray &statement)
         }
         const unsigned number = mysql_errno(m_mysql);
         m_lastError = number;
-        const bool lost = number == ErrorServerGone || number == ErrorServerLost;
+        const bool lost = isConnectionLoss(number);
         if (lost && !retried && !m_inTransaction) {
             if (!reconnectForRetry())
                 return nullptr;
             retried = true;
             continue;
         }
-        showMessage(QStringLiteral("Error %1 (%2)").arg(number).arg(Cp949::decode(mysql_error(m_mysql))));
+        if (!leftToCaller(number))
+            showMessage(QStringLiteral("Error %1 (%2)").arg(number).arg(Cp949::decode(mysql_error(m_mysql))));
         return nullptr;
     }
 }
 
-bool cMySQL::reconnectForRetry()
+bool cMySQL::leftToCaller(unsigned errorNumber) const
 {
-    const unsigned long oldThread = mysql_thread_id(m_mysql);
+    if (!m_inTransaction)
+        return false;
+    const bool lost = isConnectionLoss(errorNumber);
+    return errorNumber == ErrorLockWaitTimeout || errorNumber == ErrorDeadlock || (m_committing && lost);
+}
+
+bool cMySQL::connection_lost() const { return isConnectionLoss(m_lastError); }
+
+bool cMySQL::reconnect()
+{
     mysql_close(m_mysql);
     m_mysql = nullptr;
     m_connected = false;
-    if (!real_connect(host, user, password, db, 3306, QString(), 0, m_noMessage))
+    return real_connect(host, user, password, db, 3306, QString(), 0, m_noMessage);
+}
+
+bool cMySQL::reconnectForRetry()
+{
+    const ServerThread old = m_thread;
+    if (!reconnect())
         return false;
-    mysql_kill(m_mysql, oldThread);
+    killIfOurs(old);
     return true;
+}
+
+bool cMySQL::reopen_after_loss()
+{
+    const ServerThread old = m_thread;
+    if (!reconnect())
+        return false;
+    killIfOurs(old);
+    waitUntilGone(old);
+    return true;
+}
+
+// The server's own view of this connection. Only a TCP client's address with
+// its port tells one connection from another; a local socket shows no port.
+void cMySQL::learnIdentity()
+{
+    m_thread = {mysql_thread_id(m_mysql), QString()};
+    const QByteArray sql = "SELECT HOST FROM information_schema.PROCESSLIST WHERE ID = CONNECTION_ID()";
+    if (mysql_real_query(m_mysql, sql.constData(), sql.size()) != 0)
+        return;
+    if (MYSQL_RES *result = mysql_store_result(m_mysql)) {
+        if (MYSQL_ROW row = mysql_fetch_row(result); row && row[0])
+            m_thread.client = QString::fromLatin1(row[0]);
+        mysql_free_result(result);
+    }
+    if (!m_thread.client.contains(QLatin1Char(':')))
+        m_thread.client.clear();
+}
+
+bool cMySQL::showsSameConnection(const ServerThread &thread)
+{
+    if (thread.id == 0 || thread.client.isEmpty())
+        return false;
+    const QByteArray sql = "SELECT HOST FROM information_schema.PROCESSLIST WHERE ID = "
+                           + QByteArray::number(static_cast<qulonglong>(thread.id));
+    if (mysql_real_query(m_mysql, sql.constData(), sql.size()) != 0)
+        return false;
+    bool same = false;
+    if (MYSQL_RES *result = mysql_store_result(m_mysql)) {
+        if (MYSQL_ROW row = mysql_fetch_row(result); row && row[0])
+            same = QString::fromLatin1(row[0]) == thread.client;
+        mysql_free_result(result);
+    }
+    return same;
+}
+
+// Ends the old session only while the server still shows it as ours: after a
+// restart its id may already belong to another workstation's connection.
+void cMySQL::killIfOurs(const ServerThread &thread)
+{
+    if (showsSameConnection(thread))
+        mysql_kill(m_mysql, thread.id);
+}
+
+void cMySQL::waitUntilGone(const ServerThread &thread)
+{
+    for (int i = 0; i < 200 && showsSameConnection(thread); ++i)
+        QThread::msleep(25);
 }
 
 RecordsetPtr cMySQL::takeResult(MYSQL_RES *result)
@@ -257,24 +354,43 @@ bool cMySQL::begin_transaction()
 
 bool cMySQL::commit()
 {
+    m_committing = true;
     query(QStringLiteral("COMMIT"));
+    m_committing = false;
     m_inTransaction = false;
     return m_lastError == 0;
 }
 
-void cMySQL::rollback()
+// After a lost connection the server undoes the transaction itself, but not
+// the changes to tables without transactions: those are not known undone.
+bool cMySQL::rollback()
 {
-    // After a lost connection the server has already undone the transaction.
-    const bool lost = m_lastError == ErrorServerGone || m_lastError == ErrorServerLost;
-    if (!lost)
-        query(QStringLiteral("ROLLBACK"));
     m_inTransaction = false;
+    if (connection_lost())
+        return false;
+    query(QStringLiteral("ROLLBACK"));
+    if (m_lastError != 0)
+        return false;
+    return mysql_warning_count(m_mysql) == 0 || !warned(WarningNotRolledBack);
+}
+
+bool cMySQL::warned(unsigned code)
+{
+    const QByteArray sql = "SHOW WARNINGS";
+    if (mysql_real_query(m_mysql, sql.constData(), sql.size()) != 0)
+        return true;
+    bool found = false;
+    if (MYSQL_RES *result = mysql_store_result(m_mysql)) {
+        while (MYSQL_ROW row = mysql_fetch_row(result))
+            found = found || (row[1] && QByteArray(row[1]).toUInt() == code);
+        mysql_free_result(result);
+    }
+    return found;
 }
 
 void cMySQL::raise(const char *source) const
 {
-    throw MySQLError(mysql_errno(m_mysql), QString::fromLatin1(source),
-                     Cp949::decode(mysql_error(m_mysql)));
+    throw MySQLError(mysql_errno(m_mysql), QString::fromLatin1(source), Cp949::decode(mysql_error(m_mysql)));
 }
 
 void cMySQL::create_db(const QString &name)
@@ -403,6 +519,12 @@ unsigned long cMySQL::thread_id() const
     if (id == 0)
         raise("cMysql::thread_id");
     return id;
+}
+
+QString cMySQL::ssl_cipher() const
+{
+    const char *cipher = mysql_get_ssl_cipher(m_mysql);
+    return cipher ? QString::fromLatin1(cipher) : QString();
 }
 
 unsigned cMySQL::thread_safe() const { return mysql_thread_safe(); }

@@ -6,6 +6,14 @@
 struct st_mysql;
 struct st_mysql_res;
 
+// A connection as the server knows it: its thread id and the client's address
+// and port as the server's process list shows them. Thread ids start again
+// when the server restarts, so the id alone may name somebody else's session.
+struct ServerThread {
+    unsigned long id = 0;
+    QString client;
+};
+
 // One connection to the database server. query() hands back whole results as
 // disconnected row sets of text; failures show their own message boxes.
 // Statement text is sent, and results read, in CP949.
@@ -18,9 +26,8 @@ public:
 
     // Opens the connection and keeps the values for reconnection. The host may
     // carry a port ("host:port"), which then wins over the port argument.
-    bool real_connect(const QString &host, const QString &user, const QString &password,
-                      const QString &database, int port = 3306,
-                      const QString &socket = QString(), unsigned clientFlags = 0,
+    bool real_connect(const QString &host, const QString &user, const QString &password, const QString &database,
+                      int port = 3306, const QString &socket = QString(), unsigned clientFlags = 0,
                       bool noMessage = false);
     // Runs one statement: a row set for statements that produce rows, nothing
     // otherwise or on failure. A lost connection is reopened and the statement
@@ -31,13 +38,23 @@ public:
     void free_result() {}
 
     // Transactions: while one is open a lost connection is reported, never
-    // silently reopened, so a half-applied change cannot be retried.
+    // silently reopened, so a half-applied change cannot be retried. A
+    // deadlock or lock wait inside one, and a connection lost during COMMIT,
+    // are left to the transaction's owner to report: it may retry, or must
+    // first find out whether the commit arrived.
     bool begin_transaction();
     bool commit();
-    void rollback();
+    // False when the server reported changes it could not undo (tables
+    // without transactions).
+    bool rollback();
     bool in_transaction() const { return m_inTransaction; }
     // Error number of the last statement (0 when it succeeded).
     unsigned last_error() const { return m_lastError; }
+    bool connection_lost() const;
+    // Opens a new connection after a loss and waits until the server has
+    // finished with the old one, so that whatever the old connection sent has
+    // either taken effect or never will. False when no connection could be made.
+    bool reopen_after_loss();
 
     // Thin wrappers of the client library; failures raise MySQLError.
     void create_db(const QString &name);
@@ -65,6 +82,8 @@ public:
     QString stat();
     unsigned long thread_id() const;
     unsigned thread_safe() const;
+    // The TLS cipher of the connection, or "" when it runs in clear.
+    QString ssl_cipher() const;
 
     // The connection values, readable and writable.
     QString user, password, host, db, unix_socket;
@@ -72,17 +91,29 @@ public:
     int port = 0;
 
 private:
+    // Notes the failure of a connection and, unless silenced, shows its message.
+    bool connectFailed(unsigned number, const QString &clientText);
     RecordsetPtr run(const QByteArray &statement);
     RecordsetPtr takeResult(st_mysql_res *result);
+    bool reconnect();
     bool reconnectForRetry();
     void recordConnection(const QString &userKey);
+    void learnIdentity();
+    bool showsSameConnection(const ServerThread &thread);
+    void killIfOurs(const ServerThread &thread);
+    void waitUntilGone(const ServerThread &thread);
+    bool leftToCaller(unsigned errorNumber) const;
+    // True when the last statement's warnings include the code (or cannot be read).
+    bool warned(unsigned code);
     [[noreturn]] void raise(const char *source) const;
 
     st_mysql *m_mysql = nullptr;
     bool m_noMessage = false;
     bool m_connected = false;
     bool m_inTransaction = false;
+    bool m_committing = false;
     unsigned m_lastError = 0;
+    ServerThread m_thread;
 };
 
 // The message shown when a connection fails: the first line, extended by the

@@ -2,9 +2,9 @@
 
 #include "Clock.h"
 #include "Cp949.h"
+#include "DataFolder.h"
 #include "MessageBoxes.h"
 #include "MySQLError.h"
-#include "ProgramFolder.h"
 
 #include <QFile>
 
@@ -25,26 +25,31 @@ bool logFailureReported = false;
 void appendSQLLog(const QString &sql)
 {
     const QDateTime now = Clock::now();
-    const QString line = now.toString(QStringLiteral("yyMMddHHmmss")) + QLatin1Char('\t') + sql
-                         + QLatin1Char(';');
+    const QString line = now.toString(QStringLiteral("yyMMddHHmmss")) + QLatin1Char('\t') + sql + QLatin1Char(';');
     QFile file(SQLLogFile(now.date()));
     const bool written = file.open(QIODevice::WriteOnly | QIODevice::Append)
-                         && file.write(ScrambleLogLine(line).toLatin1() + "\r\n") >= 0
-                         && file.flush();
+                         && file.write(ScrambleLogLine(line).toLatin1() + "\r\n") >= 0 && file.flush();
     if (written)
         logFailureReported = false;
     if (written || logFailureReported)
         return;
     logFailureReported = true;
-    MessageBoxes::show({QStringLiteral("SQL 로그 파일을 기록할 수 없습니다.\r\n\r\n") + file.fileName()
-                            + QStringLiteral("\r\n\r\n처리한 자료는 저장되었으며, 이후 로그는 기록되지 않을 수 있습니다."),
-                        QString(), MsgButtons::Ok, MsgIcon::Exclamation, MsgOk});
+    MessageBoxes::show(
+        {QStringLiteral("SQL 로그 파일을 기록할 수 없습니다.\r\n\r\n") + file.fileName()
+             + QStringLiteral("\r\n\r\n처리한 자료는 저장되었으며, 이후 로그는 기록되지 않을 수 있습니다."),
+         QString(), MsgButtons::Ok, MsgIcon::Exclamation, MsgOk});
+}
+
+void logTransactionStatement(const QString &statement)
+{
+    if (g_bSQLLog)
+        appendSQLLog(statement);
 }
 
 } // namespace
 
-bool DBInit(const QString &host, const QString &user, const QString &password,
-            const QString &database, const QString &host2, bool logOn)
+bool DBInit(const QString &host, const QString &user, const QString &password, const QString &database,
+            const QString &host2, bool logOn)
 {
     bool result = false;
     g_nDB = 0;
@@ -58,8 +63,7 @@ bool DBInit(const QString &host, const QString &user, const QString &password,
             result = g_DB[1]->real_connect(host2, user, password, database, 3306, QString(), 0, false);
         }
     } catch (const MySQLError &e) {
-        ShowProcError(e.number(), e.description(), QStringLiteral("DBInit"),
-                      QStringLiteral("Module modMySQL_Func"));
+        ShowProcError(e.number(), e.description(), QStringLiteral("DBInit"), QStringLiteral("Module modMySQL_Func"));
     }
     return result;
 }
@@ -103,8 +107,8 @@ int DBCount(const QString &table, const QString &condition)
     return rows->Fields(0).toInt();
 }
 
-bool CheckDuplicate(const QString &table, const QString &column, QString value,
-                    const QString &extra, bool ask, const QString &label, const QString &display)
+bool CheckDuplicate(const QString &table, const QString &column, QString value, const QString &extra, bool ask,
+                    const QString &label, const QString &display)
 {
     QString condition = column + QStringLiteral("='") + SQLEscape(value) + QLatin1Char('\'');
     if (!extra.isEmpty())
@@ -118,8 +122,7 @@ bool CheckDuplicate(const QString &table, const QString &column, QString value,
     const MsgAnswer answer = MessageBoxes::show(
         {QStringLiteral("『") + shown + QStringLiteral("』는 이미 등록된 ") + label
              + QStringLiteral("입니다.\r\n\r\n그래도, 등록하시겠습니까?"),
-         QStringLiteral("동일 ") + label + QStringLiteral(" 발견"), MsgButtons::YesNo,
-         MsgIcon::Question, MsgNo});
+         QStringLiteral("동일 ") + label + QStringLiteral(" 발견"), MsgButtons::YesNo, MsgIcon::Question, MsgNo});
     return answer == MsgNo;
 }
 
@@ -138,10 +141,7 @@ QString SQLEscape(QString &value)
 
 QString SQLEscaped(QString value) { return SQLEscape(value); }
 
-QString SQLEscapedLike(QString value)
-{
-    return SQLEscaped(value.replace(QLatin1Char('\\'), QLatin1String("\\\\")));
-}
+QString SQLEscapedLike(QString value) { return SQLEscaped(value.replace(QLatin1Char('\\'), QLatin1String("\\\\"))); }
 
 void CloseRecordset(RecordsetPtr &rows)
 {
@@ -174,29 +174,68 @@ QString ScrambleLogLine(const QString &line)
 
 QString SQLLogFile(const QDate &day)
 {
-    return ProgramFolder::file(QStringLiteral("SQLLog_") + day.toString(QStringLiteral("yyMMdd"))
-                               + QStringLiteral(".dat"));
+    return DataFolder::file(QStringLiteral("SQLLog_") + day.toString(QStringLiteral("yyMMdd"))
+                            + QStringLiteral(".dat"));
 }
 
 DBTransaction::DBTransaction()
 {
-    if (writeConnection())
-        m_started = writeConnection()->begin_transaction();
+    if (!writeConnection())
+        return;
+    m_started = writeConnection()->begin_transaction();
+    if (m_started)
+        logTransactionStatement(QStringLiteral("START TRANSACTION"));
 }
 
 DBTransaction::~DBTransaction()
 {
     if (m_started && !m_done)
-        writeConnection()->rollback();
+        rollback();
 }
 
-bool DBTransaction::commit()
+DBTransaction::Outcome DBTransaction::commit(const QString &proof)
 {
+    if (!m_started || m_done)
+        return Outcome::NotCommitted;
     m_done = true;
-    return m_started && writeConnection()->commit();
+    cMySQL *connection = writeConnection();
+    if (connection->commit()) {
+        logTransactionStatement(QStringLiteral("COMMIT"));
+        return Outcome::Committed;
+    }
+    if (!connection->connection_lost()) {
+        logTransactionStatement(QStringLiteral("ROLLBACK"));
+        return Outcome::NotCommitted;
+    }
+    return connection->reopen_after_loss() ? resolve(proof) : Outcome::Unknown;
 }
 
-bool DBTransaction::lastStatementFailed()
+bool DBTransaction::rollback()
 {
-    return !writeConnection() || writeConnection()->last_error() != 0;
+    if (!m_started || m_done)
+        return true;
+    m_done = true;
+    const bool undone = writeConnection()->rollback();
+    logTransactionStatement(QStringLiteral("ROLLBACK"));
+    return undone;
+}
+
+DBTransaction::Outcome DBTransaction::resolve(const QString &proof)
+{
+    cMySQL *connection = writeConnection();
+    RecordsetPtr rows = connection ? connection->query(proof) : nullptr;
+    if (!rows || rows->Eof())
+        return Outcome::Unknown;
+    const bool found = rows->Fields(0).toInt() > 0;
+    logTransactionStatement(found ? QStringLiteral("COMMIT") : QStringLiteral("ROLLBACK"));
+    return found ? Outcome::Committed : Outcome::NotCommitted;
+}
+
+bool DBTransaction::lastStatementFailed() { return !writeConnection() || writeConnection()->last_error() != 0; }
+
+bool DBTransaction::lastStatementMayRetry()
+{
+    constexpr unsigned LockWaitTimeout = 1205, Deadlock = 1213;
+    const unsigned error = writeConnection() ? writeConnection()->last_error() : 0;
+    return error == LockWaitTimeout || error == Deadlock;
 }

@@ -15,8 +15,8 @@ extern std::array<std::unique_ptr<cMySQL>, 2> g_DB;
 extern int g_nDB;
 extern bool g_bSQLLog;
 
-bool DBInit(const QString &host, const QString &user, const QString &password,
-            const QString &database, const QString &host2, bool logOn);
+bool DBInit(const QString &host, const QString &user, const QString &password, const QString &database,
+            const QString &host2, bool logOn);
 // Runs a read; rows receives the row set (or nothing). Returns the affected-row
 // count of the read connection: the number of rows, or -1 after a failure.
 int DBQuery(RecordsetPtr &rows, const QString &sql);
@@ -27,9 +27,8 @@ int DBExecute(const QString &sql);
 // Matching rows, or -1 when the count could not be read.
 int DBCount(const QString &table, const QString &condition);
 // True when the value is taken (or could not be checked) and the caller must not save.
-bool CheckDuplicate(const QString &table, const QString &column, QString value,
-                    const QString &extra, bool ask, const QString &label,
-                    const QString &display);
+bool CheckDuplicate(const QString &table, const QString &column, QString value, const QString &extra, bool ask,
+                    const QString &label, const QString &display);
 int DBInsertId();
 // Cuts at the first NUL and doubles every "'" (kept in value); returns that
 // text with every "\" doubled as well.
@@ -48,18 +47,33 @@ QString ScrambleLogLine(const QString &line);
 // "SQLLog_yymmdd.dat" in the program folder, for the given day.
 QString SQLLogFile(const QDate &day);
 
-// A transaction on connection 0 that rolls back unless committed.
+// A transaction on connection 0 that rolls back unless committed. Its
+// statements go into the SQL log like any other; the line that ends it says
+// what became of it (COMMIT or ROLLBACK), also when the connection was lost
+// during COMMIT and the outcome had to be looked up.
 class DBTransaction {
 public:
+    enum class Outcome { Committed, NotCommitted, Unknown };
+
     DBTransaction();
     ~DBTransaction();
     DBTransaction(const DBTransaction &) = delete;
     DBTransaction &operator=(const DBTransaction &) = delete;
 
     bool started() const { return m_started; }
-    bool commit();
+    // Commits. When the connection is lost on the way, a new one is opened
+    // and proof (a statement counting the rows the transaction wrote) decides;
+    // Unknown when even that cannot be read.
+    Outcome commit(const QString &proof);
+    // False when a change may have stayed behind (tables without transactions,
+    // or a lost connection).
+    bool rollback();
+    // The outcome of an earlier commit, read with its proof.
+    static Outcome resolve(const QString &proof);
     // True when the last statement on connection 0 failed.
     static bool lastStatementFailed();
+    // True when it failed on a deadlock or a lock wait: worth one more try.
+    static bool lastStatementMayRetry();
 
 private:
     bool m_started = false;

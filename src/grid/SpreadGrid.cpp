@@ -1,16 +1,23 @@
 #include "SpreadGrid.h"
 
+#include "ReDrawGuard.h"
 #include "SpreadGridDelegate.h"
 #include "SpreadGridModel.h"
 #include "SpreadGridView.h"
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
+
+// Pixels left over beside a cell's widest text, so that a bold or
+// differently hinted glyph never clips it.
+constexpr int CellTextSpare = 4;
 
 // SetActionKey takes the key as the screens number it: a virtual-key code
 // (113 = F2); letters and digits are their capital character codes.
@@ -59,8 +66,7 @@ SpreadGrid::SpreadGrid(QWidget *parent)
     m_view->horizontalHeader()->setHighlightSections(false);
     m_selBackColor = m_view->palette().color(QPalette::Highlight);
 
-    connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            &SpreadGrid::onCurrentChanged);
+    connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, this, &SpreadGrid::onCurrentChanged);
     connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
         applyViewMetrics();
         restoreCurrentIndex();
@@ -80,8 +86,7 @@ SpreadGrid::SpreadGrid(QWidget *parent)
         m_sortSection = section;
         QHeaderView *header = m_view->horizontalHeader();
         header->setSortIndicatorShown(true);
-        header->setSortIndicator(section, m_sortAscending ? Qt::AscendingOrder
-                                                          : Qt::DescendingOrder);
+        header->setSortIndicator(section, m_sortAscending ? Qt::AscendingOrder : Qt::DescendingOrder);
         m_model->sortRows(section + 1, m_sortAscending);
     });
     connect(m_view->horizontalHeader(), &QHeaderView::sectionDoubleClicked, this,
@@ -94,27 +99,21 @@ SpreadGrid::SpreadGrid(QWidget *parent)
 
 SpreadGrid::~SpreadGrid() = default;
 
-QTableView *SpreadGrid::view() const
+QTableView *SpreadGrid::view() const { return m_view; }
+
+void SpreadGrid::setGridName(const QString &name)
 {
-    return m_view;
+    setAccessibleName(name);
+    m_view->setAccessibleName(name);
 }
 
 // --- size and cells ---
 
-int SpreadGrid::MaxRows() const
-{
-    return m_model->maxRows();
-}
+int SpreadGrid::MaxRows() const { return m_model->maxRows(); }
 
-void SpreadGrid::SetMaxRows(int rows)
-{
-    m_model->setMaxRows(rows);
-}
+void SpreadGrid::SetMaxRows(int rows) { m_model->setMaxRows(rows); }
 
-int SpreadGrid::MaxCols() const
-{
-    return m_model->maxCols();
-}
+int SpreadGrid::MaxCols() const { return m_model->maxCols(); }
 
 void SpreadGrid::SetMaxCols(int cols)
 {
@@ -125,15 +124,9 @@ void SpreadGrid::SetMaxCols(int cols)
             applyColumn(c);
 }
 
-int SpreadGrid::DataRowCnt() const
-{
-    return m_model->dataRowCnt();
-}
+int SpreadGrid::DataRowCnt() const { return m_model->dataRowCnt(); }
 
-int SpreadGrid::ColHeaderRows() const
-{
-    return m_model->colHeaderRows();
-}
+int SpreadGrid::ColHeaderRows() const { return m_model->colHeaderRows(); }
 
 void SpreadGrid::SetColHeaderRows(int rows)
 {
@@ -162,57 +155,51 @@ bool SpreadGrid::GetText(int col, int row, QString &value) const
     return !value.isEmpty();
 }
 
-QString SpreadGrid::text(int col, int row) const
-{
-    return m_model->text(col, row);
-}
+QString SpreadGrid::text(int col, int row) const { return m_model->text(col, row); }
 
-QString SpreadGrid::displayText(int col, int row) const
-{
-    return m_model->displayText(col, row);
-}
+QString SpreadGrid::displayText(int col, int row) const { return m_model->displayText(col, row); }
 
-SpreadCellLook SpreadGrid::cellLook(int col, int row) const
-{
-    return m_model->look(col, row);
-}
+SpreadCellLook SpreadGrid::cellLook(int col, int row) const { return m_model->look(col, row); }
 
-void SpreadGrid::InsertRows(int row, int count)
-{
-    m_model->shiftRowsDown(row, count);
-}
+void SpreadGrid::InsertRows(int row, int count) { m_model->shiftRowsDown(row, count); }
 
-void SpreadGrid::DeleteRows(int row, int count)
-{
-    m_model->shiftRowsUp(row, count);
-}
+void SpreadGrid::DeleteRows(int row, int count) { m_model->shiftRowsUp(row, count); }
 
+// Columns move through a reset of the model, so the selection and the active
+// cell are held with painting off and moved along with the columns.
 void SpreadGrid::InsertCols(int col, int count)
 {
+    if (col < 1 || col > MaxCols() || count <= 0)
+        return;
+    count = std::min(count, MaxCols() - col + 1);
+    const ReDrawGuard noPainting(*this);
     m_model->insertCols(col, count);
+    m_heldSelection.insertCols(col, count);
+    if (m_activeCol >= col)
+        m_activeCol = std::min(m_activeCol + count, MaxCols());
 }
 
 void SpreadGrid::DeleteCols(int col, int count)
 {
+    if (col < 1 || col > MaxCols() || count <= 0)
+        return;
+    count = std::min(count, MaxCols() - col + 1);
+    const ReDrawGuard noPainting(*this);
     m_model->deleteCols(col, count);
+    m_heldSelection.deleteCols(col, count);
+    if (m_activeCol >= col + count)
+        m_activeCol -= count;
+    else if (m_activeCol >= col)
+        m_activeCol = col;
 }
 
-void SpreadGrid::ClearRange(int col, int row, int col2, int row2)
-{
-    m_model->clearRange(col, row, col2, row2);
-}
+void SpreadGrid::ClearRange(int col, int row, int col2, int row2) { m_model->clearRange(col, row, col2, row2); }
 
 // --- cursor ---
 
-int SpreadGrid::ActiveRow() const
-{
-    return m_activeRow;
-}
+int SpreadGrid::ActiveRow() const { return m_activeRow; }
 
-int SpreadGrid::ActiveCol() const
-{
-    return m_activeCol;
-}
+int SpreadGrid::ActiveCol() const { return m_activeCol; }
 
 void SpreadGrid::SetActiveCell(int col, int row)
 {
@@ -249,17 +236,10 @@ void SpreadGrid::onCurrentChanged()
 
 SpreadCellRange SpreadGrid::SelectedBlock() const
 {
-    const QModelIndexList selected = m_view->selectionModel()->selectedIndexes();
-    if (selected.isEmpty())
+    const GridSelection selection = m_reDraw ? GridSelection::of(*m_view->selectionModel()) : m_heldSelection;
+    if (selection.isEmpty())
         return {m_activeCol, m_activeRow, m_activeCol, m_activeRow};
-    SpreadCellRange r{INT_MAX, INT_MAX, 0, 0};
-    for (const QModelIndex &i : selected) {
-        r.col = std::min(r.col, i.column() + 1);
-        r.row = std::min(r.row, i.row() + 1);
-        r.col2 = std::max(r.col2, i.column() + 1);
-        r.row2 = std::max(r.row2, i.row() + 1);
-    }
-    return r;
+    return selection.bounds();
 }
 
 // --- cell attributes ---
@@ -269,70 +249,47 @@ void SpreadGrid::setStyleField(SpreadCellStyle::Field field, const SpreadCellSty
     m_model->setStyle(m_col, m_row, field, value);
 }
 
-QColor SpreadGrid::ForeColor(int col, int row) const
-{
-    return m_model->look(col, row).foreColor;
-}
+QColor SpreadGrid::ForeColor(int col, int row) const { return m_model->look(col, row).foreColor; }
 
 void SpreadGrid::SetForeColor(const QColor &color)
 {
-    setStyleField(SpreadCellStyle::ForeColor, styleWith(SpreadCellStyle::ForeColor, [&](auto &s) {
-                      s.foreColor = color.rgb();
-                  }));
+    setStyleField(SpreadCellStyle::ForeColor,
+                  styleWith(SpreadCellStyle::ForeColor, [&](auto &s) { s.foreColor = color.rgb(); }));
 }
 
-QColor SpreadGrid::BackColor(int col, int row) const
-{
-    return m_model->look(col, row).backColor;
-}
+QColor SpreadGrid::BackColor(int col, int row) const { return m_model->look(col, row).backColor; }
 
 void SpreadGrid::SetBackColor(const QColor &color)
 {
-    setStyleField(SpreadCellStyle::BackColor, styleWith(SpreadCellStyle::BackColor, [&](auto &s) {
-                      s.backColor = color.rgb();
-                  }));
+    setStyleField(SpreadCellStyle::BackColor,
+                  styleWith(SpreadCellStyle::BackColor, [&](auto &s) { s.backColor = color.rgb(); }));
 }
 
-bool SpreadGrid::FontBold(int col, int row) const
-{
-    return m_model->effectiveStyle(col, row).fontBold;
-}
+bool SpreadGrid::FontBold(int col, int row) const { return m_model->effectiveStyle(col, row).fontBold; }
 
 void SpreadGrid::SetFontBold(bool bold)
 {
-    setStyleField(SpreadCellStyle::FontBold,
-                  styleWith(SpreadCellStyle::FontBold, [&](auto &s) { s.fontBold = bold; }));
+    setStyleField(SpreadCellStyle::FontBold, styleWith(SpreadCellStyle::FontBold, [&](auto &s) { s.fontBold = bold; }));
 }
 
-double SpreadGrid::FontSize(int col, int row) const
-{
-    return m_model->look(col, row).font.pointSizeF();
-}
+double SpreadGrid::FontSize(int col, int row) const { return m_model->look(col, row).font.pointSizeF(); }
 
 void SpreadGrid::SetFontSize(double points)
 {
     if (points <= 0)
         return;
-    setStyleField(SpreadCellStyle::FontSize, styleWith(SpreadCellStyle::FontSize, [&](auto &s) {
-                      s.fontSize = static_cast<float>(points);
-                  }));
+    setStyleField(SpreadCellStyle::FontSize,
+                  styleWith(SpreadCellStyle::FontSize, [&](auto &s) { s.fontSize = static_cast<float>(points); }));
 }
 
-QString SpreadGrid::FontName(int col, int row) const
-{
-    return m_model->look(col, row).font.family();
-}
+QString SpreadGrid::FontName(int col, int row) const { return m_model->look(col, row).font.family(); }
 
 void SpreadGrid::SetFontName(const QString &name)
 {
-    setStyleField(SpreadCellStyle::FontName,
-                  styleWith(SpreadCellStyle::FontName, [&](auto &s) { s.fontName = name; }));
+    setStyleField(SpreadCellStyle::FontName, styleWith(SpreadCellStyle::FontName, [&](auto &s) { s.fontName = name; }));
 }
 
-bool SpreadGrid::FontItalic(int col, int row) const
-{
-    return m_model->effectiveStyle(col, row).fontItalic;
-}
+bool SpreadGrid::FontItalic(int col, int row) const { return m_model->effectiveStyle(col, row).fontItalic; }
 
 void SpreadGrid::SetFontItalic(bool on)
 {
@@ -340,33 +297,23 @@ void SpreadGrid::SetFontItalic(bool on)
                   styleWith(SpreadCellStyle::FontItalic, [&](auto &s) { s.fontItalic = on; }));
 }
 
-bool SpreadGrid::FontUnderline(int col, int row) const
-{
-    return m_model->effectiveStyle(col, row).fontUnderline;
-}
+bool SpreadGrid::FontUnderline(int col, int row) const { return m_model->effectiveStyle(col, row).fontUnderline; }
 
 void SpreadGrid::SetFontUnderline(bool on)
 {
-    setStyleField(SpreadCellStyle::FontUnderline, styleWith(SpreadCellStyle::FontUnderline,
-                                                            [&](auto &s) { s.fontUnderline = on; }));
+    setStyleField(SpreadCellStyle::FontUnderline,
+                  styleWith(SpreadCellStyle::FontUnderline, [&](auto &s) { s.fontUnderline = on; }));
 }
 
-bool SpreadGrid::FontStrikethru(int col, int row) const
-{
-    return m_model->effectiveStyle(col, row).fontStrikethru;
-}
+bool SpreadGrid::FontStrikethru(int col, int row) const { return m_model->effectiveStyle(col, row).fontStrikethru; }
 
 void SpreadGrid::SetFontStrikethru(bool on)
 {
     setStyleField(SpreadCellStyle::FontStrikethru,
-                  styleWith(SpreadCellStyle::FontStrikethru,
-                            [&](auto &s) { s.fontStrikethru = on; }));
+                  styleWith(SpreadCellStyle::FontStrikethru, [&](auto &s) { s.fontStrikethru = on; }));
 }
 
-QFont SpreadGrid::CellFont(int col, int row) const
-{
-    return m_model->look(col, row).font;
-}
+QFont SpreadGrid::CellFont(int col, int row) const { return m_model->look(col, row).font; }
 
 void SpreadGrid::SetCellFont(const QFont &font)
 {
@@ -385,15 +332,13 @@ SpreadCellType SpreadGrid::CellType(int col, int row) const
 
 void SpreadGrid::SetCellType(SpreadCellType type)
 {
-    setStyleField(SpreadCellStyle::CellType, styleWith(SpreadCellStyle::CellType, [&](auto &s) {
-                      s.cellType = static_cast<qint8>(type);
-                  }));
+    setStyleField(SpreadCellStyle::CellType,
+                  styleWith(SpreadCellStyle::CellType, [&](auto &s) { s.cellType = static_cast<qint8>(type); }));
 }
 
 void SpreadGrid::SetTypeNumberDecPlaces(int places)
 {
-    setStyleField(SpreadCellStyle::TypeNumberDecPlaces,
-                  styleWith(SpreadCellStyle::TypeNumberDecPlaces, [&](auto &s) {
+    setStyleField(SpreadCellStyle::TypeNumberDecPlaces, styleWith(SpreadCellStyle::TypeNumberDecPlaces, [&](auto &s) {
                       s.decPlaces = static_cast<qint8>(std::clamp(places, 0, 14));
                   }));
 }
@@ -418,46 +363,37 @@ void SpreadGrid::SetTypeNumberMax(double value)
 
 void SpreadGrid::SetTypeHAlign(SpreadHAlign align)
 {
-    setStyleField(SpreadCellStyle::TypeHAlign, styleWith(SpreadCellStyle::TypeHAlign, [&](auto &s) {
-                      s.hAlign = static_cast<qint8>(align);
-                  }));
+    setStyleField(SpreadCellStyle::TypeHAlign,
+                  styleWith(SpreadCellStyle::TypeHAlign, [&](auto &s) { s.hAlign = static_cast<qint8>(align); }));
 }
 
 void SpreadGrid::SetTypeVAlign(SpreadVAlign align)
 {
-    setStyleField(SpreadCellStyle::TypeVAlign, styleWith(SpreadCellStyle::TypeVAlign, [&](auto &s) {
-                      s.vAlign = static_cast<qint8>(align);
-                  }));
+    setStyleField(SpreadCellStyle::TypeVAlign,
+                  styleWith(SpreadCellStyle::TypeVAlign, [&](auto &s) { s.vAlign = static_cast<qint8>(align); }));
 }
 
 void SpreadGrid::SetTypeNegRed(bool on)
 {
-    setStyleField(SpreadCellStyle::TypeNegRed,
-                  styleWith(SpreadCellStyle::TypeNegRed, [&](auto &s) { s.negRed = on; }));
+    setStyleField(SpreadCellStyle::TypeNegRed, styleWith(SpreadCellStyle::TypeNegRed, [&](auto &s) { s.negRed = on; }));
 }
 
 QString SpreadGrid::TypeButtonText(int col, int row) const
 {
-    return m_model->data(m_model->index(row - 1, col - 1), SpreadGridModel::ButtonTextRole)
-        .toString();
+    return m_model->data(m_model->index(row - 1, col - 1), SpreadGridModel::ButtonTextRole).toString();
 }
 
 void SpreadGrid::SetTypeButtonText(const QString &caption)
 {
     setStyleField(SpreadCellStyle::TypeButtonText,
-                  styleWith(SpreadCellStyle::TypeButtonText,
-                            [&](auto &s) { s.buttonText = caption; }));
+                  styleWith(SpreadCellStyle::TypeButtonText, [&](auto &s) { s.buttonText = caption; }));
 }
 
-bool SpreadGrid::Lock(int col, int row) const
-{
-    return m_model->effectiveStyle(col, row).locked;
-}
+bool SpreadGrid::Lock(int col, int row) const { return m_model->effectiveStyle(col, row).locked; }
 
 void SpreadGrid::SetLock(bool locked)
 {
-    setStyleField(SpreadCellStyle::Lock,
-                  styleWith(SpreadCellStyle::Lock, [&](auto &s) { s.locked = locked; }));
+    setStyleField(SpreadCellStyle::Lock, styleWith(SpreadCellStyle::Lock, [&](auto &s) { s.locked = locked; }));
 }
 
 // --- rows and columns ---
@@ -473,10 +409,14 @@ int SpreadGrid::pixelsForColWidth(double chars) const
     return std::max(1, qRound(chars * metrics.horizontalAdvance(QLatin1Char('0')) + 5));
 }
 
-double SpreadGrid::RowHeight(int row) const
+double SpreadGrid::colWidthForPixels(int pixels) const
 {
-    return m_model->rowHeight(row);
+    const QFontMetricsF metrics(m_model->baseFont());
+    const double chars = (pixels - 5) / metrics.horizontalAdvance(QLatin1Char('0'));
+    return std::ceil(chars * 100) / 100; // the width stored in hundredths never rounds below pixels
 }
+
+double SpreadGrid::RowHeight(int row) const { return m_model->rowHeight(row); }
 
 void SpreadGrid::SetRowHeight(int row, double points)
 {
@@ -493,10 +433,9 @@ void SpreadGrid::SetRowHeight(int row, double points)
     applyRowHeights();
 }
 
-double SpreadGrid::ColWidth(int col) const
-{
-    return m_model->colWidth(col);
-}
+double SpreadGrid::ColWidth(int col) const { return m_model->colWidth(col); }
+
+int SpreadGrid::ColWidthPixels(int col) const { return pixelsForColWidth(m_model->colWidth(col)); }
 
 void SpreadGrid::SetColWidth(int col, double chars)
 {
@@ -509,10 +448,44 @@ void SpreadGrid::SetColWidth(int col, double chars)
         applyColumn(col);
 }
 
-bool SpreadGrid::ColHidden(int col) const
+int SpreadGrid::TextWidthNeeded(int col, int row, const QString &value) const
 {
-    return m_model->colHidden(col);
+    QStyle *style = m_view->style();
+    const QFontMetrics metrics(CellFont(col, row));
+    if (row == 0) {
+        // Header text, its margins and the sort mark beside it.
+        const int margin = style->pixelMetric(QStyle::PM_HeaderMargin, nullptr, m_view);
+        const int mark = style->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, m_view);
+        return metrics.horizontalAdvance(value) + 4 * margin + mark;
+    }
+    // An item view indents its text by the focus frame margin and one pixel on
+    // each side; the grid line takes one more.
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_view) + 1;
+    return metrics.horizontalAdvance(value) + 2 * margin + 1 + CellTextSpare;
 }
+
+void SpreadGrid::FitColWidth(int col, const QString &longestText)
+{
+    int pixels = TextWidthNeeded(col, 1, longestText);
+    if (m_colHeadersShow)
+        pixels = std::max(pixels, TextWidthNeeded(col, 0, text(col, 0)));
+    SetColWidth(col, colWidthForPixels(pixels));
+}
+
+int SpreadGrid::WidthForAllCols() const
+{
+    int width = 2 * m_view->frameWidth() + m_view->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_view);
+    if (m_rowHeadersShow)
+        width += std::max(m_view->verticalHeader()->minimumWidth(), m_view->verticalHeader()->sizeHint().width());
+    for (int col = 1; col <= m_model->maxCols(); ++col)
+        if (!m_model->colHidden(col))
+            width += pixelsForColWidth(m_model->colWidth(col));
+    return width;
+}
+
+void SpreadGrid::SetStretchLastCol(bool on) { m_view->horizontalHeader()->setStretchLastSection(on); }
+
+bool SpreadGrid::ColHidden(int col) const { return m_model->colHidden(col); }
 
 void SpreadGrid::SetColHidden(int col, bool hidden)
 {
@@ -520,20 +493,11 @@ void SpreadGrid::SetColHidden(int col, bool hidden)
     applyColumn(col);
 }
 
-QString SpreadGrid::ColID(int col) const
-{
-    return m_model->colId(col);
-}
+QString SpreadGrid::ColID(int col) const { return m_model->colId(col); }
 
-void SpreadGrid::SetColID(int col, const QString &id)
-{
-    m_model->setColId(col, id);
-}
+void SpreadGrid::SetColID(int col, const QString &id) { m_model->setColId(col, id); }
 
-SpreadMerge SpreadGrid::ColMerge(int col) const
-{
-    return m_model->colMerge(col);
-}
+SpreadMerge SpreadGrid::ColMerge(int col) const { return m_model->colMerge(col); }
 
 void SpreadGrid::SetColMerge(int col, SpreadMerge merge)
 {
@@ -545,10 +509,7 @@ void SpreadGrid::SetColMerge(int col, SpreadMerge merge)
         applyMerges();
 }
 
-std::pair<int, int> SpreadGrid::mergedRange(int col, int row) const
-{
-    return m_model->mergedRows(col, row);
-}
+std::pair<int, int> SpreadGrid::mergedRange(int col, int row) const { return m_model->mergedRows(col, row); }
 
 void SpreadGrid::SetRowHeadersShow(bool show)
 {
@@ -570,10 +531,7 @@ void SpreadGrid::SetSelBackColor(const QColor &color)
     applySelectionColors();
 }
 
-QColor SpreadGrid::ShadowColor() const
-{
-    return QColor::fromRgb(m_model->headerBackColor());
-}
+QColor SpreadGrid::ShadowColor() const { return QColor::fromRgb(m_model->headerBackColor()); }
 
 void SpreadGrid::SetShadowColor(const QColor &color)
 {
@@ -581,10 +539,7 @@ void SpreadGrid::SetShadowColor(const QColor &color)
     applyHeaderStyle();
 }
 
-QColor SpreadGrid::ShadowText() const
-{
-    return QColor::fromRgb(m_model->headerForeColor());
-}
+QColor SpreadGrid::ShadowText() const { return QColor::fromRgb(m_model->headerForeColor()); }
 
 void SpreadGrid::SetShadowText(const QColor &color)
 {
@@ -592,8 +547,8 @@ void SpreadGrid::SetShadowText(const QColor &color)
     applyHeaderStyle();
 }
 
-void SpreadGrid::SetOddEvenRowColor(const QColor &oddBack, const QColor &oddFore,
-                                    const QColor &evenBack, const QColor &evenFore)
+void SpreadGrid::SetOddEvenRowColor(const QColor &oddBack, const QColor &oddFore, const QColor &evenBack,
+                                    const QColor &evenFore)
 {
     m_model->setOddEvenRowColor(oddBack.rgb(), oddFore.rgb(), evenBack.rgb(), evenFore.rgb());
 }
@@ -613,11 +568,15 @@ void SpreadGrid::SetReDraw(bool on)
         return;
     m_reDraw = on;
     if (!on) {
+        m_heldSelection = GridSelection::of(*m_view->selectionModel());
         m_view->setUpdatesEnabled(false);
         m_model->suspendSignals();
         return;
     }
     m_model->resumeSignals(); // the reset re-applies sizes and the active cell
+    if (!m_heldSelection.isEmpty())
+        m_heldSelection.applyTo(*m_view->selectionModel());
+    m_heldSelection = {};
     m_view->setUpdatesEnabled(true);
 }
 
@@ -627,13 +586,11 @@ void SpreadGrid::SetOperationMode(int mode)
 {
     m_operationMode = mode;
     const bool rows = mode == OperationModeRowMode || mode >= OperationModeSingleSelect;
-    m_view->setSelectionBehavior(rows ? QAbstractItemView::SelectRows
-                                      : QAbstractItemView::SelectItems);
+    m_view->setSelectionBehavior(rows ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
     QAbstractItemView::SelectionMode selection = QAbstractItemView::SingleSelection;
     if (mode == OperationModeMultiSelect)
         selection = QAbstractItemView::MultiSelection;
-    else if (mode == OperationModeExtendedSelect
-             || (mode == OperationModeNormal && m_selectBlockOptions != 0))
+    else if (mode == OperationModeExtendedSelect || (mode == OperationModeNormal && m_selectBlockOptions != 0))
         selection = QAbstractItemView::ExtendedSelection;
     m_view->setSelectionMode(selection);
     SetEditModePermanent(m_editModePermanent);
@@ -642,8 +599,7 @@ void SpreadGrid::SetOperationMode(int mode)
 void SpreadGrid::SetEditModePermanent(bool on)
 {
     m_editModePermanent = on;
-    const bool editable = m_operationMode == OperationModeNormal
-                          || m_operationMode == OperationModeRowMode;
+    const bool editable = m_operationMode == OperationModeNormal || m_operationMode == OperationModeRowMode;
     QAbstractItemView::EditTriggers triggers = QAbstractItemView::NoEditTriggers;
     if (editable) {
         triggers = QAbstractItemView::DoubleClicked | QAbstractItemView::AnyKeyPressed;
@@ -733,7 +689,6 @@ void SpreadGrid::applySelectionColors()
 {
     QPalette palette = m_view->palette();
     palette.setColor(QPalette::Highlight, m_selBackColor);
-    palette.setColor(QPalette::HighlightedText, Qt::black);
     m_view->setPalette(palette);
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include "GridSelection.h"
 #include "SpreadCellLook.h"
 #include "SpreadCellStyle.h"
 #include "SpreadPrintSettings.h"
@@ -36,7 +37,7 @@ public:
     void SetMaxRows(int rows); // 0 empties the grid
     int MaxCols() const;
     void SetMaxCols(int cols);
-    int DataRowCnt() const;    // last row holding text, 0 when none
+    int DataRowCnt() const; // last row holding text, 0 when none
     int ColHeaderRows() const;
     void SetColHeaderRows(int rows);
 
@@ -50,7 +51,7 @@ public:
     // while painting is off it is copied straight into the grid's store.
     void SetText(int col, int row, QStringView value);
     bool GetText(int col, int row, QString &value) const; // true when the cell has text
-    QString text(int col, int row) const;                // stored text, "" when none
+    QString text(int col, int row) const;                 // stored text, "" when none
     // The text as the grid shows it: numbers formatted, row numbers in column 0.
     QString displayText(int col, int row) const;
     SpreadCellLook cellLook(int col, int row) const;
@@ -59,7 +60,8 @@ public:
     // to keep them. DeleteRows shifts up and leaves empty rows at the bottom.
     void InsertRows(int row, int count);
     void DeleteRows(int row, int count);
-    // The same for columns: the column count stays.
+    // The same for columns: the column count stays. The selection and the
+    // active cell move with the columns.
     void InsertCols(int col, int count);
     void DeleteCols(int col, int count);
     // Empties the texts of a block (AllCells as col2/row2: to the last one).
@@ -116,7 +118,18 @@ public:
     double RowHeight(int row) const;           // in points; row 0 the header row
     void SetRowHeight(int row, double points); // -1: every data row
     double ColWidth(int col) const;            // in characters; col 0 the row headers
+    int ColWidthPixels(int col) const;         // the same on screen
     void SetColWidth(int col, double chars);
+    // Widens the column so that its header and longestText show in full in
+    // the fonts of the column's header and cells.
+    void FitColWidth(int col, const QString &longestText);
+    // Pixels the column needs to show text in full in the cell's font.
+    int TextWidthNeeded(int col, int row, const QString &value) const;
+    // The last visible column takes the width the others leave.
+    void SetStretchLastCol(bool on);
+    // Pixels the grid needs to show every visible column at its width
+    // (row headers, frame and a vertical scroll bar included).
+    int WidthForAllCols() const;
     bool ColHidden(int col) const;
     void SetColHidden(int col, bool hidden);
     QString ColID(int col) const;
@@ -150,7 +163,9 @@ public:
     int CursorStyle() const { return m_cursorStyle; }
     void SetCursorStyle(int style); // 2: arrow pointer over the cells
     bool ReDraw() const { return m_reDraw; }
-    void SetReDraw(bool on); // false suspends painting and model signals
+    // false suspends painting and model signals; the selection is held
+    // meanwhile and selected again when painting resumes.
+    void SetReDraw(bool on);
 
     // --- Behaviour ---
     int OperationMode() const { return m_operationMode; }
@@ -178,6 +193,8 @@ public:
     const SpreadPrintSettings &Print() const { return m_print; }
 
     QTableView *view() const;
+    // Names the grid and the table inside it for assistive tools.
+    void setGridName(const QString &name);
     SpreadGridModel *model() const { return m_model; }
 
 signals:
@@ -201,6 +218,7 @@ private:
     bool beepAllowed() const { return !m_noBeep; }
     int pixelsForRowHeight(double points) const;
     int pixelsForColWidth(double chars) const;
+    double colWidthForPixels(int pixels) const;
 
     SpreadGridModel *m_model = nullptr;
     SpreadGridView *m_view = nullptr;
@@ -218,6 +236,7 @@ private:
     int m_cursorType = 0;
     int m_cursorStyle = 0;
     bool m_reDraw = true;
+    GridSelection m_heldSelection; // while painting is off
     int m_operationMode = OperationModeNormal;
     bool m_editModePermanent = false;
     bool m_editModeReplace = false;

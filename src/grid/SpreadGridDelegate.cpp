@@ -8,13 +8,9 @@
 #include <QLineEdit>
 #include <QPainter>
 
-SpreadGridDelegate::SpreadGridDelegate(SpreadGrid &grid, QObject *parent)
-    : QStyledItemDelegate(parent), m_grid(grid)
-{
-}
+SpreadGridDelegate::SpreadGridDelegate(SpreadGrid &grid, QObject *parent) : QStyledItemDelegate(parent), m_grid(grid) {}
 
-void SpreadGridDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
-                               const QModelIndex &index) const
+void SpreadGridDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     if (index.data(SpreadGridModel::CellTypeRole).toInt() != CellTypeButton) {
         QStyledItemDelegate::paint(painter, option, index);
@@ -27,6 +23,14 @@ void SpreadGridDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
     button.fontMetrics = option.fontMetrics;
     QStyle *style = option.widget ? option.widget->style() : QApplication::style();
     style->drawControl(QStyle::CE_PushButton, &button, painter, option.widget);
+}
+
+void SpreadGridDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const
+{
+    QStyledItemDelegate::initStyleOption(option, index);
+    const QVariant fore = index.data(Qt::ForegroundRole);
+    if (fore.canConvert<QBrush>())
+        option->palette.setBrush(QPalette::HighlightedText, fore.value<QBrush>());
 }
 
 QWidget *SpreadGridDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option,

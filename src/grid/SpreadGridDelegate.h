@@ -3,18 +3,20 @@
 
 class SpreadGrid;
 
-// Paints button cells and gives number cells an editor that takes only
-// numbers within the cell's range.
+// Paints button cells, keeps each cell's own text colour on the selection's
+// background, and gives number cells an editor that takes only numbers within
+// the cell's range.
 class SpreadGridDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
     SpreadGridDelegate(SpreadGrid &grid, QObject *parent);
 
-    void paint(QPainter *painter, const QStyleOptionViewItem &option,
-               const QModelIndex &index) const override;
-    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
-                          const QModelIndex &index) const override;
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
     void setEditorData(QWidget *editor, const QModelIndex &index) const override;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override;
 
 private:
     SpreadGrid &m_grid;

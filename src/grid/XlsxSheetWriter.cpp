@@ -2,6 +2,8 @@
 
 #include "SpreadNumberFormat.h"
 
+#include <QFile>
+
 #include <xlsxwriter.h>
 
 #include <map>
@@ -10,7 +12,7 @@
 
 namespace {
 
-constexpr int MaxStringChars = 32767;   // longest text a worksheet cell holds
+constexpr int MaxStringChars = 32767; // longest text a worksheet cell holds
 constexpr int MaxSheetRows = 1048576;
 constexpr int MaxSheetCols = 16384;
 
@@ -36,17 +38,13 @@ public:
         lxw_format *f = workbook_add_format(m_book);
         if (cell.isNumber)
             format_set_num_format(
-                f, SpreadNumberFormat::formatCode(cell.decPlaces, cell.showSep, cell.negRed)
-                       .toUtf8()
-                       .constData());
+                f, SpreadNumberFormat::formatCode(cell.decPlaces, cell.showSep, cell.negRed).toUtf8().constData());
         if (cell.bold)
             format_set_bold(f);
         if (cell.color != 0)
             format_set_font_color(f, cell.color);
-        static const uint8_t h[] = {LXW_ALIGN_NONE, LXW_ALIGN_LEFT, LXW_ALIGN_CENTER,
-                                    LXW_ALIGN_RIGHT};
-        static const uint8_t v[] = {LXW_ALIGN_VERTICAL_BOTTOM, LXW_ALIGN_VERTICAL_TOP,
-                                    LXW_ALIGN_VERTICAL_CENTER};
+        static const uint8_t h[] = {LXW_ALIGN_NONE, LXW_ALIGN_LEFT, LXW_ALIGN_CENTER, LXW_ALIGN_RIGHT};
+        static const uint8_t v[] = {LXW_ALIGN_VERTICAL_BOTTOM, LXW_ALIGN_VERTICAL_TOP, LXW_ALIGN_VERTICAL_CENTER};
         if (cell.hAlign != ExcelCell::HAlignGeneral)
             format_set_align(f, h[cell.hAlign]);
         if (cell.vAlign != ExcelCell::VAlignBottom)
@@ -62,15 +60,26 @@ private:
     std::map<FormatKey, lxw_format *> m_formats;
 };
 
-QString errorText(lxw_error error)
-{
-    return QString::fromUtf8(lxw_strerror(error));
-}
+QString errorText(lxw_error error) { return QString::fromUtf8(lxw_strerror(error)); }
 
 } // namespace
 
 XlsxWriteResult XlsxSheetWriter::write(const ExcelSheetSource &source, const QString &path,
                                        const QString &sheetName) const
+{
+    const QString partial = path + QStringLiteral(".part");
+    XlsxWriteResult result = writeWorkbook(source, partial, sheetName);
+    if (result.ok && !QFile::rename(partial, path)) {
+        result.ok = false;
+        result.message = QStringLiteral("cannot name the workbook %1").arg(path);
+    }
+    if (!result.ok)
+        QFile::remove(partial);
+    return result;
+}
+
+XlsxWriteResult XlsxSheetWriter::writeWorkbook(const ExcelSheetSource &source, const QString &path,
+                                               const QString &sheetName) const
 {
     XlsxWriteResult result;
     result.rows = std::min(source.rowCount(), MaxSheetRows);
@@ -86,13 +95,10 @@ XlsxWriteResult XlsxSheetWriter::write(const ExcelSheetSource &source, const QSt
     }
     const QByteArray name = sheetName.toUtf8();
     lxw_error nameError = workbook_validate_sheet_name(book, name.constData());
-    lxw_worksheet *sheet = nameError == LXW_NO_ERROR
-                               ? workbook_add_worksheet(book, name.constData())
-                               : nullptr;
+    lxw_worksheet *sheet = nameError == LXW_NO_ERROR ? workbook_add_worksheet(book, name.constData()) : nullptr;
     if (!sheet) {
         workbook_close(book);
-        result.message = QStringLiteral("invalid sheet name \"%1\": %2")
-                             .arg(sheetName, errorText(nameError));
+        result.message = QStringLiteral("invalid sheet name \"%1\": %2").arg(sheetName, errorText(nameError));
         return result;
     }
 
@@ -100,8 +106,8 @@ XlsxWriteResult XlsxSheetWriter::write(const ExcelSheetSource &source, const QSt
     for (int c = 0; c < result.cols; ++c) {
         lxw_row_col_options colOptions{};
         colOptions.hidden = source.colHidden(c) ? 1 : 0;
-        worksheet_set_column_opt(sheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c),
-                                 source.colWidth(c), nullptr, &colOptions);
+        worksheet_set_column_opt(sheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c), source.colWidth(c),
+                                 nullptr, &colOptions);
     }
     worksheet_protect(sheet, nullptr, nullptr);
 
@@ -111,16 +117,13 @@ XlsxWriteResult XlsxSheetWriter::write(const ExcelSheetSource &source, const QSt
             const ExcelCell cell = source.cell(c, r);
             lxw_format *format = formats.formatFor(cell, cell.locked && !m_unlockAll);
             if (cell.isNumber)
-                error = worksheet_write_number(sheet, static_cast<lxw_row_t>(r),
-                                               static_cast<lxw_col_t>(c), cell.number, format);
-            else if (!cell.text.isEmpty())
-                error = worksheet_write_string(sheet, static_cast<lxw_row_t>(r),
-                                               static_cast<lxw_col_t>(c),
-                                               cell.text.left(MaxStringChars).toUtf8().constData(),
+                error = worksheet_write_number(sheet, static_cast<lxw_row_t>(r), static_cast<lxw_col_t>(c), cell.number,
                                                format);
+            else if (!cell.text.isEmpty())
+                error = worksheet_write_string(sheet, static_cast<lxw_row_t>(r), static_cast<lxw_col_t>(c),
+                                               cell.text.left(MaxStringChars).toUtf8().constData(), format);
             else
-                error = worksheet_write_blank(sheet, static_cast<lxw_row_t>(r),
-                                              static_cast<lxw_col_t>(c), format);
+                error = worksheet_write_blank(sheet, static_cast<lxw_row_t>(r), static_cast<lxw_col_t>(c), format);
         }
     }
     const lxw_error closeError = workbook_close(book);

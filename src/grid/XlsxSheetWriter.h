@@ -12,13 +12,16 @@ struct XlsxWriteResult {
 
 // Writes one sheet into a new .xlsx workbook, row by row with the memory
 // held flat (rows go out in order and are not kept). The sheet is protected:
-// cells whose source says locked stay locked, the others are editable.
+// cells whose source says locked stay locked, the others are editable. The
+// workbook is written beside path and takes its name only when complete: a
+// failed write leaves no file and an existing file is never replaced.
 class XlsxSheetWriter {
 public:
     explicit XlsxSheetWriter(bool unlockAll = false) : m_unlockAll(unlockAll) {}
-    XlsxWriteResult write(const ExcelSheetSource &source, const QString &path,
-                          const QString &sheetName) const;
+    XlsxWriteResult write(const ExcelSheetSource &source, const QString &path, const QString &sheetName) const;
 
 private:
+    XlsxWriteResult writeWorkbook(const ExcelSheetSource &source, const QString &path, const QString &sheetName) const;
+
     bool m_unlockAll;
 };

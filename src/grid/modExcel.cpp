@@ -1,6 +1,7 @@
 #include "modExcel.h"
 
 #include "Clock.h"
+#include "DataFolder.h"
 #include "ExcelExportLog.h"
 #include "GetCellText.h"
 #include "GridSheetSource.h"
@@ -8,7 +9,6 @@
 #include "Launcher.h"
 #include "MessageBoxes.h"
 #include "ProcSteps.h"
-#include "ProgramFolder.h"
 #include "ReDrawGuard.h"
 #include "SpreadGrid.h"
 #include "WaitCursor.h"
@@ -16,6 +16,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 
 #include <optional>
 
@@ -40,8 +41,19 @@ void insertHeaderRows(SpreadGrid &grid, int headerRows)
     }
 }
 
-XlsxWriteResult writeWorkbook(const SpreadGrid &grid, const QString &file, const QString &log,
-                              const QString &sheetName, bool unlock)
+// The stamped base name, or with "_2", "_3", ... added while a workbook or log
+// of that name exists: exports within one second keep each other's files.
+QString freeBaseName(const QString &stamped)
+{
+    QString base = stamped;
+    for (int n = 2; QFile::exists(base + QStringLiteral(".xlsx")) || QFile::exists(base + QStringLiteral("LOG.TXT"));
+         ++n)
+        base = stamped + QLatin1Char('_') + QString::number(n);
+    return base;
+}
+
+XlsxWriteResult writeWorkbook(const SpreadGrid &grid, const QString &file, const QString &log, const QString &sheetName,
+                              bool unlock)
 {
     ExcelExportLogEntry entry;
     entry.started = Clock::now();
@@ -49,8 +61,7 @@ XlsxWriteResult writeWorkbook(const SpreadGrid &grid, const QString &file, const
     entry.sheet = sheetName;
     QElapsedTimer timer;
     timer.start();
-    const XlsxWriteResult result =
-        XlsxSheetWriter(unlock).write(GridSheetSource(*grid.model()), file, sheetName);
+    const XlsxWriteResult result = XlsxSheetWriter(unlock).write(GridSheetSource(*grid.model()), file, sheetName);
     entry.milliseconds = timer.elapsed();
     entry.rows = result.rows;
     entry.cols = result.cols;
@@ -62,21 +73,20 @@ XlsxWriteResult writeWorkbook(const SpreadGrid &grid, const QString &file, const
 
 } // namespace
 
-QString ExportToExcelFile(SpreadGrid &grid, const QString &sSheetName, bool bUnlock,
-                          bool bNoQuestion, bool bWholeBook, bool bOpenAfter, bool bHeaderRows)
+QString ExportToExcelFile(SpreadGrid &grid, const QString &sSheetName, bool bUnlock, bool bNoQuestion, bool bWholeBook,
+                          bool bOpenAfter, bool bHeaderRows)
 {
     const QString title = GridStyle::messageTitle();
     if (grid.DataRowCnt() == 0) {
-        MessageBoxes::show({QStringLiteral("엑셀로 보낼 데이터가 없습니다.\n자료 검색후 엑셀로 보내세요."),
-                            title, MsgButtons::Ok, MsgIcon::Information, MsgOk});
+        MessageBoxes::show({QStringLiteral("엑셀로 보낼 데이터가 없습니다.\n자료 검색후 엑셀로 보내세요."), title,
+                            MsgButtons::Ok, MsgIcon::Information, MsgOk});
         return {};
     }
     if (!bNoQuestion) {
-        const MessageRequest question{
-            QStringLiteral("엑셀로 자료를 내보내기 하시겠습니까?\n\n"
-                           "※내보낸 자료가 엑셀에서 편집되지 않을 경우,\n"
-                           "엑셀의 메뉴중 [도구] - [보호] -[시트보호 해제]를 클릭하세요."),
-            title, MsgButtons::YesNo, MsgIcon::Question, MsgYes};
+        const MessageRequest question{QStringLiteral("엑셀로 자료를 내보내기 하시겠습니까?\n\n"
+                                                     "※내보낸 자료가 엑셀에서 편집되지 않을 경우,\n"
+                                                     "엑셀의 메뉴중 [도구] - [보호] -[시트보호 해제]를 클릭하세요."),
+                                      title, MsgButtons::YesNo, MsgIcon::Question, MsgYes};
         if (MessageBoxes::show(question) != MsgYes)
             return {};
     }
@@ -92,12 +102,12 @@ QString ExportToExcelFile(SpreadGrid &grid, const QString &sSheetName, bool bUnl
     QString file;
     QString log;
     steps.run([&] {
-        const QString folder = ProgramFolder::file(QStringLiteral("ExpExcel"));
-        const QString base = folder + QStringLiteral("/Exp")
-                             + Clock::now().toString(QStringLiteral("yyMMdd_HHmmss"));
+        const QString folder = DataFolder::file(QStringLiteral("ExpExcel"));
+        QDir().mkpath(folder);
+        const QString base = freeBaseName(folder + QStringLiteral("/Exp")
+                                          + Clock::now().toString(QStringLiteral("yyMMdd_HHmmss")));
         log = base + QStringLiteral("LOG.TXT");
         file = base + QStringLiteral(".xlsx");
-        QDir().mkpath(folder);
     });
 
     std::optional<XlsxWriteResult> written;
@@ -110,8 +120,8 @@ QString ExportToExcelFile(SpreadGrid &grid, const QString &sSheetName, bool bUnl
 
     QString result;
     if (!written || !written->ok) {
-        MessageBoxes::show({QStringLiteral("엑셀로 내보내기에 실패했습니다."), title, MsgButtons::Ok,
-                            MsgIcon::Exclamation, MsgOk});
+        MessageBoxes::show(
+            {QStringLiteral("엑셀로 내보내기에 실패했습니다."), title, MsgButtons::Ok, MsgIcon::Exclamation, MsgOk});
     } else {
         result = file;
         if (bOpenAfter)

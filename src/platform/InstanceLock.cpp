@@ -1,12 +1,17 @@
 #include "InstanceLock.h"
 
-#include <QDir>
 #include <QLockFile>
+#include <QStandardPaths>
 
 namespace {
 QString redirected;
 
-QString lockFolder() { return redirected.isEmpty() ? QDir::tempPath() : redirected; }
+// The user's own runtime folder: another user's copy, or a lock it left
+// behind, never stands in the way.
+QString lockFolder()
+{
+    return redirected.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) : redirected;
+}
 } // namespace
 
 InstanceLock::InstanceLock(const QString &programName)

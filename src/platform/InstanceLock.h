@@ -4,8 +4,9 @@
 
 class QLockFile;
 
-// Refuses a second running copy of a program: a lock keyed by the executable's
-// name, held for the life of the process. A lock left by a crashed copy is
+// Refuses a second running copy of a program for the same user: a lock keyed by
+// the executable's name in the user's runtime folder, held for the life of the
+// process. A lock left by a crashed copy is
 // recognised as stale and taken over.
 class InstanceLock {
 public:

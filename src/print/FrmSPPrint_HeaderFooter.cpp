@@ -1,5 +1,6 @@
 #include "FrmSPPrint_HeaderFooter.h"
 
+#include "EnterPressesButton.h"
 #include "MessageBoxes.h"
 #include "PrintDialogs.h"
 #include "PrintMarkupText.h"
@@ -10,6 +11,7 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -23,10 +25,7 @@ const QColor PageNumberColour(0x80, 0x80, 0x80);
 constexpr int TextColumns[] = {FrmSPPrint_HeaderFooter::ColLeft, FrmSPPrint_HeaderFooter::ColCenter,
                                FrmSPPrint_HeaderFooter::ColRight};
 
-QString flag(const char *code, bool on)
-{
-    return QLatin1String(code) + (on ? QLatin1Char('1') : QLatin1Char('0'));
-}
+QString flag(const char *code, bool on) { return QLatin1String(code) + (on ? QLatin1Char('1') : QLatin1Char('0')); }
 
 const char *const Instructions[] = {
     "To customize header or footer text:",
@@ -41,14 +40,13 @@ const char *const Instructions[] = {
 };
 } // namespace
 
-FrmSPPrint_HeaderFooter::FrmSPPrint_HeaderFooter(QWidget *parent)
-    : QDialog(parent)
+FrmSPPrint_HeaderFooter::FrmSPPrint_HeaderFooter(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FrmSPPrint_HeaderFooter"));
     setWindowTitle(QStringLiteral("Change Header/Footer Attributes"));
     m_spread = new SpreadGrid(this);
     m_spread->setObjectName(QStringLiteral("spHeader"));
-    m_spread->setMinimumSize(560, 230);
+    m_spread->setGridName(QStringLiteral("Header/Footer"));
 
     m_save = new QPushButton(QStringLiteral("Save Header Text"), this);
     m_reset = new QPushButton(QStringLiteral("Reset Text"), this);
@@ -85,9 +83,10 @@ FrmSPPrint_HeaderFooter::FrmSPPrint_HeaderFooter(QWidget *parent)
     connect(m_spread, &SpreadGrid::RightClick, this, &FrmSPPrint_HeaderFooter::rightClick);
     connect(m_spread, &SpreadGrid::EditModeOn, this, [this] { m_save->setEnabled(true); });
 
-    const SpreadGrid *grid = SpreadPrintState::instance().grid();
-    GetHeaderDetail(grid ? grid->Print().PrintHeader : QString());
+    // Selecting "Header Text" loads the header, once.
     m_apply[HeaderText]->setChecked(true);
+    fitGridSize();
+    PressButtonsOnEnter(this);
 }
 
 QWidget *FrmSPPrint_HeaderFooter::buildInstructions()
@@ -184,20 +183,43 @@ void FrmSPPrint_HeaderFooter::applyCellFont(int col, int row, const MarkupFont &
     m_spread->SetCol(col);
     m_spread->SetRow(row);
     m_spread->SetCellFont(cellFont);
+    fitRowHeight(row);
+}
+
+// A line is as tall as the largest font in it needs, never lower than the
+// grid's own lines.
+void FrmSPPrint_HeaderFooter::fitRowHeight(int row)
+{
+    double points = m_spread->RowHeight(AllCells);
+    for (int col : TextColumns) {
+        const double textPixels = QFontMetricsF(m_spread->CellFont(col, row)).height() + 4;
+        points = std::max(points, textPixels * 72.0 / m_spread->logicalDpiY());
+    }
+    m_spread->SetRowHeight(row, points);
+}
+
+// The grid shows all its columns and lines without scrolling.
+void FrmSPPrint_HeaderFooter::fitGridSize()
+{
+    const QTableView *view = m_spread->view();
+    const int height = 2 * view->frameWidth() + view->horizontalHeader()->sizeHint().height()
+                       + view->verticalHeader()->length();
+    m_spread->setMinimumSize(m_spread->WidthForAllCols(), height);
 }
 
 QString FrmSPPrint_HeaderFooter::GetCellData(int col, int row) const
 {
     const QFont font = m_spread->CellFont(col, row);
-    const QString position = col == ColLeft ? QStringLiteral("/l") : col == ColCenter ? QStringLiteral("/c")
-                                                                                        : QStringLiteral("/r");
+    const QString position = col == ColLeft     ? QStringLiteral("/l")
+                             : col == ColCenter ? QStringLiteral("/c")
+                                                : QStringLiteral("/r");
     const QString content = isPageNumberCell(col, row) ? QStringLiteral("/p")
                                                        : PrintMarkupText::literal(m_spread->text(col, row));
-    return QStringLiteral("/fn") + Quote + m_spread->FontName(col, row) + Quote + QStringLiteral("/fz") + Quote +
-           QString::number(std::lround(m_spread->FontSize(col, row))) + Quote +
-           flag("/fb", m_spread->FontBold(col, row)) + flag("/fi", m_spread->FontItalic(col, row)) +
-           flag("/fu", m_spread->FontUnderline(col, row)) + flag("/fk", m_spread->FontStrikethru(col, row)) +
-           position + content;
+    return QStringLiteral("/fn") + Quote + m_spread->FontName(col, row) + Quote + QStringLiteral("/fz") + Quote
+           + QString::number(std::lround(m_spread->FontSize(col, row))) + Quote
+           + flag("/fb", m_spread->FontBold(col, row)) + flag("/fi", m_spread->FontItalic(col, row))
+           + flag("/fu", m_spread->FontUnderline(col, row)) + flag("/fk", m_spread->FontStrikethru(col, row)) + position
+           + content;
 }
 
 void FrmSPPrint_HeaderFooter::SaveConfiguration()
@@ -240,9 +262,9 @@ void FrmSPPrint_HeaderFooter::applyToChanged()
 
 void FrmSPPrint_HeaderFooter::resetText()
 {
-    const MsgAnswer answer = MessageBoxes::show(
-        MessageRequest{QStringLiteral("Are you sure you want to clear the text and formatting for the selected header?"),
-                       QStringLiteral("Clear Text"), MsgButtons::YesNo, MsgIcon::Question, MsgNo});
+    const MsgAnswer answer = MessageBoxes::show(MessageRequest{
+        QStringLiteral("Are you sure you want to clear the text and formatting for the selected header?"),
+        QStringLiteral("Clear Text"), MsgButtons::YesNo, MsgIcon::Question, MsgNo});
     if (answer != MsgYes)
         return;
     QString &property = selectedProperty();
@@ -255,13 +277,14 @@ void FrmSPPrint_HeaderFooter::chooseFont(int col, int row)
     if (col != ColLeftFont && col != ColCenterFont && col != ColRightFont)
         return;
     const int textCol = col - 1;
-    const std::optional<QFont> chosen =
-        PrintDialogs::chooseFont(m_spread->CellFont(textCol, row), m_spread->ForeColor(textCol, row), this);
+    const std::optional<QFont> chosen = PrintDialogs::chooseFont(m_spread->CellFont(textCol, row),
+                                                                 m_spread->ForeColor(textCol, row), this);
     if (!chosen)
         return;
     m_spread->SetCol(textCol);
     m_spread->SetRow(row);
     m_spread->SetCellFont(*chosen);
+    fitRowHeight(row);
 }
 
 void FrmSPPrint_HeaderFooter::rightClick()
@@ -287,8 +310,8 @@ void FrmSPPrint_HeaderFooter::rightClick()
 
 bool FrmSPPrint_HeaderFooter::isPageNumberCell(int col, int row) const
 {
-    return m_spread->text(col, row) == QLatin1String(PageNumberText) &&
-           m_spread->CellType(col, row) == CellTypeStaticText;
+    return m_spread->text(col, row) == QLatin1String(PageNumberText)
+           && m_spread->CellType(col, row) == CellTypeStaticText;
 }
 
 void FrmSPPrint_HeaderFooter::setPageNumberCell(int col, int row)

@@ -41,6 +41,8 @@ private:
     void setPageNumberCell(int col, int row);
     void setTextCell(int col, int row, const QString &text);
     void applyCellFont(int col, int row, const MarkupFont &font);
+    void fitRowHeight(int row);
+    void fitGridSize();
     bool isPageNumberCell(int col, int row) const;
     void endEditing();
 

@@ -1,5 +1,6 @@
 #include "FrmSPPrint_PageSetup.h"
 
+#include "EnterPressesButton.h"
 #include "FrmSPPrint_HeaderFooter.h"
 #include "PreviewZoom.h"
 #include "PrintSettings.h"
@@ -23,14 +24,10 @@
 namespace {
 const char *const MarginCaptions[] = {"Left:", "Right:", "Top:", "Bottom:"};
 
-QString unfilledToZero(QString text)
-{
-    return text.replace(QLatin1Char('_'), QLatin1Char('0'));
-}
+QString unfilledToZero(QString text) { return text.replace(QLatin1Char('_'), QLatin1Char('0')); }
 } // namespace
 
-FrmSPPrint_PageSetup::FrmSPPrint_PageSetup(QWidget *parent)
-    : QDialog(parent)
+FrmSPPrint_PageSetup::FrmSPPrint_PageSetup(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FrmSPPrint_PageSetup"));
     setWindowTitle(QStringLiteral("Setup"));
@@ -41,7 +38,6 @@ FrmSPPrint_PageSetup::FrmSPPrint_PageSetup(QWidget *parent)
     layout->addWidget(buildOrientationFrame());
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
     auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &FrmSPPrint_PageSetup::accept);
     connect(cancel, &QPushButton::clicked, this, &FrmSPPrint_PageSetup::reject);
     auto *buttons = new QHBoxLayout;
@@ -49,6 +45,8 @@ FrmSPPrint_PageSetup::FrmSPPrint_PageSetup(QWidget *parent)
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
     layout->addLayout(buttons);
+    PressButtonsOnEnter(this);
+    ok->setDefault(true); // Enter in a field still confirms
     load();
 }
 
@@ -127,8 +125,7 @@ void FrmSPPrint_PageSetup::load()
         button->setEnabled(!fitted);
     for (QLineEdit *box : m_pagemargin)
         box->setEnabled(!fitted);
-    const int twips[4] = {print.PrintMarginLeft, print.PrintMarginRight, print.PrintMarginTop,
-                          print.PrintMarginBottom};
+    const int twips[4] = {print.PrintMarginLeft, print.PrintMarginRight, print.PrintMarginTop, print.PrintMarginBottom};
     for (int i = 0; i < 4; ++i)
         m_pagemargin[i]->setText(QString::number(twips[i] / double(PrintSettings::TwipsPerInch), 'f', 2));
     m_porientation[print.PrintOrientation == PrintOrientationLandscape ? Landscape : Portrait]->setChecked(true);

@@ -1,5 +1,6 @@
 #include "FrmSPPrint_Preview.h"
 
+#include "EnterPressesButton.h"
 #include "FrmSPPrint_PageSetup.h"
 #include "FrmSPPrint_PrintDlg.h"
 #include "PreviewImages.h"
@@ -12,6 +13,7 @@
 
 #include <QLabel>
 #include <QPrinter>
+#include <QScreen>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -27,13 +29,12 @@ QWidget *spacer(QWidget *parent)
 }
 } // namespace
 
-FrmSPPrint_Preview::FrmSPPrint_Preview(QWidget *parent)
-    : QDialog(parent)
+FrmSPPrint_Preview::FrmSPPrint_Preview(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FrmSPPrint_Preview"));
     setWindowTitle(QStringLiteral("스프레드 인쇄 미리보기"));
     setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint);
-    resize(1000, 760);
+    openWithinTheScreen(QSize(1000, 760));
     SpreadPrintState::instance().setPreview(this);
 
     m_preview = new SpreadPreviewView(this);
@@ -43,11 +44,27 @@ FrmSPPrint_Preview::FrmSPPrint_Preview(QWidget *parent)
     layout->setSpacing(0);
     layout->addWidget(m_toolbar);
     layout->addWidget(m_preview, 1);
-    connect(m_preview, &SpreadPreviewView::pageChanged, this, &FrmSPPrint_Preview::UpdatePageCount);
+    connect(m_preview, &SpreadPreviewView::pageChanged, this, [this] {
+        refreshButtons();
+        UpdatePageCount();
+    });
+    connect(m_preview, &SpreadPreviewView::viewChanged, this, &FrmSPPrint_Preview::refreshButtons);
 
     m_bPrintedOK = false;
-    DisableButton(BtnPrevious, PreviewImages::PreviousDisabled);
+    refreshButtons();
     SetPreviewZoom(SpreadPrintState::instance().zoomType());
+}
+
+// The design size, made smaller where the screen's free area (without task
+// bars) cannot hold it with the window's frame, and placed inside that area.
+void FrmSPPrint_Preview::openWithinTheScreen(const QSize &design)
+{
+    const QScreen *shownOn = parentWidget() ? parentWidget()->screen() : screen();
+    const QRect room = shownOn->availableGeometry();
+    const QSize frame(16, 48); // borders and title bar
+    resize(design.boundedTo(room.size() - frame));
+    move(room.left() + (room.width() - width() - frame.width()) / 2,
+         room.top() + (room.height() - height() - frame.height()) / 2);
 }
 
 FrmSPPrint_Preview::~FrmSPPrint_Preview()
@@ -90,6 +107,7 @@ void FrmSPPrint_Preview::addButton(int position, const QString &caption, int ima
     button->setIcon(PreviewImages::image(image));
     button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     button->setAutoRaise(true);
+    PressOnEnter(button);
     connect(button, &QToolButton::clicked, this, [this, position] { toolbarClicked(position); });
     m_toolbar->addWidget(button);
     m_toolbar->addWidget(spacer(m_toolbar));
@@ -117,15 +135,9 @@ void FrmSPPrint_Preview::UpdatePageCount()
     m_pageLabel->setText(QStringLiteral("Page %1 of %2").arg(m_preview->currentPage()).arg(m_preview->pageCount()));
 }
 
-void FrmSPPrint_Preview::setView(const PreviewView &view)
-{
-    m_preview->setView(view);
-}
+void FrmSPPrint_Preview::setView(const PreviewView &view) { m_preview->setView(view); }
 
-int FrmSPPrint_Preview::currentPage() const
-{
-    return m_preview->currentPage();
-}
+int FrmSPPrint_Preview::currentPage() const { return m_preview->currentPage(); }
 
 void FrmSPPrint_Preview::showEvent(QShowEvent *event)
 {
@@ -145,17 +157,11 @@ void FrmSPPrint_Preview::Activate()
     m_preview->setGrid(grid, state.printer().pageLayout().pageSize());
     if (grid->ColID(1) == QLatin1String(PageNumberColumn))
         writePageNumbers(*grid);
-    if (!m_loaded) {
-        m_loaded = true;
-        if (m_preview->pageCount() == 1)
-            DisableButton(BtnNext, PreviewImages::NextDisabled);
-    } else {
-        refreshButtons();
-    }
     UpdatePageCount();
 }
 
-// After page setup or the print options changed the pages.
+// "Previous" while a page before the shown ones exists, "Next" while one
+// after them does; run on every change of page, view, zoom or layout.
 void FrmSPPrint_Preview::refreshButtons()
 {
     const int page = m_preview->currentPage();
@@ -211,15 +217,9 @@ void FrmSPPrint_Preview::removePageNumberColumn()
 void FrmSPPrint_Preview::toolbarClicked(int position)
 {
     switch (position) {
-    case BtnNext:
-        nextPage();
-        break;
-    case BtnPrevious:
-        previousPage();
-        break;
-    case BtnZoom:
-        m_preview->toggleZoom();
-        break;
+    case BtnNext: nextPage(); break;
+    case BtnPrevious: previousPage(); break;
+    case BtnZoom: m_preview->toggleZoom(); break;
     case BtnPrint: {
         FrmSPPrint_PrintDlg dialog(this);
         openChild(dialog);
@@ -230,11 +230,8 @@ void FrmSPPrint_Preview::toolbarClicked(int position)
         openChild(dialog);
         break;
     }
-    case BtnClose:
-        close();
-        break;
-    default:
-        break;
+    case BtnClose: close(); break;
+    default: break;
     }
 }
 
@@ -245,26 +242,17 @@ void FrmSPPrint_Preview::openChild(QDialog &dialog)
         Activate();
 }
 
+// The buttons follow the page through pageChanged.
 void FrmSPPrint_Preview::nextPage()
 {
-    const int count = m_preview->pageCount();
-    const int perScreen = m_preview->pagesPerScreen();
-    if (m_preview->currentPage() < count) {
-        m_preview->setCurrentPage(m_preview->currentPage() + perScreen);
-        EnableButton(BtnPrevious, PreviewImages::Previous);
-    }
-    if (m_preview->currentPage() >= count - perScreen + 1)
-        DisableButton(BtnNext, PreviewImages::NextDisabled);
+    if (m_preview->currentPage() < m_preview->pageCount())
+        m_preview->setCurrentPage(m_preview->currentPage() + m_preview->pagesPerScreen());
 }
 
 void FrmSPPrint_Preview::previousPage()
 {
-    if (m_preview->currentPage() > 1) {
+    if (m_preview->currentPage() > 1)
         m_preview->setCurrentPage(m_preview->currentPage() - m_preview->pagesPerScreen());
-        EnableButton(BtnNext, PreviewImages::Next);
-    }
-    if (m_preview->currentPage() == 1)
-        DisableButton(BtnPrevious, PreviewImages::PreviousDisabled);
 }
 
 void FrmSPPrint_Preview::done(int result)

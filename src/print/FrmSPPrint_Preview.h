@@ -49,6 +49,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void openWithinTheScreen(const QSize &design);
     void addButton(int position, const QString &caption, int image);
     void toolbarClicked(int position);
     void nextPage();
@@ -64,6 +65,5 @@ private:
     QLabel *m_pageLabel = nullptr;
     SpreadPreviewView *m_preview = nullptr;
     int m_savedMerge = 0;
-    bool m_loaded = false;
     bool m_unloaded = false;
 };

@@ -1,10 +1,13 @@
 #include "FrmSPPrint_PrintDlg.h"
 
+#include "EnterPressesButton.h"
 #include "FrmSPPrint_PageSetup.h"
 #include "FrmSPPrint_Preview.h"
+#include "MessageBoxes.h"
 #include "PrintDialogs.h"
 #include "PrintSettings.h"
 #include "SpreadGrid.h"
+#include "SpreadPrintJob.h"
 #include "SpreadPrintState.h"
 #include "modSpreadPrint.h"
 
@@ -15,6 +18,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -22,7 +26,7 @@
 
 namespace {
 const char *const OptionCaptions[PrintOptionCount] = {"열 헤더", "행 헤더", "그리드 라인", "테두리", "데이터셀만",
-                                                      "색상",   "그림자", "페이지 맞춤", "꼬릿말"};
+                                                      "색상",    "그림자",  "페이지 맞춤", "꼬릿말"};
 const char *const RangeCaptions[] = {"전체", "선택된 셀들", "현재 페이지", "Pages"};
 
 bool isNumeric(const QString &text)
@@ -33,8 +37,7 @@ bool isNumeric(const QString &text)
 }
 } // namespace
 
-FrmSPPrint_PrintDlg::FrmSPPrint_PrintDlg(QWidget *parent)
-    : QDialog(parent)
+FrmSPPrint_PrintDlg::FrmSPPrint_PrintDlg(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FrmSPPrint_PrintDlg"));
     setWindowTitle(QStringLiteral("Print"));
@@ -49,7 +52,6 @@ FrmSPPrint_PrintDlg::FrmSPPrint_PrintDlg(QWidget *parent)
     auto *setup = new QPushButton(QStringLiteral("세부설정"), this);
     auto *printer = new QPushButton(QStringLiteral("프린터 설정"), this);
     auto *close = new QPushButton(QStringLiteral("닫기"), this);
-    print->setDefault(true);
     connect(print, &QPushButton::clicked, this, &FrmSPPrint_PrintDlg::printClicked);
     connect(setup, &QPushButton::clicked, this, [this] {
         FrmSPPrint_PageSetup dialog(this);
@@ -60,6 +62,8 @@ FrmSPPrint_PrintDlg::FrmSPPrint_PrintDlg(QWidget *parent)
     for (QPushButton *button : {print, setup, printer, close})
         buttons->addWidget(button);
     layout->addLayout(buttons);
+    PressButtonsOnEnter(this);
+    print->setDefault(true); // Enter in a field still prints
     load();
 }
 
@@ -163,9 +167,8 @@ bool FrmSPPrint_PrintDlg::PrintSpread()
     } else if (m_option[RangeCurrentPage]->isChecked()) {
         print.PrintType = PrintTypeCurrentPage;
     } else if (m_option[RangePages]->isChecked()) {
-        print.PrintPageStart = static_cast<int>(std::trunc(PrintSettings::leadingNumber(m_text[0]->text())));
-        print.PrintPageEnd = static_cast<int>(std::trunc(PrintSettings::leadingNumber(m_text[1]->text())));
-        print.PrintType = PrintTypePageRange;
+        if (!choosePageRange(*grid))
+            return false;
     } else {
         print.PrintType = PrintTypeAll;
     }
@@ -176,7 +179,40 @@ bool FrmSPPrint_PrintDlg::PrintSpread()
     return true;
 }
 
-// A failed print leaves the dialog open to choose another printer.
+// The page boxes become the grid's page range when they name pages that
+// exist, first to last; otherwise the user is told and the grid keeps its
+// print range.
+bool FrmSPPrint_PrintDlg::choosePageRange(SpreadGrid &grid)
+{
+    SpreadPrintSettings &print = grid.Print();
+    const int previousType = print.PrintType;
+    print.PrintType = PrintTypePageRange;
+    const int pages = SpreadPrintJob::pageCount(grid, SpreadPrintState::instance().printer());
+    const double first = std::trunc(PrintSettings::leadingNumber(m_text[0]->text()));
+    const double last = std::trunc(PrintSettings::leadingNumber(m_text[1]->text()));
+    if (first < 1 || last < first || last > pages) {
+        print.PrintType = previousType;
+        refusePageRange(pages);
+        return false;
+    }
+    print.PrintPageStart = static_cast<int>(first);
+    print.PrintPageEnd = static_cast<int>(last);
+    return true;
+}
+
+void FrmSPPrint_PrintDlg::refusePageRange(int pageCount)
+{
+    const QString text = QStringLiteral("인쇄할 페이지 범위가 올바르지 않습니다.\n"
+                                        "전체 %1 페이지 안에서 시작 페이지와 끝 페이지를 입력하십시오.")
+                             .arg(pageCount);
+    MessageBoxes::show(
+        MessageRequest{text, SpreadPrintState::instance().appName(), MsgButtons::Ok, MsgIcon::Exclamation, MsgOk});
+    m_text[0]->setFocus();
+    m_text[0]->selectAll();
+}
+
+// A refused page range or a failed print leaves the dialog open to mend the
+// range or choose another printer.
 void FrmSPPrint_PrintDlg::printClicked()
 {
     if (!PrintSpread())
@@ -187,7 +223,4 @@ void FrmSPPrint_PrintDlg::printClicked()
     accept();
 }
 
-void FrmSPPrint_PrintDlg::printerSetup()
-{
-    PrintDialogs::choosePrinter(SpreadPrintState::instance().printer(), this);
-}
+void FrmSPPrint_PrintDlg::printerSetup() { PrintDialogs::choosePrinter(SpreadPrintState::instance().printer(), this); }

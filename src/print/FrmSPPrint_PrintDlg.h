@@ -4,6 +4,7 @@
 class QCheckBox;
 class QLineEdit;
 class QRadioButton;
+class SpreadGrid;
 
 // "Print": the nine print options of the calling screen (each change stored
 // and applied at once), the print range, printer and page setup; prints the
@@ -19,7 +20,8 @@ public:
     QRadioButton *Option1(int index) const { return m_option[index]; }
     QLineEdit *Text1(int index) const { return m_text[index]; }
 
-    // Prints the current grid with the selected range; true when printed.
+    // Prints the current grid with the selected range; true when printed. A
+    // page range that names no existing page is refused with a message.
     bool PrintSpread();
 
 protected:
@@ -31,6 +33,8 @@ private:
     void load();
     void optionClicked(int index);
     void rangeChanged();
+    bool choosePageRange(SpreadGrid &grid);
+    void refusePageRange(int pageCount);
     void printClicked();
     void printerSetup();
 

@@ -5,25 +5,27 @@
 #include "SpreadGrid.h"
 #include "SpreadPrintLayout.h"
 
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPainter>
 
 namespace {
-constexpr double TextInset = 30;   // twips between a cell's edge and its text
-constexpr double GridPen = 10;     // twips
-constexpr double BorderPen = 20;   // twips
+constexpr double TextInset = 30; // twips between a cell's edge and its text
+constexpr double GridPen = 10;   // twips
+constexpr double BorderPen = 20; // twips
 
+// The cell's font as the screen shows it: the family the screen found for
+// the one asked for, so that the printed text is as wide as on screen.
 QFont printFont(const QFont &font)
 {
     const double points = font.pointSizeF() > 0 ? font.pointSizeF() : qMax(1, font.pixelSize()) * 0.75;
-    return PrintFonts::twipsFont(font.family(), points, font.bold(), font.italic(), font.underline(),
+    return PrintFonts::twipsFont(QFontInfo(font).family(), points, font.bold(), font.italic(), font.underline(),
                                  font.strikeOut());
 }
 } // namespace
 
 SpreadPageRenderer::SpreadPageRenderer(const SpreadGrid &grid, const SpreadPrintLayout &layout)
-    : m_grid(grid)
-    , m_layout(layout)
+    : m_grid(grid), m_layout(layout)
 {
 }
 
@@ -41,8 +43,7 @@ void SpreadPageRenderer::render(QPainter &painter, const QRectF &target, int pag
     m_layout.header().draw(painter, QRectF(margins.left(), margins.top(), width, m_layout.header().height()), page,
                            pages);
     const double footerTop = paper.height() - margins.bottom() - m_layout.footer().height();
-    m_layout.footer().draw(painter, QRectF(margins.left(), footerTop, width, m_layout.footer().height()), page,
-                           pages);
+    m_layout.footer().draw(painter, QRectF(margins.left(), footerTop, width, m_layout.footer().height()), page, pages);
 
     painter.translate(m_layout.sheetArea().topLeft());
     painter.scale(m_layout.scale(), m_layout.scale());
@@ -129,8 +130,7 @@ void SpreadPageRenderer::drawColumn(QPainter &painter, const Frame &frame, int i
     }
 }
 
-void SpreadPageRenderer::drawCell(QPainter &painter, const QRectF &rect, const SpreadCellLook &look,
-                                  bool heading) const
+void SpreadPageRenderer::drawCell(QPainter &painter, const QRectF &rect, const SpreadCellLook &look, bool heading) const
 {
     const SpreadPrintSettings &print = m_grid.Print();
     QColor back = look.backColor;

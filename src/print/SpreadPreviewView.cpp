@@ -13,8 +13,7 @@ constexpr int Gap = 12; // pixels around and between pages
 constexpr double TwipsPerInch = 1440;
 } // namespace
 
-SpreadPreviewView::SpreadPreviewView(QWidget *parent)
-    : QAbstractScrollArea(parent)
+SpreadPreviewView::SpreadPreviewView(QWidget *parent) : QAbstractScrollArea(parent)
 {
     viewport()->setAutoFillBackground(false);
     setMinimumSize(200, 150);
@@ -41,12 +40,10 @@ void SpreadPreviewView::relayout()
     updateScrollBars();
     viewport()->update();
     emit pageChanged(m_currentPage);
+    emit viewChanged();
 }
 
-int SpreadPreviewView::pageCount() const
-{
-    return m_layout ? m_layout->pageCount() : 1;
-}
+int SpreadPreviewView::pageCount() const { return m_layout ? m_layout->pageCount() : 1; }
 
 void SpreadPreviewView::setView(const PreviewView &view)
 {
@@ -54,6 +51,7 @@ void SpreadPreviewView::setView(const PreviewView &view)
     m_zoomed = false;
     updateScrollBars();
     viewport()->update();
+    emit viewChanged();
 }
 
 void SpreadPreviewView::setCurrentPage(int page)
@@ -71,6 +69,7 @@ void SpreadPreviewView::toggleZoom()
     m_zoomed = !m_zoomed;
     updateScrollBars();
     viewport()->update();
+    emit viewChanged();
 }
 
 // Zoomed in: one page at 100 %, or at 200 % when the view is already that large.
@@ -100,18 +99,10 @@ double SpreadPreviewView::pixelsPerTwip() const
     const double byHeight = (area.height() - 2.0 * Gap) / paper.height();
     double scale = 0;
     switch (view.type) {
-    case PreviewViewType::Percentage:
-        scale = view.percent / 100.0 * logicalDpiX() / TwipsPerInch;
-        break;
-    case PreviewViewType::PageWidth:
-        scale = byWidth;
-        break;
-    case PreviewViewType::PageHeight:
-        scale = byHeight;
-        break;
-    case PreviewViewType::WholePage:
-        scale = qMin(byWidth, byHeight);
-        break;
+    case PreviewViewType::Percentage: scale = view.percent / 100.0 * logicalDpiX() / TwipsPerInch; break;
+    case PreviewViewType::PageWidth: scale = byWidth; break;
+    case PreviewViewType::PageHeight: scale = byHeight; break;
+    case PreviewViewType::WholePage: scale = qMin(byWidth, byHeight); break;
     case PreviewViewType::MultiplePages:
         scale = qMin((area.width() - (view.across + 1.0) * Gap) / (view.across * paper.width()),
                      (area.height() - (view.down + 1.0) * Gap) / (view.down * paper.height()));
@@ -162,8 +153,9 @@ void SpreadPreviewView::paintEvent(QPaintEvent *)
         const int number = m_currentPage + i;
         if (number > pageCount())
             break;
-        const QPointF topLeft = origin + QPointF(Gap + (i % view.across) * (page.width() + Gap),
-                                                 Gap + (i / view.across) * (page.height() + Gap));
+        const QPointF topLeft = origin
+                                + QPointF(Gap + (i % view.across) * (page.width() + Gap),
+                                          Gap + (i / view.across) * (page.height() + Gap));
         const QRectF target(topLeft, page);
         painter.fillRect(target.translated(3, 3), QColor(64, 64, 64));
         renderer.render(painter, target, number);

@@ -34,6 +34,8 @@ public:
 
 signals:
     void pageChanged(int page);
+    // The pages shown at once or the page count changed (view, zoom, layout).
+    void viewChanged();
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -12,9 +12,7 @@ QList<int> SpreadPrintJob::pagesToPrint(const SpreadPrintSettings &print, int pa
 {
     QList<int> pages;
     switch (print.PrintType) {
-    case PrintTypeCurrentPage:
-        pages << qBound(1, currentPage, pageCount);
-        break;
+    case PrintTypeCurrentPage: pages << qBound(1, currentPage, pageCount); break;
     case PrintTypePageRange: {
         const int first = qMax(1, print.PrintPageStart);
         const int last = qMin(pageCount, print.PrintPageEnd);
@@ -30,10 +28,21 @@ QList<int> SpreadPrintJob::pagesToPrint(const SpreadPrintSettings &print, int pa
     return pages;
 }
 
-bool SpreadPrintJob::print(const SpreadGrid &grid, QPagedPaintDevice &device, int currentPage)
+QPageSize SpreadPrintJob::paperOf(const QPagedPaintDevice &device)
 {
     const QPageSize paper = device.pageLayout().pageSize();
-    const SpreadPrintLayout layout(grid, paper.isValid() ? paper : QPageSize(QPageSize::A4));
+    return paper.isValid() ? paper : QPageSize(QPageSize::A4);
+}
+
+int SpreadPrintJob::pageCount(const SpreadGrid &grid, const QPagedPaintDevice &device)
+{
+    return SpreadPrintLayout(grid, paperOf(device)).pageCount();
+}
+
+bool SpreadPrintJob::print(const SpreadGrid &grid, QPagedPaintDevice &device, int currentPage)
+{
+    const QPageSize paper = paperOf(device);
+    const SpreadPrintLayout layout(grid, paper);
     const QList<int> pages = pagesToPrint(grid.Print(), layout.pageCount(), currentPage);
     if (pages.isEmpty())
         return true;
@@ -42,8 +51,7 @@ bool SpreadPrintJob::print(const SpreadGrid &grid, QPagedPaintDevice &device, in
         if (!grid.Print().PrintJobName.isEmpty())
             printer->setDocName(grid.Print().PrintJobName);
     }
-    device.setPageLayout(QPageLayout(paper,
-                                     layout.orientation(), QMarginsF(0, 0, 0, 0)));
+    device.setPageLayout(QPageLayout(paper, layout.orientation(), QMarginsF(0, 0, 0, 0)));
     QPainter painter;
     if (!painter.begin(&device))
         return false;

@@ -2,13 +2,11 @@
 
 #include "PrintFonts.h"
 #include "SpreadGrid.h"
-#include "SpreadGridModel.h"
 
-#include <QFontMetricsF>
+#include <QTableView>
 
 namespace {
-constexpr double CellPadding = 75;   // twips added to a column's character width (5 pixels)
-constexpr double Tolerance = 0.01;   // twips of rounding allowed when filling a page
+constexpr double Tolerance = 0.01; // twips of rounding allowed when filling a page
 constexpr double TwipsPerInch = 1440;
 
 QPageLayout::Orientation orientationOf(int printOrientation)
@@ -17,8 +15,7 @@ QPageLayout::Orientation orientationOf(int printOrientation)
 }
 } // namespace
 
-SpreadPrintLayout::SpreadPrintLayout(const SpreadGrid &grid, const QPageSize &paper)
-    : m_grid(grid)
+SpreadPrintLayout::SpreadPrintLayout(const SpreadGrid &grid, const QPageSize &paper) : m_grid(grid)
 {
     chooseRange();
     measureColumns();
@@ -47,12 +44,13 @@ void SpreadPrintLayout::chooseRange()
     m_lastRow = print.PrintUseDataMax ? m_grid.DataRowCnt() : maxRows;
 }
 
+// A column is as wide on paper as on screen, scaled as its text is: a point
+// is 20 twips on paper and logical dpi / 72 pixels on screen. Cells print in
+// the fonts the screen shows, so a text shown in full shows in full on paper.
 void SpreadPrintLayout::measureColumns()
 {
     const SpreadPrintSettings &print = m_grid.Print();
-    const QFont base = m_grid.model()->baseFont();
-    const double points = base.pointSizeF() > 0 ? base.pointSizeF() : 9;
-    m_charWidth = QFontMetricsF(PrintFonts::twipsFont(base.family(), points)).horizontalAdvance(QLatin1Char('0'));
+    m_twipsPerPixel = TwipsPerInch / qMax(1, m_grid.view()->logicalDpiY());
     m_colWidths.fill(0, qMax(0, m_lastCol) + 1);
     for (int col = m_firstCol; col <= m_lastCol; ++col)
         m_colWidths[col] = m_grid.ColHidden(col) ? 0 : colWidth(col);
@@ -71,7 +69,7 @@ double SpreadPrintLayout::colWidth(int col) const
 {
     if (col > 0 && col < m_colWidths.size() && m_colWidths[col] > 0)
         return m_colWidths[col];
-    return qMax(0.0, m_grid.ColWidth(col)) * m_charWidth + CellPadding;
+    return m_grid.ColWidthPixels(col) * m_twipsPerPixel;
 }
 
 double SpreadPrintLayout::rowHeight(int row) const
@@ -124,8 +122,8 @@ void SpreadPrintLayout::placeBlocks()
     m_header = HeaderFooterBlock(print.PrintHeader);
     m_footer = HeaderFooterBlock(print.PrintFooter);
     const double top = m_margins.top() + m_header.height() + (m_header.isEmpty() ? 0 : BlockGap);
-    const double bottom =
-        m_paper.height() - m_margins.bottom() - m_footer.height() - (m_footer.isEmpty() ? 0 : BlockGap);
+    const double bottom = m_paper.height() - m_margins.bottom() - m_footer.height()
+                          - (m_footer.isEmpty() ? 0 : BlockGap);
     const double left = m_margins.left();
     const double right = m_paper.width() - m_margins.right();
     m_sheetArea = QRectF(left, top, qMax(0.0, right - left), qMax(0.0, bottom - top));
@@ -165,10 +163,7 @@ void SpreadPrintLayout::splitRows(double height)
     }
 }
 
-QList<int> SpreadPrintLayout::pageBreakRows() const
-{
-    return m_rowStarts.mid(1);
-}
+QList<int> SpreadPrintLayout::pageBreakRows() const { return m_rowStarts.mid(1); }
 
 QList<int> SpreadPrintLayout::pageColumns(int page) const
 {

@@ -29,10 +29,10 @@ public:
     QList<int> pageBreakRows() const;
 
     QPageLayout::Orientation orientation() const { return m_orientation; }
-    QSizeF paperSize() const { return m_paper; }      // twips, as oriented
-    QMarginsF margins() const { return m_margins; }   // twips
-    double scale() const { return m_scale; }          // 1, or less when fitted to the page
-    QRectF sheetArea() const { return m_sheetArea; }  // page twips where the sheet goes
+    QSizeF paperSize() const { return m_paper; }     // twips, as oriented
+    QMarginsF margins() const { return m_margins; }  // twips
+    double scale() const { return m_scale; }         // 1, or less when fitted to the page
+    QRectF sheetArea() const { return m_sheetArea; } // page twips where the sheet goes
     const HeaderFooterBlock &header() const { return m_header; }
     const HeaderFooterBlock &footer() const { return m_footer; }
 
@@ -64,7 +64,7 @@ private:
     int m_firstRow = 1;
     int m_lastRow = 0;
     QVector<double> m_colWidths; // by column number; 0 for hidden columns
-    double m_charWidth = 0;
+    double m_twipsPerPixel = 15;
     QList<int> m_headerRows;
     double m_headerHeight = 0;
     double m_rowHeaderWidth = 0;

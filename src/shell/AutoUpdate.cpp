@@ -8,6 +8,7 @@
 #include "MessageBoxes.h"
 #include "ProgramFolder.h"
 #include "ShellUtils.h"
+#include "UpdateServer.h"
 
 #include <QDir>
 #include <QEventLoop>
@@ -22,8 +23,8 @@
 #include <cstdlib>
 #include <memory>
 
-#if !defined(QD_UPDATE_SERVER) || !defined(QD_REVISION)
-#error "QD_UPDATE_SERVER and QD_REVISION come from the build (src/shell/CMakeLists.txt)"
+#ifndef QD_REVISION
+#error "QD_REVISION comes from the build (src/shell/CMakeLists.txt)"
 #endif
 
 namespace {
@@ -32,21 +33,13 @@ const QString kChangerBase = QStringLiteral("filechanger");
 const QString kNewPrefix = QStringLiteral("New_");
 const QByteArray kAgent = "Quotadesk AutoUpdate/1.0";
 constexpr qsizetype kVersionTextBytes = 20;
-constexpr int kStallTimeoutMs = 15000;  // no data for this long ends a transfer
+constexpr int kStallTimeoutMs = 15000;   // no data for this long ends a transfer
 constexpr int kVersionTimeoutMs = 30000; // the version text never takes longer
-
-QString &updateServer()
-{
-    static QString server = QString::fromUtf8(QD_UPDATE_SERVER);
-    return server;
-}
-
 
 QNetworkRequest UpdateRequest(const QString &address)
 {
     QNetworkRequest request{QUrl(address)};
-    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
-                         QNetworkRequest::AlwaysNetwork);
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
     request.setRawHeader("Cache-Control", "no-cache");
     request.setRawHeader("Pragma", "no-cache");
     request.setHeader(QNetworkRequest::UserAgentHeader, kAgent);
@@ -109,8 +102,7 @@ bool DownloadProgram(const QString &name)
     const QString path = ProgramFolder::file(name);
     if (!DownloadToFile(UpdateDownloadFolder() + name, path))
         return false;
-    QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner | QFile::ExeGroup
-                                    | QFile::ExeOther);
+    QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther);
     return true;
 }
 
@@ -135,18 +127,13 @@ void ReportMissingChanger(const QString &changer)
 }
 } // namespace
 
-QString UpdateServer() { return updateServer(); }
-
-void SetUpdateServer(const QString &address) { updateServer() = address; }
-
 QString UpdateDownloadFolder()
 {
-    QString folder = updateServer();
+    QString folder = UpdateServer::address();
     if (!folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');
     return folder + QStringLiteral("download/자동업데이트_v1/");
 }
-
 
 QString ReadUrlText(const QString &address)
 {
@@ -194,15 +181,14 @@ bool DownloadToFile(const QString &address, const QString &path)
 
 bool AutoUpdaterSelfUpdate()
 {
-    if (updateServer().isEmpty())
+    if (UpdateServer::address().isEmpty())
         return false;
     const QString name = ProgramFolder::programFileName(kUpdaterBase);
     const double localRevision = LeadingNumber(UpdaterRevision(ProgramFolder::file(name)));
-    const QString text = ReadUrlText(UpdateDownloadFolder() + kUpdaterBase
-                                     + QStringLiteral("_lastver.txt"));
+    const QString text = ReadUrlText(UpdateDownloadFolder() + kUpdaterBase + QStringLiteral("_lastver.txt"));
     if (text.trimmed().isEmpty()) {
-        MessageBoxes::show(MessageRequest{name + QStringLiteral("의 최신버전 정보를 읽어올 수 없습니다!"),
-                                          g_sAppTitle, MsgButtons::Ok, MsgIcon::Critical, MsgOk});
+        MessageBoxes::show(MessageRequest{name + QStringLiteral("의 최신버전 정보를 읽어올 수 없습니다!"), g_sAppTitle,
+                                          MsgButtons::Ok, MsgIcon::Critical, MsgOk});
         return false;
     }
     const double latest = std::round(LeadingNumber(text.trimmed()));
@@ -215,7 +201,8 @@ bool AutoUpdaterSelfUpdate()
 
 void RunAutoUpdate(bool skip)
 {
-    if (updateServer().isEmpty())
+    // An install the program cannot write to is updated by its package manager.
+    if (UpdateServer::address().isEmpty() || !ProgramFolder::isWritable())
         return;
     if (!skip && !AutoUpdaterSelfUpdate())
         return;
@@ -223,8 +210,7 @@ void RunAutoUpdate(bool skip)
     if (exe.isEmpty())
         return;
     RunAndWait(ProgramFolder::file(ProgramFolder::programFileName(kUpdaterBase)), nullptr,
-               QString::number(QD_REVISION) + QLatin1Char(';') + exe, ProgramFolder::path(), false,
-               false);
+               QString::number(QD_REVISION) + QLatin1Char(';') + exe, ProgramFolder::path(), false, false);
     if (!QFileInfo::exists(ProgramFolder::file(kNewPrefix + exe)))
         return;
     const QString changer = ProgramFolder::file(ProgramFolder::programFileName(kChangerBase));

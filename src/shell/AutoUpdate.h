@@ -19,10 +19,5 @@ QString ReadUrlText(const QString &address);
 // file appears only once complete. True when stored.
 bool DownloadToFile(const QString &address, const QString &path);
 
-// The download server, fixed when the program is built (empty: no automatic
-// update). Tests point it at a local server.
-QString UpdateServer();
-void SetUpdateServer(const QString &address);
 // The server's folder of the updater and file changer: server + "download/자동업데이트_v1/".
 QString UpdateDownloadFolder();
-

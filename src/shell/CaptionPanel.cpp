@@ -6,6 +6,7 @@ CaptionPanel::CaptionPanel(const QString &caption, QWidget *parent) : QLabel(cap
 {
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setAlignment(Qt::AlignCenter);
+    setMargin(3); // the caption never touches the raised edge
     setAutoFillBackground(true);
     applyColours();
 }

@@ -58,6 +58,7 @@ bool InitApp()
     if (steps.createPrintObject)
         steps.createPrintObject();
     const QString host = GetDBHostName();
+    ConnectionTls::configure(GetDBTlsSettings());
     return DBInit(host, DBAccount::User, DBAccount::Password, DBAccount::Database, QString(), true);
 }
 

@@ -4,13 +4,26 @@
 #include "MySQLError.h"
 #include "NetworkAdapters.h"
 #include "SettingsStore.h"
+#include "ShellUtils.h"
 #include "cMySQL.h"
 #include "modMySQL_Func.h"
 
 QString GetDBHostName()
 {
-    return GetSetting(QStringLiteral("Tallow 업무관리"), QStringLiteral("Config"),
-                      QStringLiteral("DB_IP"), QString(QLatin1String("")));
+    return GetSetting(QStringLiteral("Tallow 업무관리"), QStringLiteral("Config"), QStringLiteral("DB_IP"),
+                      QString(QLatin1String("")));
+}
+
+TlsSettings GetDBTlsSettings()
+{
+    TlsSettings settings;
+    settings.required = GetSetting(g_sAppTitle, QStringLiteral("Config"), QStringLiteral("DB_TLS_REQUIRED"),
+                                   QStringLiteral("0"))
+                            .trimmed()
+                        == QLatin1String("1");
+    settings.caFile =
+        GetSetting(g_sAppTitle, QStringLiteral("Config"), QStringLiteral("DB_TLS_CA"), QString()).trimmed();
+    return settings;
 }
 
 QString GetMyMacAddress()
@@ -27,14 +40,13 @@ QString GetAllowMyPC()
     try {
         const QString mac = GetMyMacAddress();
         cMySQL connection;
-        if (connection.real_connect(GetDBHostName(), DBAccount::User, DBAccount::Password,
-                                    DBAccount::Database, 3306, QString(), 0, false)) {
+        if (connection.real_connect(GetDBHostName(), DBAccount::User, DBAccount::Password, DBAccount::Database, 3306,
+                                    QString(), 0, false)) {
             // The address comes from the adapter list, not from a person; it is
             // still escaped so that no text can change the statement.
             RecordsetPtr rows = connection.query(QStringLiteral("SELECT user_id FROM user_mac")
-                                                 + QStringLiteral(" WHERE mac_addr = '")
-                                                 + SQLEscaped(mac) + QLatin1Char('\'')
-                                                 + QStringLiteral(" AND block = 0"));
+                                                 + QStringLiteral(" WHERE mac_addr = '") + SQLEscaped(mac)
+                                                 + QLatin1Char('\'') + QStringLiteral(" AND block = 0"));
             if (connection.affected_rows() > 0 && rows && !rows->Eof())
                 result = rows->Fields(QStringLiteral("user_id"));
             CloseRecordset(rows);

@@ -7,12 +7,15 @@
 #include "FrmCalendar.h"
 #include "HCDate.h"
 #include "HCDateAdv.h"
+#include "HCTerm.h"
+#include "HCText.h"
 #include "MessageRecorder.h"
 #include "PropertyStore.h"
 #include "TestWorkspace.h"
 
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QDialog>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableView>
@@ -108,6 +111,10 @@ private slots:
     void focusEffect();
     void layouts();
     void persistence();
+    void typingOverKeepsTheRest_data();
+    void typingOverKeepsTheRest();
+    void keyCodesAsTheTextBox();
+    void switchingProgramsChecksTheDate();
 
 private:
     std::unique_ptr<TestWorkspace> m_workspace;
@@ -234,11 +241,21 @@ void TestDateControls::textRules_data()
     QTest::addColumn<QString>("assigned");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("read");
-    QTest::newRow("short parts") << "2011-5-3" << "2011-05-03" << "2011-05-03";
-    QTest::newRow("slashes") << "2011/5/3" << "2011-05-03" << "2011-05-03";
-    QTest::newRow("letters") << "abc" << "____-__-__" << "";
-    QTest::newRow("empty") << "" << "____-__-__" << "";
-    QTest::newRow("impossible") << "2011-02-30" << "____-__-__" << "";
+    QTest::newRow("short parts") << "2011-5-3"
+                                 << "2011-05-03"
+                                 << "2011-05-03";
+    QTest::newRow("slashes") << "2011/5/3"
+                             << "2011-05-03"
+                             << "2011-05-03";
+    QTest::newRow("letters") << "abc"
+                             << "____-__-__"
+                             << "";
+    QTest::newRow("empty") << ""
+                           << "____-__-__"
+                           << "";
+    QTest::newRow("impossible") << "2011-02-30"
+                                << "____-__-__"
+                                << "";
 }
 
 void TestDateControls::textRules()
@@ -295,7 +312,7 @@ void TestDateControls::hostCancelsKey()
     Host host(new HCDateAdv);
     host.box->field()->setFocus();
     connect(host.box, &SingleDateControl::KeyDown, this, [](int &keyCode, int &) {
-        if (keyCode == Qt::Key_Down)
+        if (keyCode == 40) // Down
             keyCode = 0;
     });
     connect(host.box, &SingleDateControl::KeyPress, this, [](int &keyAscii) {
@@ -342,14 +359,18 @@ void TestDateControls::calendarDateClick_data()
     QTest::addColumn<int>("day"); // 0: Esc
     QTest::addColumn<QString>("result");
     QTest::addColumn<bool>("dateClick");
-    QTest::newRow("other day") << "HCDate" << "2011-05-03" << false << 20 << "2011-05-20" << true;
-    QTest::newRow("same day") << "HCDate" << "2011-05-03" << false << 3 << "2011-05-03" << false;
-    QTest::newRow("Esc on a date") << "HCDateAdv" << "2011-05-03" << false << 0 << "2011-05-03" << false;
-    QTest::newRow("Esc on empty") << "HCDateAdv" << "____-__-__" << false << 0 << "2011-05-18" << true;
-    QTest::newRow("Esc on empty, empty allowed") << "HCDate" << "____-__-__" << true << 0 << "____-__-__"
-                                                 << false;
-    QTest::newRow("Esc on half-typed, empty allowed") << "HCDateAdv" << "2011-0_-__" << true << 0
-                                                      << "____-__-__" << true;
+    QTest::newRow("other day") << "HCDate"
+                               << "2011-05-03" << false << 20 << "2011-05-20" << true;
+    QTest::newRow("same day") << "HCDate"
+                              << "2011-05-03" << false << 3 << "2011-05-03" << false;
+    QTest::newRow("Esc on a date") << "HCDateAdv"
+                                   << "2011-05-03" << false << 0 << "2011-05-03" << false;
+    QTest::newRow("Esc on empty") << "HCDateAdv"
+                                  << "____-__-__" << false << 0 << "2011-05-18" << true;
+    QTest::newRow("Esc on empty, empty allowed") << "HCDate"
+                                                 << "____-__-__" << true << 0 << "____-__-__" << false;
+    QTest::newRow("Esc on half-typed, empty allowed") << "HCDateAdv"
+                                                      << "2011-0_-__" << true << 0 << "____-__-__" << true;
 }
 
 void TestDateControls::calendarDateClick()
@@ -476,8 +497,8 @@ void TestDateControls::persistence()
 
     PropertyStore saved;
     box.saveProperties(saved);
-    for (const char *key : {"ForeColor", "BackStyle", "BorderStyle", "Text", "AllowEmpty", "Enabled",
-                            "FocusEffect", "FocusEffectParam", "BackColor", "Font", "AutoTab"})
+    for (const char *key : {"ForeColor", "BackStyle", "BorderStyle", "Text", "AllowEmpty", "Enabled", "FocusEffect",
+                            "FocusEffectParam", "BackColor", "Font", "AutoTab"})
         QVERIFY2(saved.contains(QString::fromLatin1(key)), key);
     QCOMPARE(saved.value(QStringLiteral("Text")).toString(), QStringLiteral("2011-0_-__"));
     HCDate again;
@@ -485,6 +506,134 @@ void TestDateControls::persistence()
     QCOMPARE(again.field()->rawText(), QStringLiteral("2011-0_-__"));
     QVERIFY(again.allowEmpty());
     QVERIFY(!again.calendarButton()->isEnabled());
+}
+
+// Every way into a date field that holds 2011-05-18, or that is empty and
+// shows today's 2011-05-18 once entered: typing 2012 keeps the rest.
+void TestDateControls::typingOverKeepsTheRest_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<QString>("shown");
+    for (const char *kind : {"HCDate", "HCDateAdv"}) {
+        for (const char *way : {"Tab", "Shift+Tab", "click", "dialog", "calendar"}) {
+            for (const char *shown : {"____-__-__", "2011-05-18"})
+                QTest::addRow("%s, %s, %s", kind, way, shown) << kind << way << shown;
+        }
+    }
+}
+
+void TestDateControls::typingOverKeepsTheRest()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, way);
+    QFETCH(QString, shown);
+    Host host(makeBox(kind).release());
+    DateEdit *field = host.box->field();
+    field->setRawText(shown);
+    if (way == QLatin1String("Tab")) {
+        QTest::keyClick(host.before, Qt::Key_Tab);
+    } else if (way == QLatin1String("Shift+Tab")) {
+        host.after->setFocus();
+        QTest::keyClick(host.after, Qt::Key_Backtab, Qt::ShiftModifier);
+    } else if (way == QLatin1String("click")) {
+        QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(1, field->height() / 2));
+    } else if (way == QLatin1String("dialog")) {
+        field->setFocus();
+        field->end(false); // as after typing the whole date
+        auto *dialog = new QDialog(&host.window);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        onModal([](QWidget *modal) { QTest::keyClick(modal, Qt::Key_Escape); });
+        dialog->exec();
+        host.window.activateWindow(); // as the window manager does when the dialog closes
+        QVERIFY(QTest::qWaitForWindowActive(&host.window));
+    } else {
+        field->setFocus();
+        field->end(false);
+        onModal([](QWidget *popup) { QTest::keyClick(popup, Qt::Key_Escape); });
+        QTest::mouseClick(host.box->findChild<CalendarButton *>(), Qt::LeftButton);
+        host.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&host.window));
+    }
+    QVERIFY(field->hasFocus());
+    QCOMPARE(field->rawText(), QStringLiteral("2011-05-18"));
+    QTest::keyClicks(field, QStringLiteral("2012"));
+    QCOMPARE(field->rawText(), QStringLiteral("2012-05-18"));
+    QTest::keyClicks(field, QStringLiteral("06"));
+    QCOMPARE(field->rawText(), QStringLiteral("2012-06-18"));
+}
+
+// Down with Shift reaches the host as 40 and 1 from every control, as the
+// text box gives them.
+void TestDateControls::keyCodesAsTheTextBox()
+{
+    QWidget window;
+    auto *layout = new QVBoxLayout(&window);
+    auto *text = new HCText(&window);
+    auto *date = new HCDate(&window);
+    auto *adv = new HCDateAdv(&window);
+    auto *term = new HCTerm(&window);
+    for (QWidget *control : std::initializer_list<QWidget *>{text, date, adv, term})
+        layout->addWidget(control);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QStringList seen;
+    const auto record = [&seen](const char *event) {
+        return [&seen, event](int &keyCode, int &shift) {
+            if (keyCode != 16 && keyCode != Qt::Key_Shift) // the Shift key itself
+                seen << QStringLiteral("%1 %2 %3").arg(event).arg(keyCode).arg(shift);
+        };
+    };
+    connect(text, &HCText::KeyDown, this, record("down"));
+    connect(text, &HCText::KeyUp, this, record("up"));
+    for (DateControlBase *control : std::initializer_list<DateControlBase *>{date, adv, term}) {
+        control->setAutoTab(false);
+        connect(control, &DateControlBase::KeyDown, this, record("down"));
+        connect(control, &DateControlBase::KeyUp, this, record("up"));
+    }
+    text->setAutoTab(false);
+    for (QWidget *field : std::initializer_list<QWidget *>{text->txtBox(), date->field(), adv->field(), term->field(0),
+                                                           term->field(1)}) {
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_Down, Qt::ShiftModifier);
+    }
+    QStringList expected;
+    for (int i = 0; i < 5; ++i)
+        expected << QStringLiteral("down 40 1") << QStringLiteral("up 40 1");
+    QCOMPARE(seen, expected);
+}
+
+// Switching to another program checks the date of the box that checks before
+// leaving; switching to another window of this program does not.
+void TestDateControls::switchingProgramsChecksTheDate()
+{
+    Host host(new HCDateAdv);
+    DateEdit *field = host.box->field();
+    field->setFocus();
+    field->setRawText(QStringLiteral("2011-1_-__"));
+    QWidget elsewhere;
+    elsewhere.show();
+    elsewhere.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+    QCOMPARE(m_messages->count(), 0);
+    host.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&host.window));
+    QVERIFY(field->hasFocus());
+
+    QApplication::setActiveWindow(nullptr);
+    QCOMPARE(m_messages->count(), 1);
+    QCOMPARE(m_messages->last().title, QStringLiteral("날짜입력 확인"));
+    QCOMPARE(m_messages->last().text, DateMessage);
+    QApplication::setActiveWindow(&host.window);
+    QVERIFY(field->hasFocus());
+    QCOMPARE(field->rawText(), QStringLiteral("2011-1_-__"));
+    QCOMPARE(m_messages->count(), 1);
+
+    field->setRawText(QStringLiteral("2011-12-01"));
+    QApplication::setActiveWindow(nullptr);
+    QApplication::setActiveWindow(&host.window);
+    QCOMPARE(m_messages->count(), 1);
+    QVERIFY(field->hasFocus());
 }
 
 QTEST_MAIN(TestDateControls)

@@ -1,3 +1,4 @@
+#include "CalendarButton.h"
 #include "Clock.h"
 #include "DateEdit.h"
 #include "DateFrame.h"
@@ -11,13 +12,13 @@
 #include "TestWorkspace.h"
 
 #include <QApplication>
-#include <QPushButton>
-#include <QToolButton>
 #include <QCalendarWidget>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <functional>
 #include <memory>
@@ -50,10 +51,7 @@ void onModal(const std::function<void(FrmEasyDate *)> &action)
 }
 
 QStringList period(const HCTerm &box) { return {box.text1(), box.text2()}; }
-QStringList period(const FrmEasyDate &dialog)
-{
-    return {dialog.field(0)->rawText(), dialog.field(1)->rawText()};
-}
+QStringList period(const FrmEasyDate &dialog) { return {dialog.field(0)->rawText(), dialog.field(1)->rawText()}; }
 } // namespace
 
 class TestHCTerm : public QObject {
@@ -79,6 +77,8 @@ private slots:
     void dialogShiftWithInvalidField();
     void dialogRefusesPresetClick();
     void dialogLayout();
+    void enterConfirmsTheDialog();
+    void neighbourCalendarEndsTheFocusColour();
 
 private:
     std::unique_ptr<TestWorkspace> m_workspace;
@@ -190,8 +190,7 @@ void TestHCTerm::dialogPlacement()
     if (showPos == 0)
         QCOMPARE(dialogFrame.topLeft(), box);
     if (showPos == 1)
-        QCOMPARE(QPoint(dialogFrame.right(), dialogFrame.top()),
-                 QPoint(box.x() + host.htDate->width() - 1, box.y()));
+        QCOMPARE(QPoint(dialogFrame.right(), dialogFrame.top()), QPoint(box.x() + host.htDate->width() - 1, box.y()));
 }
 
 void TestHCTerm::presetConfirmsAtOnce()
@@ -375,6 +374,46 @@ void TestHCTerm::dialogLayout()
     QCOMPARE(dialog.presetButton(26)->geometry(), QRect(321, 204, 70, 25));
     QCOMPARE(dialog.shiftButton(11)->geometry(), QRect(357, 177, 34, 25));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("기간 간편설정"));
+}
+
+// Enter walks from the start field over the end field to "확인(&O)", and
+// presses it there.
+void TestHCTerm::enterConfirmsTheDialog()
+{
+    FrmEasyDate dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QVERIFY(dialog.field(0)->hasFocus());
+    QTest::keyClick(dialog.field(0), Qt::Key_Return);
+    QVERIFY(dialog.field(1)->hasFocus());
+    QTest::keyClick(dialog.field(1), Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), dialog.okButton());
+    QTest::keyClick(dialog.okButton(), Qt::Key_Return);
+    QVERIFY(dialog.ok());
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.text1(), QStringLiteral("2011-05-18"));
+}
+
+// A field that gave the focus to the other field's calendar is left: it
+// loses its focus colour.
+void TestHCTerm::neighbourCalendarEndsTheFocusColour()
+{
+    Host host;
+    host.htDate->setFocusEffect(true);
+    host.after->setFocus();
+    host.htDate->field(0)->setFocus();
+    QCOMPARE(host.htDate->field(0)->backColor(), 0xC0E0FFu);
+    QTimer::singleShot(0, [] {
+        QWidget *popup = QApplication::activeModalWidget();
+        QVERIFY(popup);
+        QTest::keyClick(popup, Qt::Key_Escape);
+    });
+    QTest::mouseClick(host.htDate->frame(1)->calendarButton(), Qt::LeftButton);
+    host.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&host.window));
+    QVERIFY(host.htDate->field(1)->hasFocus());
+    QCOMPARE(host.htDate->field(1)->backColor(), 0xC0E0FFu);
+    QCOMPARE(host.htDate->field(0)->backColor(), 0xFFFFFFu);
 }
 
 QTEST_MAIN(TestHCTerm)

@@ -3,11 +3,15 @@
 #include "MessageRecorder.h"
 #include "PropertyStore.h"
 
+#include <QClipboard>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QRandomGenerator>
 #include <QVBoxLayout>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 // A host window with three formatted text boxes: the field under test
@@ -75,6 +79,16 @@ private slots:
     void inputMethodTextFollowsTheRules();
     void switchingWindowsIsNoLeaving();
     void randomTextOnLeavingStaysWithinMaxLength();
+    void pasteObeysTheType_data();
+    void pasteObeysTheType();
+    void pasteKeepsTheByteLimit_data();
+    void pasteKeepsTheByteLimit();
+    void pastedNumberIsFormattedLive();
+    void droppedTextObeysTheType();
+    void leadingSeparatorReadsAsTheNumber_data();
+    void leadingSeparatorReadsAsTheNumber();
+    void passwordShowsTheConfiguredCharacter();
+    void decimalsNeverOutgrowTheLimit();
 
 private:
     HostWindow &host(const PropertyStore &properties = {});
@@ -135,8 +149,7 @@ void TestHCText::liveNumberTyping_data()
                                         << QList<int>{1, 2, 3, 4};
     QTest::newRow("lone minus") << 2 << "-" << QStringList{"-"} << QList<int>{1};
     QTest::newRow("minus zero") << 2 << "-0" << QStringList{"-", "-0.00"} << QList<int>{1, 2};
-    QTest::newRow("minus zero then digit") << 2 << "-05" << QStringList{"-", "-0.00", "-5.00"}
-                                           << QList<int>{1, 2, 2};
+    QTest::newRow("minus zero then digit") << 2 << "-05" << QStringList{"-", "-0.00", "-5.00"} << QList<int>{1, 2, 2};
 }
 
 void TestHCText::liveNumberTyping()
@@ -186,32 +199,58 @@ void TestHCText::leavingFinishesTheText_data()
     QTest::addColumn<int>("acceptType");
     QTest::addColumn<QString>("entered");
     QTest::addColumn<QString>("finished");
-    QTest::newRow("number empty") << 1 << "" << "0";
-    QTest::newRow("number minus") << 1 << "-" << "0";
-    QTest::newRow("number letters") << 1 << "abc" << "0";
-    QTest::newRow("number kept") << 1 << "12" << "12";
-    QTest::newRow("any text trailing blanks") << 0 << "abc  " << "abc";
-    QTest::newRow("tel Seoul") << 3 << "0212345678" << "02-1234-5678";
-    QTest::newRow("tel Seoul short middle") << 3 << "021234567" << "02-123-4567";
-    QTest::newRow("tel mobile") << 3 << "01012345678" << "010-1234-5678";
-    QTest::newRow("tel area three") << 3 << "0311234567" << "031-123-4567";
-    QTest::newRow("tel 0505") << 3 << "050512345678" << "0505-1234-5678";
-    QTest::newRow("tel no area") << 3 << "12345678" << "1234-5678";
-    QTest::newRow("tel dashed again") << 3 << "010-1234-5678" << "010-1234-5678";
-    QTest::newRow("tel shorter than six") << 3 << "12345" << "12345";
-    QTest::newRow("tel 0505 too short") << 3 << "050512" << "050512";
-    QTest::newRow("tel 02 too short") << 3 << "02-123" << "02123";
-    QTest::newRow("tel 02 no middle") << 3 << "021234" << "021234";
-    QTest::newRow("time three digits") << 4 << "930" << "";
-    QTest::newRow("time four digits") << 4 << "0930" << "09:30";
-    QTest::newRow("time one digit") << 4 << "7" << "07:00";
-    QTest::newRow("time two digits") << 4 << "14" << "14:00";
-    QTest::newRow("time with colon") << 4 << "14:25" << "14:25";
-    QTest::newRow("time six digits") << 4 << "142500" << "";
-    QTest::newRow("dashed ten digits") << 5 << "0212345678" << "021-234-5678";
-    QTest::newRow("dashed short") << 5 << "123" << "000-000-0123";
-    QTest::newRow("dashed with dash") << 5 << "12-34" << "000-000-1234";
-    QTest::newRow("dashed not numeric") << 5 << "12a" << "12a";
+    QTest::newRow("number empty") << 1 << ""
+                                  << "0";
+    QTest::newRow("number minus") << 1 << "-"
+                                  << "0";
+    QTest::newRow("number letters") << 1 << "abc"
+                                    << "0";
+    QTest::newRow("number kept") << 1 << "12"
+                                 << "12";
+    QTest::newRow("any text trailing blanks") << 0 << "abc  "
+                                              << "abc";
+    QTest::newRow("tel Seoul") << 3 << "0212345678"
+                               << "02-1234-5678";
+    QTest::newRow("tel Seoul short middle") << 3 << "021234567"
+                                            << "02-123-4567";
+    QTest::newRow("tel mobile") << 3 << "01012345678"
+                                << "010-1234-5678";
+    QTest::newRow("tel area three") << 3 << "0311234567"
+                                    << "031-123-4567";
+    QTest::newRow("tel 0505") << 3 << "050512345678"
+                              << "0505-1234-5678";
+    QTest::newRow("tel no area") << 3 << "12345678"
+                                 << "1234-5678";
+    QTest::newRow("tel dashed again") << 3 << "010-1234-5678"
+                                      << "010-1234-5678";
+    QTest::newRow("tel shorter than six") << 3 << "12345"
+                                          << "12345";
+    QTest::newRow("tel 0505 too short") << 3 << "050512"
+                                        << "050512";
+    QTest::newRow("tel 02 too short") << 3 << "02-123"
+                                      << "02123";
+    QTest::newRow("tel 02 no middle") << 3 << "021234"
+                                      << "021234";
+    QTest::newRow("time three digits") << 4 << "930"
+                                       << "";
+    QTest::newRow("time four digits") << 4 << "0930"
+                                      << "09:30";
+    QTest::newRow("time one digit") << 4 << "7"
+                                    << "07:00";
+    QTest::newRow("time two digits") << 4 << "14"
+                                     << "14:00";
+    QTest::newRow("time with colon") << 4 << "14:25"
+                                     << "14:25";
+    QTest::newRow("time six digits") << 4 << "142500"
+                                     << "";
+    QTest::newRow("dashed ten digits") << 5 << "0212345678"
+                                       << "021-234-5678";
+    QTest::newRow("dashed short") << 5 << "123"
+                                  << "000-000-0123";
+    QTest::newRow("dashed with dash") << 5 << "12-34"
+                                      << "000-000-1234";
+    QTest::newRow("dashed not numeric") << 5 << "12a"
+                                        << "12a";
 }
 
 void TestHCText::leavingFinishesTheText()
@@ -234,9 +273,10 @@ void TestHCText::overLengthOnLeavingWarnsAndCuts()
     const MessageRequest &box = m_messages.last();
     QCOMPARE(box.title, QStringLiteral("입력길이 초과"));
     QCOMPARE(box.icon, MsgIcon::Information);
-    QCOMPARE(box.text, QStringLiteral("최대 입력 길이를 초과하였습니다. 입력된 자료는 길이에 맞게 자동으로 짤립니다.\n\n"
-                                      "현재 입력된 길이는 13 이며, 최대입력 길이는 11 입니다.\n"
-                                      "(한글은 한 글자당 길이가 2입니다.)"));
+    QCOMPARE(box.text,
+             QStringLiteral("최대 입력 길이를 초과하였습니다. 입력된 자료는 길이에 맞게 자동으로 짤립니다.\n\n"
+                            "현재 입력된 길이는 13 이며, 최대입력 길이는 11 입니다.\n"
+                            "(한글은 한 글자당 길이가 2입니다.)"));
     QCOMPARE(h.field->txtBox()->text(), QStringLiteral("010-1234-56"));
 }
 
@@ -262,15 +302,24 @@ void TestHCText::keyRulesByType_data()
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("beeps");
-    QTest::newRow("letters refuse digits") << 2 << 0 << "a1b" << "ab" << 1;
-    QTest::newRow("letters refuse hangul") << 2 << 0 << "a가" << "a" << 1;
-    QTest::newRow("letters to upper") << 2 << 1 << "abc" << "ABC" << 0;
-    QTest::newRow("any text to lower") << 0 << 2 << "AbC" << "abc" << 0;
-    QTest::newRow("any text keeps hangul") << 0 << 1 << "가a" << "가A" << 0;
-    QTest::newRow("number refuses letters") << 1 << 1 << "1a2" << "12" << 1;
-    QTest::newRow("telephone refuses minus") << 3 << 0 << "02-1" << "021" << 1;
-    QTest::newRow("time refuses hangul") << 4 << 0 << "1가" << "1" << 1;
-    QTest::newRow("dashed refuses blank") << 5 << 0 << "1 2" << "12" << 1;
+    QTest::newRow("letters refuse digits") << 2 << 0 << "a1b"
+                                           << "ab" << 1;
+    QTest::newRow("letters refuse hangul") << 2 << 0 << "a가"
+                                           << "a" << 1;
+    QTest::newRow("letters to upper") << 2 << 1 << "abc"
+                                      << "ABC" << 0;
+    QTest::newRow("any text to lower") << 0 << 2 << "AbC"
+                                       << "abc" << 0;
+    QTest::newRow("any text keeps hangul") << 0 << 1 << "가a"
+                                           << "가A" << 0;
+    QTest::newRow("number refuses letters") << 1 << 1 << "1a2"
+                                            << "12" << 1;
+    QTest::newRow("telephone refuses minus") << 3 << 0 << "02-1"
+                                             << "021" << 1;
+    QTest::newRow("time refuses hangul") << 4 << 0 << "1가"
+                                         << "1" << 1;
+    QTest::newRow("dashed refuses blank") << 5 << 0 << "1 2"
+                                          << "12" << 1;
 }
 
 void TestHCText::keyRulesByType()
@@ -367,9 +416,8 @@ void TestHCText::eventsReachTheHostInOrder()
     connect(h.field, &HCText::KeyDown, h.field, [&](int &code, int &) { events << QString("KeyDown %1").arg(code); });
     connect(h.field, &HCText::KeyPress, h.field, [&](int &ascii) { events << QString("KeyPress %1").arg(ascii); });
     connect(h.field, &HCText::Change, h.field, [&] { events << "Change"; });
-    connect(h.field, &HCText::KeyUp, h.field, [&](int &code, int &shift) {
-        events << QString("KeyUp %1 %2").arg(code).arg(shift);
-    });
+    connect(h.field, &HCText::KeyUp, h.field,
+            [&](int &code, int &shift) { events << QString("KeyUp %1 %2").arg(code).arg(shift); });
     QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::ShiftModifier, QStringLiteral("A"));
     QKeyEvent release(QEvent::KeyRelease, Qt::Key_A, Qt::ShiftModifier, QStringLiteral("A"));
     QApplication::sendEvent(h.field->txtBox(), &press);
@@ -481,6 +529,214 @@ void TestHCText::randomTextOnLeavingStaysWithinMaxLength()
         QVERIFY2(Cp949::byteLength(h.field->txtBox()->text()) <= maxLength,
                  qPrintable(entry + " -> " + h.field->txtBox()->text()));
     }
+}
+
+// The three ways an operator pastes: Ctrl+V, Shift+Insert and the Paste of
+// the box's own context menu.
+enum class PasteWay { CtrlV, ShiftInsert, ContextMenu };
+
+void pasteInto(QLineEdit *box, const QString &clip, PasteWay way)
+{
+    QGuiApplication::clipboard()->setText(clip);
+    switch (way) {
+    case PasteWay::CtrlV: QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier); return;
+    case PasteWay::ShiftInsert: QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier); return;
+    case PasteWay::ContextMenu: break;
+    }
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(2, 2), box->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(box, &request);
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    QAction *paste = nullptr;
+    for (QAction *action : menu->actions()) {
+        if (action->text().startsWith(QLatin1String("&Paste")))
+            paste = action;
+    }
+    QVERIFY(paste);
+    QVERIFY(paste->isEnabled());
+    menu->setActiveAction(paste);
+    QTest::keyClick(menu, Qt::Key_Return);
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+}
+
+void addPasteWays(const char *name, const std::function<void(QTestData &)> &row)
+{
+    const QList<QPair<const char *, PasteWay>> ways{
+        {"Ctrl+V", PasteWay::CtrlV}, {"Shift+Insert", PasteWay::ShiftInsert}, {"menu", PasteWay::ContextMenu}};
+    for (const auto &[label, way] : ways)
+        row(QTest::addRow("%s, %s", name, label) << int(way));
+}
+
+void TestHCText::pasteObeysTheType_data()
+{
+    QTest::addColumn<int>("way");
+    QTest::addColumn<int>("acceptType");
+    QTest::addColumn<int>("convertCase");
+    QTest::addColumn<QString>("clip");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("beeps");
+    const auto rows = [](const char *name, int acceptType, int convertCase, const char *clip, const char *shown,
+                         int beeps) {
+        addPasteWays(name, [&](QTestData &row) {
+            row << acceptType << convertCase << QString::fromUtf8(clip) << QString::fromUtf8(shown) << beeps;
+        });
+    };
+    rows("number refuses letters and hangul", 1, 0, "1a2가3", "123", 1);
+    rows("letters refuse digits, converted", 2, 1, "ab1c가", "ABC", 1);
+    rows("telephone refuses dashes", 3, 0, "02-123-4567", "021234567", 1);
+    rows("time refuses letters", 4, 0, "9시30", "930", 1);
+    rows("dashed refuses blanks", 5, 0, "12 34", "1234", 1);
+    rows("any text keeps all, lower case", 0, 2, "AbC 가", "abc 가", 0);
+    rows("a copied cell's line break", 1, 0, "42\r\n", "42", 0);
+}
+
+void TestHCText::pasteObeysTheType()
+{
+    QFETCH(int, way);
+    QFETCH(int, acceptType);
+    QFETCH(int, convertCase);
+    QFETCH(QString, clip);
+    HostWindow &h = host(fieldOfType(acceptType, 0, convertCase));
+    h.field->setText(QString());
+    QString pressed;
+    connect(h.field, &HCText::KeyPress, h.field, [&pressed](int &keyAscii) { pressed += QChar(keyAscii); });
+    pasteInto(h.field->txtBox(), clip, PasteWay(way));
+    QTEST(h.field->txtBox()->text(), "shown");
+    QTEST(m_messages.beeps(), "beeps");
+    QCOMPARE(pressed, clip.left(clip.indexOf(u'\r'))); // the host sees each character as typed
+}
+
+void TestHCText::pasteKeepsTheByteLimit_data()
+{
+    QTest::addColumn<int>("way");
+    QTest::addColumn<int>("acceptType");
+    QTest::addColumn<QString>("clip");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("left");
+    const auto rows = [](const char *name, int acceptType, const char *clip, const char *shown, const char *left) {
+        addPasteWays(name, [&](QTestData &row) {
+            row << acceptType << QString::fromUtf8(clip) << QString::fromUtf8(shown) << QString::fromUtf8(left);
+        });
+    };
+    rows("number", 1, "1234567890", "1234", "1234");
+    rows("hangul text", 0, "가나다", "가나", "가나");
+    rows("hangul never halved", 0, "a가나", "a가", "a가");
+    rows("telephone", 3, "0212345678", "0212", "0212");
+}
+
+void TestHCText::pasteKeepsTheByteLimit()
+{
+    QFETCH(int, way);
+    QFETCH(int, acceptType);
+    QFETCH(QString, clip);
+    HostWindow &h = host(fieldOfType(acceptType, 4));
+    h.field->setText(QString());
+    pasteInto(h.field->txtBox(), clip, PasteWay(way));
+    QTEST(h.field->txtBox()->text(), "shown");
+    leaveField();
+    QTEST(h.field->txtBox()->text(), "left");
+    QCOMPARE(m_messages.count(), 0);
+}
+
+void TestHCText::pastedNumberIsFormattedLive()
+{
+    HostWindow &h = host(numberField(0));
+    h.field->setText(QString());
+    pasteInto(h.field->txtBox(), QStringLiteral("1234567"), PasteWay::ContextMenu);
+    QCOMPARE(h.field->txtBox()->text(), QStringLiteral("1,234,567"));
+    QCOMPARE(h.field->txtBox()->cursorPosition(), 9);
+    QCOMPARE(h.field->text(), QStringLiteral("1234567"));
+    pasteInto(h.field->txtBox(), QStringLiteral("-8"), PasteWay::CtrlV);
+    QCOMPARE(h.field->txtBox()->text(), QStringLiteral("-12,345,678"));
+
+    HostWindow &decimals = host(numberField(2));
+    decimals.field->setText(QString());
+    pasteInto(decimals.field->txtBox(), QStringLiteral("1,234.5"), PasteWay::ShiftInsert);
+    QCOMPARE(decimals.field->txtBox()->text(), QStringLiteral("1,234.50"));
+    QCOMPARE(decimals.field->text(), QStringLiteral("1234.50"));
+    QCOMPARE(m_messages.beeps(), 1);
+}
+
+void TestHCText::droppedTextObeysTheType()
+{
+    HostWindow &h = host(fieldOfType(1, 4));
+    h.field->setText(QString());
+    QMimeData dragged;
+    dragged.setText(QStringLiteral("12ab34567"));
+    QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction | Qt::MoveAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(h.field->txtBox(), &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(2, 2), Qt::CopyAction | Qt::MoveAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(h.field->txtBox(), &drop);
+    QCOMPARE(h.field->txtBox()->text(), QStringLiteral("1234"));
+    QCOMPARE(drop.dropAction(), Qt::CopyAction);
+    QCOMPARE(m_messages.beeps(), 1);
+}
+
+void TestHCText::leadingSeparatorReadsAsTheNumber_data()
+{
+    QTest::addColumn<QString>("entered");
+    QTest::addColumn<int>("at");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("read");
+    QTest::newRow("Delete the first digit") << "1234567" << 0 << int(Qt::Key_Delete) << "234,567"
+                                            << "234567";
+    QTest::newRow("Backspace the first digit") << "1234" << 1 << int(Qt::Key_Backspace) << "234"
+                                               << "234";
+    QTest::newRow("Delete behind the minus") << "-1234" << 1 << int(Qt::Key_Delete) << "-234"
+                                             << "-234";
+}
+
+void TestHCText::leadingSeparatorReadsAsTheNumber()
+{
+    QFETCH(QString, entered);
+    QFETCH(int, at);
+    QFETCH(int, key);
+    HostWindow &h = host(numberField(0));
+    h.field->setText(entered);
+    h.field->txtBox()->setCursorPosition(at);
+    QTest::keyClick(h.field->txtBox(), Qt::Key(key));
+    QTEST(h.field->txtBox()->text(), "shown");
+    QTEST(h.field->text(), "read");
+    leaveField();
+    QTEST(h.field->txtBox()->text(), "shown");
+}
+
+void TestHCText::passwordShowsTheConfiguredCharacter()
+{
+    PropertyStore store;
+    store.setValue("PasswordChar", "*");
+    HostWindow &h = host(store);
+    QTest::keyClicks(h.field->txtBox(), "secret");
+    QCOMPARE(h.field->txtBox()->displayText(), QStringLiteral("******"));
+    QCOMPARE(h.field->text(), QStringLiteral("secret"));
+    h.field->setPasswordChar(QStringLiteral("#"));
+    QCOMPARE(h.field->txtBox()->displayText(), QStringLiteral("######"));
+    h.field->setPasswordChar(QString());
+    QCOMPARE(h.field->txtBox()->displayText(), QStringLiteral("secret"));
+}
+
+// Two decimals in a field of four bytes: whatever is typed, the formatted
+// number never stays longer than the limit.
+void TestHCText::decimalsNeverOutgrowTheLimit()
+{
+    PropertyStore store = numberField(2);
+    store.setValue("MaxLength", 4);
+    HostWindow &h = host(store);
+    h.field->setText(QString());
+    QTest::keyClick(h.field->txtBox(), '-');
+    QCOMPARE(h.field->txtBox()->text(), QStringLiteral("-"));
+    h.field->txtBox()->setCursorPosition(0);
+    for (const char key : {'2', '3', '1'}) {
+        QTest::keyClick(h.field->txtBox(), key);
+        QVERIFY2(Cp949::byteLength(h.field->txtBox()->text()) <= 4, qPrintable(h.field->txtBox()->text()));
+    }
+    h.field->setText(QString());
+    QTest::keyClick(h.field->txtBox(), '7');
+    QCOMPARE(h.field->txtBox()->text(), QStringLiteral("7.00"));
+    QTest::keyClick(h.field->txtBox(), '8');
+    QCOMPARE(h.field->txtBox()->text(), QStringLiteral("7.00"));
 }
 
 QTEST_MAIN(TestHCText)

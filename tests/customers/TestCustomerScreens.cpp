@@ -4,10 +4,13 @@
 #include "FrmUser_Add.h"
 #include "HCText.h"
 #include "LabelledFields.h"
+#include "ProfileFile.h"
 #include "SpreadGrid.h"
 #include "modMySQL_Func.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -70,7 +73,27 @@ private slots:
         QCOMPARE(main.spList->ForeColor(FrmMain::ColId, 1), QColor(0, 0, 255));
         QCOMPARE(main.spList->ForeColor(FrmMain::ColRest, 2), QColor(255, 0, 0));
         QVERIFY(main.windowTitle().startsWith(QStringLiteral("Quotadesk Ver.1.0.")));
-        QVERIFY(main.windowTitle().endsWith(QStringLiteral(" (HOST: ") + TestDatabase::address() + QStringLiteral(") [직원]")));
+        QVERIFY(main.windowTitle().endsWith(QStringLiteral(" (HOST: ") + TestDatabase::address()
+                                            + QStringLiteral(") [직원]")));
+    }
+
+    // The list's stored layout applies to the designed grid of 8 columns.
+    void listTakesItsStoredLayout()
+    {
+        const QString ini = m_fixture->workspace->file(QStringLiteral("FormIni/FrmMain.ini"));
+        QDir().mkpath(QFileInfo(ini).absolutePath());
+        ProfileFile::write(ini, QStringLiteral("spList_ColsWidth"), QString::number(FrmMain::ColName),
+                           QStringLiteral("30"));
+        ProfileFile::write(ini, QStringLiteral("spList_ColsWidth"), QString::number(FrmMain::ColMemo),
+                           QStringLiteral("41.5"));
+        ProfileFile::write(ini, QStringLiteral("spList_General"), QStringLiteral("RowHeight"), QStringLiteral("20"));
+        ProfileFile::write(ini, QStringLiteral("FormPosition"), QStringLiteral("Width"), QStringLiteral("12000"));
+        FrmMain main;
+        QCOMPARE(main.spList->MaxCols(), int(FrmMain::ColumnCount));
+        QCOMPARE(main.spList->ColWidth(FrmMain::ColName), 30.0);
+        QCOMPARE(main.spList->ColWidth(FrmMain::ColMemo), 41.5);
+        QCOMPARE(main.spList->RowHeight(1), 20.0);
+        QCOMPARE(main.width(), 800);
     }
 
     void cursorReturnsToTheSameOrLastRow()
@@ -94,9 +117,9 @@ private slots:
         QTest::mouseClick(main.BtnFill, Qt::LeftButton);
         QTest::mouseClick(main.BtnUserEdit, Qt::LeftButton);
         QTest::mouseClick(main.BtnDetail, Qt::LeftButton);
-        QCOMPARE(m_fixture->messages->texts(),
-                 (QStringList{"먼저 유저내역에서 충전 할 유저를 선택 하세요.", "먼저 그리드에서 수정할 자료를 선택하세요.",
-                              "먼저 그리드에서 내역 확인 할 유저를 선택 하세요."}));
+        QCOMPARE(m_fixture->messages->texts(), (QStringList{"먼저 유저내역에서 충전 할 유저를 선택 하세요.",
+                                                            "먼저 그리드에서 수정할 자료를 선택하세요.",
+                                                            "먼저 그리드에서 내역 확인 할 유저를 선택 하세요."}));
     }
 
     void registerThreeInARowAndRefuseADuplicate()
@@ -123,7 +146,8 @@ private slots:
         QCOMPARE(main.spList->text(FrmMain::ColRest, 3), QStringLiteral("0"));
         QCOMPARE(main.spList->text(FrmMain::ColRegDate, 3), QStringLiteral("2011-05-23"));
         QCOMPARE(main.spList->ActiveRow(), 3);
-        QCOMPARE(m_fixture->db.value(QStringLiteral("SELECT CONCAT(userpw, '|', hpno, '|', reguser, '|', restcnt) FROM emailuser WHERE userid = 'sec''ond'")),
+        QCOMPARE(m_fixture->db.value(QStringLiteral("SELECT CONCAT(userpw, '|', hpno, '|', reguser, '|', restcnt) FROM "
+                                                    "emailuser WHERE userid = 'sec''ond'")),
                  QStringLiteral("p\\w|010-1111-2222|clerk|0"));
         QCOMPARE(main.spList->text(FrmMain::ColCode, 2),
                  m_fixture->db.value(QStringLiteral("SELECT code FROM emailuser WHERE userid = 'sec''ond'")));
@@ -174,15 +198,18 @@ private slots:
         QTest::mouseClick(edit->btnSave, Qt::LeftButton);
         QVERIFY(!edit->isVisible());
         QCOMPARE(main.spList->text(FrmMain::ColMemo, 2), QStringLiteral("새 메모 '"));
-        QCOMPARE(m_fixture->db.value(QStringLiteral("SELECT bigo FROM emailuser WHERE code = %1").arg(code)), QStringLiteral("새 메모 '"));
+        QCOMPARE(m_fixture->db.value(QStringLiteral("SELECT bigo FROM emailuser WHERE code = %1").arg(code)),
+                 QStringLiteral("새 메모 '"));
     }
 
     void topUpRecordsTheLogRowAndRaisesTheBalance_data()
     {
         QTest::addColumn<QString>("count");
         QTest::addColumn<QString>("balance");
-        QTest::newRow("1,000") << "1000" << "1010";
-        QTest::newRow("minus three") << "-3" << "7";
+        QTest::newRow("1,000") << "1000"
+                               << "1010";
+        QTest::newRow("minus three") << "-3"
+                                     << "7";
     }
     void topUpRecordsTheLogRowAndRaisesTheBalance()
     {
@@ -197,8 +224,10 @@ private slots:
         QTest::mouseClick(fill.btnSave, Qt::LeftButton);
         QCOMPARE(m_fixture->messages->count(), 0);
         QVERIFY(!fill.isVisible());
-        QCOMPARE(m_fixture->db.value(QStringLiteral("SELECT restcnt FROM emailuser WHERE code = %1").arg(code)), balance);
-        QCOMPARE(m_fixture->db.value(QStringLiteral("SELECT CONCAT_WS('|', regdate, regtime, gubun, inprice, appcnt, ucode, recuserid, recusername, bigo) FROM emaillog")),
+        QCOMPARE(m_fixture->db.value(QStringLiteral("SELECT restcnt FROM emailuser WHERE code = %1").arg(code)),
+                 balance);
+        QCOMPARE(m_fixture->db.value(QStringLiteral("SELECT CONCAT_WS('|', regdate, regtime, gubun, inprice, appcnt, "
+                                                    "ucode, recuserid, recusername, bigo) FROM emaillog")),
                  QStringLiteral("2011-05-23|14:25|1|0|%1|%2|clerk|직원|it's paid").arg(count).arg(code));
         QVERIFY(m_fixture->notices().contains(QStringLiteral("자료가 저장되었습니다. /T500")));
     }
@@ -260,7 +289,8 @@ private slots:
         QCOMPARE(m_fixture->db.value(QStringLiteral("SELECT COUNT(*) FROM emaillog")), QStringLiteral("0"));
         QCOMPARE(m_fixture->db.value(QStringLiteral("SELECT restcnt FROM emailuser")), QStringLiteral("10"));
         // The next statement outside the top-up reconnects by itself.
-        QCOMPARE(DBGetValue(QStringLiteral("SELECT restcnt FROM emailuser WHERE code = %1").arg(code)), QStringLiteral("10"));
+        QCOMPARE(DBGetValue(QStringLiteral("SELECT restcnt FROM emailuser WHERE code = %1").arg(code)),
+                 QStringLiteral("10"));
     }
 
 private:

@@ -41,7 +41,8 @@ private slots:
         Frmlogin login;
         login.show();
         QTRY_COMPARE(m_exits, 1);
-        QCOMPARE(m_fixture->messages->last().text, QStringLiteral("허용되지 않은 컴퓨터입니다. 관리자에게 문의바랍니다."));
+        QCOMPARE(m_fixture->messages->last().text,
+                 QStringLiteral("허용되지 않은 컴퓨터입니다. 관리자에게 문의바랍니다."));
         QVERIFY(!login.LoginSucceeded);
     }
 
@@ -51,11 +52,21 @@ private slots:
         QTest::addColumn<QString>("password");
         QTest::addColumn<QString>("serverTime");
         QTest::addColumn<bool>("admitted");
-        QTest::newRow("level 0 at 03:00") << "boss" << "pw0" << "2011-05-23 03:00:00" << true;
-        QTest::newRow("level 1 at 07:59") << "clerk" << "pw1" << "2011-05-23 07:59:30" << false;
-        QTest::newRow("level 1 at 08:00") << "clerk" << "pw1" << "2011-05-23 08:00:00" << true;
-        QTest::newRow("level 1 at 20:00") << "clerk" << "pw1" << "2011-05-23 20:00:59" << true;
-        QTest::newRow("level 1 at 20:01") << "clerk" << "pw1" << "2011-05-23 20:01:00" << false;
+        QTest::newRow("level 0 at 03:00") << "boss"
+                                          << "pw0"
+                                          << "2011-05-23 03:00:00" << true;
+        QTest::newRow("level 1 at 07:59") << "clerk"
+                                          << "pw1"
+                                          << "2011-05-23 07:59:30" << false;
+        QTest::newRow("level 1 at 08:00") << "clerk"
+                                          << "pw1"
+                                          << "2011-05-23 08:00:00" << true;
+        QTest::newRow("level 1 at 20:00") << "clerk"
+                                          << "pw1"
+                                          << "2011-05-23 20:00:59" << true;
+        QTest::newRow("level 1 at 20:01") << "clerk"
+                                          << "pw1"
+                                          << "2011-05-23 20:01:00" << false;
     }
     void workingHours()
     {
@@ -75,7 +86,8 @@ private slots:
         QCOMPARE(login.isVisible(), !admitted);
         QCOMPARE(g_sLoginTime, serverTime);
         if (!admitted)
-            QCOMPARE(m_fixture->messages->last().text, QStringLiteral("허용된 Quotadesk 작성시간은 08:00 ~ 19:00입니다.\r\n"));
+            QCOMPARE(m_fixture->messages->last().text,
+                     QStringLiteral("허용된 Quotadesk 작성시간은 08:00 ~ 19:00입니다.\r\n"));
     }
 
     void wrongPasswordKeepsTheDialogWithThePasswordSelected()
@@ -85,11 +97,13 @@ private slots:
         QTRY_COMPARE(login.txtUserName->text(), QStringLiteral("clerk"));
         CustomerFixture::setServerTime(QStringLiteral("2011-05-23 10:00:00"));
         login.txtPassword->setText(QStringLiteral("nope"));
+        QCOMPARE(login.txtPassword->displayText(), QStringLiteral("****"));
         QTest::keyClick(login.txtPassword, Qt::Key_Return);
         QVERIFY(!login.LoginSucceeded);
         QCOMPARE(m_fixture->messages->last().title, QStringLiteral("로그인"));
         QCOMPARE(m_fixture->messages->last().text,
-                 QStringLiteral("개발자 및 퇴사자는 로그인 할 수 없습니다.\r\n\r\n혹은 암호가 잘못되었습니다. 다시 시도하십시오"));
+                 QStringLiteral(
+                     "개발자 및 퇴사자는 로그인 할 수 없습니다.\r\n\r\n혹은 암호가 잘못되었습니다. 다시 시도하십시오"));
         QCOMPARE(login.txtPassword->selectedText(), QStringLiteral("nope"));
         // Enter in the password box is the login action, and types nothing.
         login.txtPassword->setText(QStringLiteral("pw1"));
@@ -128,8 +142,10 @@ private slots:
 
     void rememberedPasswordLogsInByItself()
     {
-        SaveSetting(QStringLiteral("Quotadesk"), QStringLiteral("Config"), QStringLiteral("issave_passwd"), QStringLiteral("1"));
-        SaveSetting(QStringLiteral("Quotadesk"), QStringLiteral("Config"), QStringLiteral("passwd"), QStringLiteral("pw1"));
+        SaveSetting(QStringLiteral("Quotadesk"), QStringLiteral("Config"), QStringLiteral("issave_passwd"),
+                    QStringLiteral("1"));
+        SaveSetting(QStringLiteral("Quotadesk"), QStringLiteral("Config"), QStringLiteral("passwd"),
+                    QStringLiteral("pw1"));
         CustomerFixture::setServerTime(QStringLiteral("2011-05-23 10:00:00"));
         Frmlogin login;
         QVERIFY(login.chkpwdSave->isChecked());
@@ -144,7 +160,8 @@ private slots:
         login.show();
         QTRY_COMPARE(login.txtUserName->text(), QStringLiteral("clerk"));
         auto stored = [](const char *key) {
-            return GetSetting(QStringLiteral("Quotadesk"), QStringLiteral("Config"), QLatin1String(key), QStringLiteral("<none>"));
+            return GetSetting(QStringLiteral("Quotadesk"), QStringLiteral("Config"), QLatin1String(key),
+                              QStringLiteral("<none>"));
         };
         login.txtPassword->setFocus();
         QTest::keyClicks(login.txtPassword, QStringLiteral("typed"));

@@ -41,7 +41,8 @@ private slots:
     void valuesAreCutTrimmedAndNullIsEmpty()
     {
         m_db.exec(QStringLiteral("CREATE TABLE texts (id INT, v VARCHAR(20) NULL)"));
-        m_db.exec(QStringLiteral("INSERT INTO texts VALUES (1,'ab  '),(2,NULL),(3,CONCAT('x',CHAR(0),'y')),(4,'  lead')"));
+        m_db.exec(
+            QStringLiteral("INSERT INTO texts VALUES (1,'ab  '),(2,NULL),(3,CONCAT('x',CHAR(0),'y')),(4,'  lead')"));
         cMySQL c;
         QVERIFY(connect(c));
         RecordsetPtr rows = c.query(QStringLiteral("SELECT v FROM texts ORDER BY id"));
@@ -112,7 +113,7 @@ private slots:
         c.query(QStringLiteral("INSERT INTO texts VALUES (1,'half')"));
         m_db.kill(c.thread_id());
         QVERIFY(!c.query(QStringLiteral("INSERT INTO texts VALUES (2,'other half')")));
-        QVERIFY(c.last_error() == 2006 || c.last_error() == 2013);
+        QVERIFY(c.connection_lost());
         QCOMPARE(messages.count(), 1);
         QVERIFY(messages.last().text.startsWith(QStringLiteral("Error 20")));
         c.rollback();
@@ -138,25 +139,54 @@ private slots:
         QFETCH(bool, networkAdvice);
         MessageRecorder messages;
         cMySQL c;
-        QVERIFY(!c.real_connect(host, QStringLiteral("twbusiness"), password,
-                                QStringLiteral("businesslog")));
+        QVERIFY(!c.real_connect(host, QStringLiteral("twbusiness"), password, QStringLiteral("businesslog")));
         QCOMPARE(messages.count(), 1);
         const QString text = messages.last().text;
-        const QString expectedTail = networkAdvice
-            ? QStringLiteral("\r\n\r\n데이터베이스 서버에 접속할 수 없습니다.\r\n\r\n"
-                             "인터넷이 연결되어 있는지 확인 해 주세요.\r\n\r\n"
-                             "인터넷이 연결되어 있다면 방화벽이나 각종 스파이웨어 차단 프로그램이 가동중인지 확인해 주세요.\r\n"
-                             "관련 프로그램이 데이터베이스 접속을 방해하는 경우 일 수도 있습니다.")
-            : QStringLiteral("\r\n\r\n데이터베이스 서버에 접속할 수 없습니다.");
+        const QString expectedTail =
+            networkAdvice ? QStringLiteral(
+                "\r\n\r\n데이터베이스 서버에 접속할 수 없습니다.\r\n\r\n"
+                "인터넷이 연결되어 있는지 확인 해 주세요.\r\n\r\n"
+                "인터넷이 연결되어 있다면 방화벽이나 각종 스파이웨어 차단 프로그램이 가동중인지 확인해 주세요.\r\n"
+                "관련 프로그램이 데이터베이스 접속을 방해하는 경우 일 수도 있습니다.")
+                          : QStringLiteral("\r\n\r\n데이터베이스 서버에 접속할 수 없습니다.");
         QVERIFY2(text.endsWith(expectedTail), qPrintable(text));
         QVERIFY(networkAdvice ? QRegularExpression(QStringLiteral("^Error 200[23] [^(]")).match(text).hasMatch()
                               : text.startsWith(QStringLiteral("Error 1045 Access denied")));
 
         MessageRecorder quiet;
         cMySQL silent;
-        QVERIFY(!silent.real_connect(host, QStringLiteral("twbusiness"), password,
-                                     QStringLiteral("businesslog"), 3306, QString(), 0, true));
+        QVERIFY(!silent.real_connect(host, QStringLiteral("twbusiness"), password, QStringLiteral("businesslog"), 3306,
+                                     QString(), 0, true));
         QCOMPARE(quiet.count(), 0);
+    }
+
+    // The host setting decides where the connection goes. The local socket
+    // handed to the connection is the test server's, so a connection that
+    // wrongly falls back to it would succeed.
+    void hostSettingChoosesTheConnection()
+    {
+        const QString socket = qEnvironmentVariable("QD_TEST_DB_SOCKET");
+        if (socket.isEmpty())
+            QSKIP("QD_TEST_DB_SOCKET (set by scripts/test) names no server socket");
+        const QString port = TestDatabase::address().section(QLatin1Char(':'), -1);
+        MessageRecorder messages;
+
+        cMySQL noHost;
+        QVERIFY(!connectTo(noHost, QString(QLatin1String("")), socket));
+        QCOMPARE(noHost.last_error(), 2005u);
+        QCOMPARE(messages.count(), 1);
+        QVERIFY2(messages.last().text.endsWith(QStringLiteral("\r\n\r\n데이터베이스 서버에 접속할 수 없습니다.")),
+                 qPrintable(messages.last().text));
+
+        cMySQL local;
+        QVERIFY(connectTo(local, QStringLiteral("localhost"), socket));
+        QVERIFY2(local.get_host_info().contains(QStringLiteral("socket"), Qt::CaseInsensitive),
+                 qPrintable(local.get_host_info()));
+
+        cMySQL localPort;
+        QVERIFY(connectTo(localPort, QStringLiteral("localhost:") + port, QStringLiteral("/nonexistent/mysqld.sock")));
+        QVERIFY2(localPort.get_host_info().contains(QStringLiteral("TCP/IP")), qPrintable(localPort.get_host_info()));
+        QCOMPARE(messages.count(), 1);
     }
 
     void failedStatementShowsErrorBox()
@@ -190,14 +220,20 @@ private slots:
         QCOMPARE(actual.size(), expected.size());
         QVERIFY(actual == expected);
         // The server stored real hangul, not bytes of another character set.
-        QCOMPARE(m_db.value(QStringLiteral("SELECT v FROM texts WHERE v LIKE '%똠%'")).contains(QStringLiteral("똠")), true);
+        QCOMPARE(m_db.value(QStringLiteral("SELECT v FROM texts WHERE v LIKE '%똠%'")).contains(QStringLiteral("똠")),
+                 true);
     }
 
 private:
+    static bool connectTo(cMySQL &c, const QString &host, const QString &socket)
+    {
+        return c.real_connect(host, QStringLiteral("twbusiness"), QStringLiteral("kpvr5820"),
+                              QStringLiteral("businesslog"), 3306, socket);
+    }
     static bool connect(cMySQL &c)
     {
-        return c.real_connect(TestDatabase::address(), QStringLiteral("twbusiness"),
-                              QStringLiteral("kpvr5820"), QStringLiteral("businesslog"));
+        return c.real_connect(TestDatabase::address(), QStringLiteral("twbusiness"), QStringLiteral("kpvr5820"),
+                              QStringLiteral("businesslog"));
     }
 
     TestDatabase m_db;

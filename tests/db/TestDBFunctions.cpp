@@ -121,9 +121,10 @@ private slots:
                           .arg(SQLEscaped(v.left(20))));
         QCOMPARE(DBCount(QStringLiteral("emailuser"), QString()), hostile.size());
         for (const QString &v : hostile)
-            QCOMPARE(DBGetValue(QStringLiteral("SELECT userid FROM emailuser WHERE userid = '%1'")
-                                    .arg(SQLEscaped(v.left(20)))),
-                     v.left(20).trimmed());
+            QCOMPARE(
+                DBGetValue(
+                    QStringLiteral("SELECT userid FROM emailuser WHERE userid = '%1'").arg(SQLEscaped(v.left(20)))),
+                v.left(20).trimmed());
     }
 
     void checkDuplicate()
@@ -140,7 +141,8 @@ private slots:
         QVERIFY(!CheckDuplicate(QStringLiteral("emailuser"), QStringLiteral("userid"), QStringLiteral("O'Neil"),
                                 QString(), true, QStringLiteral("아이디"), QString()));
         QCOMPARE(messages.last().title, QStringLiteral("동일 아이디 발견"));
-        QCOMPARE(messages.last().text, QStringLiteral("『O''Neil』는 이미 등록된 아이디입니다.\r\n\r\n그래도, 등록하시겠습니까?"));
+        QCOMPARE(messages.last().text,
+                 QStringLiteral("『O''Neil』는 이미 등록된 아이디입니다.\r\n\r\n그래도, 등록하시겠습니까?"));
         QCOMPARE(messages.last().defaultAnswer, MsgNo);
         QVERIFY(CheckDuplicate(QStringLiteral("emailuser"), QStringLiteral("userid"), QStringLiteral("O'Neil"),
                                QString(), true, QStringLiteral("아이디"), QStringLiteral("shown")));
@@ -169,7 +171,8 @@ private slots:
         {
             DBTransaction transaction;
             DBExecute(QStringLiteral("INSERT INTO emailuser (userid) VALUES ('kept')"));
-            QVERIFY(transaction.commit());
+            QCOMPARE(transaction.commit(QStringLiteral("SELECT COUNT(*) FROM emailuser WHERE userid = 'kept'")),
+                     DBTransaction::Outcome::Committed);
         }
         QCOMPARE(m_db.value(QStringLiteral("SELECT userid FROM emailuser")), QStringLiteral("kept"));
     }

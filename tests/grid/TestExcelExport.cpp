@@ -96,6 +96,7 @@ private slots:
     void lockedCellsStayLockedWithoutUnlock();
     void failureWarnsAndRestoresTheGrid_data();
     void failureWarnsAndRestoresTheGrid();
+    void exportsOfOneSecondKeepEachOther();
 };
 
 void TestExcelExport::emptyGridIsRefused()
@@ -106,8 +107,7 @@ void TestExcelExport::emptyGridIsRefused()
     buildHistory(grid, 0);
     QVERIFY(ExportToExcelFile(grid, "Sheet1", true, false, false, true, true).isEmpty());
     QCOMPARE(recorder.count(), 1);
-    QCOMPARE(recorder.last().text,
-             QStringLiteral("엑셀로 보낼 데이터가 없습니다.\n자료 검색후 엑셀로 보내세요."));
+    QCOMPARE(recorder.last().text, QStringLiteral("엑셀로 보낼 데이터가 없습니다.\n자료 검색후 엑셀로 보내세요."));
     QCOMPARE(recorder.last().icon, MsgIcon::Information);
     QVERIFY(!QDir(ws.file(QStringLiteral("ExpExcel"))).exists());
 }
@@ -155,7 +155,7 @@ void TestExcelExport::exportWritesWorkbookAndLog()
 
     QVERIFY(unzip(file, QStringLiteral("xl/workbook.xml")).contains(QStringLiteral("name=\"Sheet1\"")));
     const QString sheet = unzip(file, QStringLiteral("xl/worksheets/sheet1.xml"));
-    QVERIFY(sheet.contains(QStringLiteral("<t>일자</t>")));     // header row first
+    QVERIFY(sheet.contains(QStringLiteral("<t>일자</t>"))); // header row first
     QVERIFY(sheet.contains(QStringLiteral("<t>입금액</t>")));
     QVERIFY(sheet.contains(QStringLiteral("<t>2011-05-03</t>")));
     QVERIFY(sheet.contains(QStringLiteral("<t>memo &lt;2&gt; &amp; more</t>")));
@@ -193,6 +193,7 @@ void TestExcelExport::failureWarnsAndRestoresTheGrid_data()
     QTest::addColumn<QString>("sheetName");
     QTest::newRow("folder cannot be made") << true << "Sheet1";
     QTest::newRow("sheet name not allowed") << false << "bad/name";
+    QTest::newRow("sheet name of 40 characters") << false << QString(40, QLatin1Char('x'));
 }
 
 void TestExcelExport::failureWarnsAndRestoresTheGrid()
@@ -217,7 +218,40 @@ void TestExcelExport::failureWarnsAndRestoresTheGrid()
     if (!folderBlocked) {
         const QString log = QString::fromUtf8(ws.readFile(ExpectedBase + QStringLiteral("LOG.TXT")));
         QVERIFY2(log.contains(QStringLiteral("Result: failed")), qPrintable(log));
+        // Only the log stays: no workbook, not even a part of one.
+        QCOMPARE(QDir(ws.file(QStringLiteral("ExpExcel"))).entryList(QDir::Files),
+                 QStringList{QStringLiteral("Exp110523_142501LOG.TXT")});
     }
+}
+
+// The name has one-second resolution; a second export of that second gets a
+// name of its own, and a failed one in between replaces nothing.
+void TestExcelExport::exportsOfOneSecondKeepEachOther()
+{
+    TestWorkspace ws;
+    MessageRecorder recorder;
+    SpreadGrid grid;
+    buildHistory(grid, 3);
+    const QString first = ExportToExcelFile(grid, "Sheet1", true, true, false, false, true);
+    QCOMPARE(first, ws.file(ExpectedBase + QStringLiteral(".xlsx")));
+    const QByteArray firstBytes = ws.readFile(ExpectedBase + QStringLiteral(".xlsx"));
+
+    grid.SetText(7, 1, QStringLiteral("second export"));
+    QVERIFY(ExportToExcelFile(grid, "bad/name", true, true, false, false, true).isEmpty());
+    const QString second = ExportToExcelFile(grid, "Sheet1", true, true, false, false, true);
+    QCOMPARE(second, ws.file(ExpectedBase + QStringLiteral("_3.xlsx")));
+    const QString third = ExportToExcelFile(grid, "Sheet1", true, true, false, false, true);
+    QCOMPARE(third, ws.file(ExpectedBase + QStringLiteral("_4.xlsx")));
+
+    QCOMPARE(ws.readFile(ExpectedBase + QStringLiteral(".xlsx")), firstBytes);
+    QVERIFY(!unzip(first, QStringLiteral("xl/sharedStrings.xml")).contains(QStringLiteral("second export"))
+            && !unzip(first, QStringLiteral("xl/worksheets/sheet1.xml")).contains(QStringLiteral("second export")));
+    QVERIFY(unzip(second, QStringLiteral("xl/worksheets/sheet1.xml")).contains(QStringLiteral("second export")));
+    QStringList files = QDir(ws.file(QStringLiteral("ExpExcel"))).entryList(QDir::Files);
+    files.sort();
+    QCOMPARE(files, (QStringList{"Exp110523_142501.xlsx", "Exp110523_142501LOG.TXT", "Exp110523_142501_2LOG.TXT",
+                                 "Exp110523_142501_3.xlsx", "Exp110523_142501_3LOG.TXT", "Exp110523_142501_4.xlsx",
+                                 "Exp110523_142501_4LOG.TXT"}));
 }
 
 QTEST_MAIN(TestExcelExport)

@@ -16,17 +16,13 @@ QString iniPath(const TestWorkspace &ws, const QString &name = QStringLiteral("F
     return ws.file(QStringLiteral("FormIni/") + name + QStringLiteral(".ini"));
 }
 
-void writeIni(const TestWorkspace &ws, const QString &section, const QString &key,
-              const QString &value)
+void writeIni(const TestWorkspace &ws, const QString &section, const QString &key, const QString &value)
 {
     QDir().mkpath(ws.file(QStringLiteral("FormIni")));
     ProfileFile::write(iniPath(ws), section, key, value);
 }
 
-QString readIni(const TestWorkspace &ws, const QString &key)
-{
-    return ProfileFile::read(iniPath(ws), Position, key);
-}
+QString readIni(const TestWorkspace &ws, const QString &key) { return ProfileFile::read(iniPath(ws), Position, key); }
 
 // A window as the program builds one: named, with a grid named spList.
 struct Form {
@@ -58,6 +54,8 @@ private slots:
     void gridLayout();
     void indexedGridUsesItsIndex();
     void damagedFileIsIgnored();
+    void unusableNumbersAreIgnored_data();
+    void unusableNumbersAreIgnored();
 };
 
 void TestFormIni::saveStoresTwips()
@@ -121,6 +119,9 @@ void TestFormIni::positionValues_data()
     QTest::newRow("empty ignored") << "" << 40;
     QTest::newRow("blanks trimmed") << "  3000  " << 200;
     QTest::newRow("only nine characters count") << "1500     9" << 100;
+    QTest::newRow("infinite ignored") << "inf" << 40;
+    QTest::newRow("not a number ignored") << "nan" << 40;
+    QTest::newRow("beyond the desktop ignored") << "1e300" << 40;
 }
 
 void TestFormIni::positionValues()
@@ -201,6 +202,41 @@ void TestFormIni::damagedFileIsIgnored()
     LoadFormIni(&form.window);
     QCOMPARE(form.window.pos(), QPoint(40, 50));
     QCOMPARE(form.window.size(), QSize(300, 200));
+}
+
+void TestFormIni::unusableNumbersAreIgnored_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::newRow("infinite") << "inf";
+    QTest::newRow("minus infinite") << "-inf";
+    QTest::newRow("not a number") << "nan";
+    QTest::newRow("huge") << "1e300";
+    QTest::newRow("beyond any screen") << "9.9e9";
+}
+
+// Numbers no window or grid can take count as damaged: the design stays.
+void TestFormIni::unusableNumbersAreIgnored()
+{
+    QFETCH(QString, value);
+    TestWorkspace ws;
+    for (const char *key : {"Left", "Top", "Width", "Height", "WindowState"})
+        writeIni(ws, Position, QLatin1String(key), value);
+    for (const char *col : {"1", "2", "3"})
+        writeIni(ws, QStringLiteral("spList_ColsWidth"), QLatin1String(col), value);
+    writeIni(ws, QStringLiteral("spList_General"), QStringLiteral("FontSize"), value);
+    writeIni(ws, QStringLiteral("spList_General"), QStringLiteral("RowHeight"), value);
+    Form form;
+    const double width = form.grid->ColWidth(1);
+    const double rowHeight = form.grid->RowHeight(1);
+    const double fontSize = form.grid->FontSize(1, 1);
+    LoadFormIni(&form.window);
+    QCOMPARE(form.window.pos(), QPoint(40, 50));
+    QCOMPARE(form.window.size(), QSize(300, 200));
+    QCOMPARE(form.window.windowState(), Qt::WindowNoState);
+    for (int col = 1; col <= 3; ++col)
+        QCOMPARE(form.grid->ColWidth(col), width);
+    QCOMPARE(form.grid->RowHeight(1), rowHeight);
+    QCOMPARE(form.grid->FontSize(1, 1), fontSize);
 }
 
 QTEST_MAIN(TestFormIni)

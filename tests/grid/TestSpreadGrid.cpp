@@ -6,6 +6,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -36,8 +37,7 @@ protected:
 bool editing(const SpreadGrid &grid)
 {
     const auto editors = grid.view()->viewport()->findChildren<QLineEdit *>();
-    return std::any_of(editors.begin(), editors.end(),
-                       [](const QLineEdit *e) { return e->isVisible(); });
+    return std::any_of(editors.begin(), editors.end(), [](const QLineEdit *e) { return e->isVisible(); });
 }
 
 } // namespace
@@ -48,6 +48,7 @@ private slots:
     void modelStaysConsistent();
     void sizeAndTexts();
     void insertAndDeleteKeepTheRowCount();
+    void columnsMoveTheSelectionAlong();
     void headerRowsAndGetCellText();
     void activeCellIsApartFromAddress();
     void loadingRestoresTheCursor_data();
@@ -67,8 +68,7 @@ private slots:
 void TestSpreadGrid::modelStaysConsistent()
 {
     SpreadGrid grid;
-    QAbstractItemModelTester tester(grid.model(),
-                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QAbstractItemModelTester tester(grid.model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
     fill(grid, 20, 4);
     grid.InsertRows(3, 2);
     grid.DeleteRows(1, 5);
@@ -147,6 +147,36 @@ void TestSpreadGrid::insertAndDeleteKeepTheRowCount()
     QVERIFY(!second.FontBold(1, 3));
 }
 
+// A block and the active cell stay on the same cells while columns come and
+// go, and painting off and on again selects the block again.
+void TestSpreadGrid::columnsMoveTheSelectionAlong()
+{
+    SpreadGrid grid;
+    fill(grid, 6, 6);
+    grid.SetActiveCell(3, 3);
+    const QAbstractItemModel *model = grid.view()->model();
+    grid.view()->selectionModel()->select(QItemSelection(model->index(1, 1), model->index(2, 3)),
+                                          QItemSelectionModel::ClearAndSelect);
+    auto block = [&grid] {
+        const SpreadCellRange r = grid.SelectedBlock();
+        return QList<int>{r.col, r.row, r.col2, r.row2, grid.ActiveCol(), grid.ActiveRow()};
+    };
+    QCOMPARE(block(), (QList<int>{2, 2, 4, 3, 3, 3}));
+    grid.InsertCols(3, 1); // inside the block: it widens
+    QCOMPARE(block(), (QList<int>{2, 2, 5, 3, 4, 3}));
+    grid.DeleteCols(1, 2); // its first column goes
+    QCOMPARE(block(), (QList<int>{1, 2, 3, 3, 2, 3}));
+    {
+        const ReDrawGuard noPainting(grid);
+        grid.InsertCols(1, 2);
+        QCOMPARE(block(), (QList<int>{3, 2, 5, 3, 4, 3}));
+    }
+    QCOMPARE(block(), (QList<int>{3, 2, 5, 3, 4, 3}));
+    QCOMPARE(grid.view()->currentIndex(), model->index(2, 3));
+    grid.DeleteCols(3, 3); // the whole block goes: the active cell is left
+    QCOMPARE(block(), (QList<int>{3, 3, 3, 3, 3, 3}));
+}
+
 void TestSpreadGrid::headerRowsAndGetCellText()
 {
     SpreadGrid grid;
@@ -156,8 +186,7 @@ void TestSpreadGrid::headerRowsAndGetCellText()
     grid.SetText(1, HeaderRowBase + 1, QStringLiteral("second"));
     QCOMPARE(GetCellText(grid, 1, HeaderRowBase), QStringLiteral("일자"));
     QCOMPARE(GetCellText(grid, 1, HeaderRowBase + 1), QStringLiteral("second"));
-    QCOMPARE(grid.model()->headerData(0, Qt::Horizontal).toString(),
-             QStringLiteral("일자\nsecond"));
+    QCOMPARE(grid.model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("일자\nsecond"));
 
     grid.SetActiveCell(2, 3);
     QCOMPARE(GetCellText(grid, ActiveCellIndex, ActiveCellIndex), QStringLiteral("r3c2"));
@@ -433,7 +462,7 @@ void TestSpreadGrid::headerClickSorts()
     QCOMPARE(grid.text(1, 1), QStringLiteral("-1"));
     QCOMPARE(grid.text(1, 4), QStringLiteral("100"));
     QCOMPARE(grid.text(2, 2), QStringLiteral("row2")); // "9" with its row
-    QVERIFY(grid.FontBold(2, 3)); // "10" took its bold cell along
+    QVERIFY(grid.FontBold(2, 3));                      // "10" took its bold cell along
     QVERIFY(!grid.FontBold(2, 1));
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                       QPoint(header->sectionViewportPosition(0) + 5, header->height() / 2));

@@ -1,5 +1,5 @@
-// Holds the program's instance lock in the given folder until it is killed:
-//   lock_holder <lock folder> <program name>
+// Holds the program's instance lock in the user's runtime folder (as the
+// environment names it) until it is killed:   lock_holder <program name>
 // Prints "locked" once it holds the lock, "refused" if it cannot take it.
 #include "InstanceLock.h"
 
@@ -11,10 +11,9 @@
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    if (argc != 3)
+    if (argc != 2)
         return 2;
-    InstanceLock::redirect(QString::fromLocal8Bit(argv[1]));
-    InstanceLock lock(QString::fromLocal8Bit(argv[2]));
+    InstanceLock lock(QString::fromLocal8Bit(argv[1]));
     std::printf(lock.acquired() ? "locked\n" : "refused\n");
     std::fflush(stdout);
     if (!lock.acquired())

@@ -1,7 +1,10 @@
 #include "Cp949.h"
+#include "DataFolder.h"
 #include "EnterPressesButton.h"
 #include "InstanceLock.h"
+#include "NetworkAdapters.h"
 #include "ProfileFile.h"
+#include "ProgramFolder.h"
 #include "SettingsStore.h"
 #include "TestWorkspace.h"
 
@@ -12,8 +15,39 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QSet>
 #include <QVBoxLayout>
 #include <QtTest>
+
+#include <algorithm>
+#include <ifaddrs.h>
+#include <net/if.h>
+
+namespace {
+
+// One value of an adapter in /sys/class/net, trimmed.
+QString sysValue(const QString &adapter, const char *field)
+{
+    QFile file(QStringLiteral("/sys/class/net/") + adapter + QLatin1Char('/') + QLatin1String(field));
+    return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()).trimmed() : QString();
+}
+
+// Names of the adapters that hold an IPv4 or IPv6 address.
+QSet<QString> adaptersWithIpAddress()
+{
+    QSet<QString> names;
+    ifaddrs *list = nullptr;
+    if (getifaddrs(&list) != 0)
+        return names;
+    for (const ifaddrs *entry = list; entry; entry = entry->ifa_next) {
+        if (entry->ifa_addr && (entry->ifa_addr->sa_family == AF_INET || entry->ifa_addr->sa_family == AF_INET6))
+            names.insert(QString::fromLocal8Bit(entry->ifa_name));
+    }
+    freeifaddrs(list);
+    return names;
+}
+
+} // namespace
 
 // The layers that stand in for the platform.
 class TestPlatform : public QObject {
@@ -38,12 +72,15 @@ private slots:
         const QString path = ws.file(QStringLiteral("layout.ini"));
         QFile f(path);
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(Cp949::encode(QStringLiteral("; comment\r\n[Form]\r\nLeft = 120 \r\nCaption=\"고객\"\r\n\r\n[Other]\r\nLeft=5\r\n")));
+        f.write(Cp949::encode(
+            QStringLiteral("; comment\r\n[Form]\r\nLeft = 120 \r\nCaption=\"고객\"\r\n\r\n[Other]\r\nLeft=5\r\n")));
         f.close();
         QCOMPARE(ProfileFile::read(path, QStringLiteral("form"), QStringLiteral("LEFT")), QStringLiteral("120"));
         QCOMPARE(ProfileFile::read(path, QStringLiteral("Form"), QStringLiteral("Caption")), QStringLiteral("고객"));
-        QCOMPARE(ProfileFile::read(path, QStringLiteral("Form"), QStringLiteral("Top"), QStringLiteral("d")), QStringLiteral("d"));
-        QCOMPARE(ProfileFile::read(path, QStringLiteral("Form"), QStringLiteral("Left"), QString(), 2), QStringLiteral("12"));
+        QCOMPARE(ProfileFile::read(path, QStringLiteral("Form"), QStringLiteral("Top"), QStringLiteral("d")),
+                 QStringLiteral("d"));
+        QCOMPARE(ProfileFile::read(path, QStringLiteral("Form"), QStringLiteral("Left"), QString(), 2),
+                 QStringLiteral("12"));
 
         QVERIFY(ProfileFile::write(path, QStringLiteral("FORM"), QStringLiteral("left"), QStringLiteral("7")));
         QVERIFY(ProfileFile::write(path, QStringLiteral("Form"), QStringLiteral("Top"), QStringLiteral("8")));
@@ -63,7 +100,8 @@ private slots:
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(QByteArray("\xff\xfe[\0\0garbage=\n[broken\n=x\n", 24));
         f.close();
-        QCOMPARE(ProfileFile::read(path, QStringLiteral("broken"), QStringLiteral("x"), QStringLiteral("def")), QStringLiteral("def"));
+        QCOMPARE(ProfileFile::read(path, QStringLiteral("broken"), QStringLiteral("x"), QStringLiteral("def")),
+                 QStringLiteral("def"));
         QVERIFY(ProfileFile::write(path, QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("v")));
         QCOMPARE(ProfileFile::read(path, QStringLiteral("S"), QStringLiteral("k")), QStringLiteral("v"));
         // Bytes that are not CP949 belong to someone else: a write keeps them.
@@ -73,15 +111,19 @@ private slots:
     void settingsStoreIsPrivateToTheUser()
     {
         TestWorkspace ws;
-        SaveSetting(QStringLiteral("Quotadesk"), QStringLiteral("Config"), QStringLiteral("passwd"), QStringLiteral("secret"));
-        QCOMPARE(GetSetting(QStringLiteral("Quotadesk"), QStringLiteral("Config"), QStringLiteral("passwd")), QStringLiteral("secret"));
-        QCOMPARE(GetSetting(QStringLiteral("Quotadesk"), QStringLiteral("Config"), QStringLiteral("none"), QStringLiteral("0")), QStringLiteral("0"));
+        SaveSetting(QStringLiteral("Quotadesk"), QStringLiteral("Config"), QStringLiteral("passwd"),
+                    QStringLiteral("secret"));
+        QCOMPARE(GetSetting(QStringLiteral("Quotadesk"), QStringLiteral("Config"), QStringLiteral("passwd")),
+                 QStringLiteral("secret"));
+        QCOMPARE(GetSetting(QStringLiteral("Quotadesk"), QStringLiteral("Config"), QStringLiteral("none"),
+                            QStringLiteral("0")),
+                 QStringLiteral("0"));
         const QFile::Permissions p = QFile::permissions(SettingsStore::fileFor(QStringLiteral("Quotadesk")));
         QVERIFY(p.testFlag(QFile::ReadOwner));
         QVERIFY(!p.testFlag(QFile::ReadGroup));
         QVERIFY(!p.testFlag(QFile::ReadOther));
-        const QFile::Permissions folder =
-            QFile::permissions(QFileInfo(SettingsStore::fileFor(QStringLiteral("Quotadesk"))).absolutePath());
+        const QFile::Permissions folder = QFile::permissions(
+            QFileInfo(SettingsStore::fileFor(QStringLiteral("Quotadesk"))).absolutePath());
         QVERIFY(!folder.testFlag(QFile::ReadGroup) && !folder.testFlag(QFile::ExeOther));
     }
 
@@ -99,25 +141,123 @@ private slots:
         QVERIFY(third.acquired());
     }
 
+    // A user's runtime folder (XDG_RUNTIME_DIR), private as the platform makes it.
+    static QString runtimeFolder(const TestWorkspace &ws, const QString &user)
+    {
+        const QString folder = QFileInfo(ws.programFolder()).absolutePath() + QStringLiteral("/run-") + user;
+        QDir().mkpath(folder);
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        return folder;
+    }
+
+    // A copy of the program run by one user, in that user's environment.
+    static void startCopy(QProcess &copy, const QString &runtime)
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+        copy.setProcessEnvironment(environment);
+        copy.start(QStringLiteral(LOCK_HOLDER), {QStringLiteral("Quotadesk")});
+    }
+
+    static QByteArray answerOf(QProcess &copy)
+    {
+        return copy.waitForReadyRead(10000) ? copy.readLine().trimmed() : QByteArray("no answer");
+    }
+
+    // Two users on one machine each run their copy; the lock lives in each
+    // user's runtime folder, not in the shared temporary folder.
+    void copiesOfTwoUsersRunSideBySide()
+    {
+        TestWorkspace ws;
+        const QString first = runtimeFolder(ws, QStringLiteral("first")),
+                      second = runtimeFolder(ws, QStringLiteral("second"));
+        QProcess firstCopy, secondCopy, firstAgain;
+        startCopy(firstCopy, first);
+        QCOMPARE(answerOf(firstCopy), QByteArray("locked"));
+        startCopy(secondCopy, second);
+        QCOMPARE(answerOf(secondCopy), QByteArray("locked"));
+        startCopy(firstAgain, first);
+        QCOMPARE(answerOf(firstAgain), QByteArray("refused"));
+        QVERIFY(firstAgain.waitForFinished(10000));
+        QVERIFY(!QDir(first).entryList(QDir::Files).isEmpty());
+        QVERIFY(!QDir(second).entryList(QDir::Files).isEmpty());
+        firstCopy.kill();
+        secondCopy.kill();
+        firstCopy.waitForFinished(10000);
+        secondCopy.waitForFinished(10000);
+    }
+
     // Another process holds the lock: refused. That process dies without
     // letting go (killed, as in a crash): the next copy starts.
     void lockOfACrashedCopyIsTakenOver()
     {
         TestWorkspace ws;
-        const QString folder = QFileInfo(ws.programFolder()).absolutePath() + QStringLiteral("/locks");
-        QVERIFY(QDir().mkpath(folder));
-        InstanceLock::redirect(folder);
+        const QString runtime = runtimeFolder(ws, QStringLiteral("user"));
         QProcess holder;
-        holder.start(QStringLiteral(LOCK_HOLDER), {folder, QStringLiteral("Quotadesk")});
-        QVERIFY(holder.waitForReadyRead(10000));
-        QCOMPARE(holder.readLine().trimmed(), QByteArray("locked"));
-        QVERIFY(!InstanceLock(QStringLiteral("Quotadesk")).acquired());
+        startCopy(holder, runtime);
+        QCOMPARE(answerOf(holder), QByteArray("locked"));
+        QProcess second;
+        startCopy(second, runtime);
+        QCOMPARE(answerOf(second), QByteArray("refused"));
+        QVERIFY(second.waitForFinished(10000));
 
         holder.kill();
         QVERIFY(holder.waitForFinished(10000));
-        QVERIFY(!QDir(folder).entryList(QDir::Files).isEmpty()); // the lock was left behind
-        QVERIFY(InstanceLock(QStringLiteral("Quotadesk")).acquired());
+        QVERIFY(!QDir(runtime).entryList(QDir::Files).isEmpty()); // the lock was left behind
+        QProcess next;
+        startCopy(next, runtime);
+        QCOMPARE(answerOf(next), QByteArray("locked"));
+        next.kill();
+        next.waitForFinished(10000);
     }
+
+    // A program folder that cannot be written (an installed package): the
+    // program's own files go to the user's data folder; a writable one keeps them.
+    void dataFolderFollowsTheProgramFolder()
+    {
+        TestWorkspace ws;
+        QCOMPARE(DataFolder::path(), ws.programFolder());
+        QCOMPARE(DataFolder::file(QStringLiteral("config.ini")), ws.programFolder() + QStringLiteral("/config.ini"));
+
+        const QString userData = QFileInfo(ws.programFolder()).absolutePath() + QStringLiteral("/data");
+        const QByteArray before = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", userData.toLocal8Bit());
+        ProgramFolder::redirect(QStringLiteral("/proc")); // no one may create files there, root neither
+        QVERIFY(!ProgramFolder::isWritable());
+        QCOMPARE(DataFolder::path(), userData + QStringLiteral("/Quotadesk"));
+        QVERIFY(QFileInfo(userData + QStringLiteral("/Quotadesk")).isDir());
+        qputenv("XDG_DATA_HOME", before);
+    }
+
+    // The real adapter list, as the program reads it, against the kernel's own
+    // account: the first adapter (in index order) that is up, not loopback and
+    // holds an IP address, as /sys/class/net and getifaddrs show it.
+    void realAdapterLookupMatchesTheKernel()
+    {
+        NetworkAdapters::override(QString());
+        QDir net(QStringLiteral("/sys/class/net"));
+        if (!net.exists())
+            QSKIP("this machine has no /sys/class/net");
+        QList<std::pair<int, QString>> byIndex;
+        for (const QString &name : net.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::System))
+            byIndex.append({sysValue(name, "ifindex").toInt(), name});
+        std::sort(byIndex.begin(), byIndex.end());
+        const QSet<QString> addressed = adaptersWithIpAddress();
+        QString expected;
+        for (const auto &[index, name] : byIndex) {
+            const uint flags = sysValue(name, "flags").toUInt(nullptr, 16);
+            const QString address = sysValue(name, "address").toUpper();
+            if ((flags & IFF_LOOPBACK) || !(flags & IFF_UP) || !addressed.contains(name) || address.isEmpty()
+                || address == QLatin1String("00:00:00:00:00:00"))
+                continue;
+            expected = address;
+            break;
+        }
+        if (expected.isEmpty())
+            QSKIP("no adapter of this machine is up with an address");
+        QCOMPARE(NetworkAdapters::firstAddress(), expected);
+    }
+
     void enterPressesTheFocusedButtonOnly()
     {
         QDialog window;

@@ -1,3 +1,4 @@
+#include "KoreanFonts.h"
 #include "MessageRecorder.h"
 #include "PrintFixture.h"
 #include "PrintSettings.h"
@@ -8,10 +9,15 @@
 #include "SpreadPrintState.h"
 #include "TestWorkspace.h"
 #include "cSpreadPreview.h"
+#include "modSpread.h"
 #include "modSpreadPrint.h"
 
+#include <QApplication>
+#include <QFontDatabase>
 #include <QImage>
 #include <QPainter>
+#include <QStyle>
+#include <QTableView>
 #include <QtTest>
 
 // A print request from a screen to paper (a PDF file read back).
@@ -32,6 +38,8 @@ private slots:
     void missingAppName();
     void coloursPrintInGreysWithoutColourOption();
     void unwritableFileIsReported();
+    void screenWidthsHoldTheirTextOnPaper_data();
+    void screenWidthsHoldTheirTextOnPaper();
 
 private:
     bool request(SpreadGrid &grid, const QString &key = QStringLiteral("FrmDetail"), int scaling = 0,
@@ -57,8 +65,7 @@ void TestPrintPipeline::cleanup()
     m_workspace.reset();
 }
 
-bool TestPrintPipeline::request(SpreadGrid &grid, const QString &key, int scaling, bool footer,
-                                const QString &footText)
+bool TestPrintPipeline::request(SpreadGrid &grid, const QString &key, int scaling, bool footer, const QString &footText)
 {
     return m_print.SpreadPreview(grid, key, QStringLiteral("Title"), QStringLiteral("LeftText"),
                                  QStringLiteral("CenterText"), 1, 0.3, 0.2, 0.5, 0.5, footer, scaling, footText, true,
@@ -209,8 +216,8 @@ void TestPrintPipeline::fitToPageShrinksToOneWidth()
 {
     SaveSetting(QStringLiteral("Quotadesk_PritSetUp"), QStringLiteral("FrmDetail"), QStringLiteral("CheckBox_7"),
                 QStringLiteral("1"));
-    SaveSetting(QStringLiteral("Quotadesk_PritSetUp"), QStringLiteral("FrmDetail"),
-                QStringLiteral("PrintMarginLeft"), QStringLiteral("3"));
+    SaveSetting(QStringLiteral("Quotadesk_PritSetUp"), QStringLiteral("FrmDetail"), QStringLiteral("PrintMarginLeft"),
+                QStringLiteral("3"));
     auto grid = PrintFixture::grid(40, 14, 20);
     QVERIFY(request(*grid, QStringLiteral("FrmDetail"), 1));
     QCOMPARE(grid->Print().PrintScalingMethod, 1);
@@ -303,6 +310,75 @@ void TestPrintPipeline::unwritableFileIsReported()
     auto grid = PrintFixture::grid(3, 2);
     QVERIFY(!request(*grid));
     QCOMPARE(m_messages->count(), 1);
+}
+
+void TestPrintPipeline::screenWidthsHoldTheirTextOnPaper_data()
+{
+    QTest::addColumn<QString>("family");
+    QTest::newRow("the program's font") << QString();
+    QTest::newRow("a Korean font the workstation lacks") << QStringLiteral("돋움체");
+}
+
+// A column as wide as the screen needs to show a text in full shows it in
+// full on paper too, in the program's fonts or any the screen stands in for.
+void TestPrintPipeline::screenWidthsHoldTheirTextOnPaper()
+{
+    QFETCH(QString, family);
+    if (QFontDatabase::hasFamily(family))
+        QSKIP("The workstation has the font");
+    const QFont appFont = QApplication::font();
+    InstallKoreanFonts();
+    const QStringList texts{"2011-05-12", "23:59", "충전", "-999999999", "1234567890", "이메일마케팅서초"};
+    const QStringList shown{"2011-05-12", "23:59", "충전", "-999,999,999", "1,234,567,890", "이메일마케팅서초"};
+    SpreadGrid grid;
+    grid.SetMaxCols(static_cast<int>(texts.size()));
+    grid.SetMaxRows(3);
+    SetNumberColumn(grid, 4, 0, true, -1, true, false);
+    SetNumberColumn(grid, 5, 0, true, -1, true, false);
+    grid.SetRow(2);
+    grid.SetCol(AllCells);
+    grid.SetFontBold(true);
+    if (!family.isEmpty()) {
+        grid.SetRow(AllCells);
+        grid.SetFontName(family);
+    }
+    QTableView *view = grid.view();
+    const int margins = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1) + 1;
+    for (int col = 1; col <= texts.size(); ++col) {
+        grid.SetText(col, 0, QStringLiteral("H%1").arg(col));
+        int needed = 0;
+        for (int row = 1; row <= 3; ++row) {
+            grid.SetText(col, row, texts[col - 1]);
+            needed = qMax(needed, QFontMetrics(grid.CellFont(col, row)).horizontalAdvance(shown[col - 1]) + margins);
+        }
+        double chars = 0;
+        while (view->columnWidth(col - 1) < needed)
+            grid.SetColWidth(col, chars += 0.05);
+    }
+    QVERIFY(request(grid));
+    QApplication::setFont(appFont);
+
+    const SpreadPrintLayout layout(grid, QPageSize(QPageSize::A4));
+    double left = layout.sheetArea().left() + layout.rowHeaderWidth();
+    QList<PdfWord> words = PdfDocument(pdf()).words(1);
+    for (int col = 1; col <= texts.size(); ++col) {
+        const double right = left + layout.colWidth(col);
+        int found = 0;
+        for (const PdfWord &word : words) {
+            if (word.text != shown[col - 1])
+                continue;
+            ++found;
+            QVERIFY2(word.xMin >= left / 20 && word.xMax <= right / 20,
+                     qPrintable(QStringLiteral("%1 at %2-%3 pt in a column of %4-%5 pt")
+                                    .arg(word.text)
+                                    .arg(word.xMin)
+                                    .arg(word.xMax)
+                                    .arg(left / 20)
+                                    .arg(right / 20)));
+        }
+        QCOMPARE(found, 3);
+        left = right;
+    }
 }
 
 QTEST_MAIN(TestPrintPipeline)

@@ -3,6 +3,7 @@
 #include "FrmSPPrint_Preview.h"
 #include "FrmSPPrint_PrintDlg.h"
 #include "MessageRecorder.h"
+#include "PreviewZoom.h"
 #include "PrintDialogs.h"
 #include "PrintFixture.h"
 #include "PrintMarkupText.h"
@@ -17,10 +18,13 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableView>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
@@ -35,8 +39,12 @@ private slots:
     void cleanup();
     void onePageButtons();
     void twoPagesOnFivePages();
+    void buttonsFollowZoom();
     void printFromPreviewReturnsTrue();
+    void pageRangeWithoutPagesIsRefused_data();
+    void pageRangeWithoutPagesIsRefused();
     void mergeColumnDuringPreviewOnly();
+    void mergeColumnKeepsSelection();
     void pageSetupStoresAndApplies();
     void pageSetupFillsUnfilledPositions();
     void printDialogOptions();
@@ -44,8 +52,11 @@ private slots:
     void editorLoadsAndSavesHeader();
     void editorFooterComesBackChanged();
     void editorSlashRightClickAndFont();
+    void editorReportsDamagedHeaderOnce();
 
 private:
+    // A grid of 2 columns that prints on the given number of pages.
+    std::unique_ptr<SpreadGrid> gridOfPages(int pages);
     // Opens the preview of grid for the screen "FrmDetail"; work runs inside it.
     bool preview(SpreadGrid &grid, const std::function<void(FrmSPPrint_Preview &)> &work);
     void prepare(SpreadGrid &grid);
@@ -110,6 +121,15 @@ void TestPrintWindows::prepare(SpreadGrid &grid)
                                   QStringLiteral("C"), 1, 0.3, 0.2, 0.5, 0.5, true, 1, QString(), true, 16));
 }
 
+std::unique_ptr<SpreadGrid> TestPrintWindows::gridOfPages(int pages)
+{
+    auto grid = PrintFixture::grid(1000, 2);
+    prepare(*grid);
+    const QList<int> breaks = SpreadPrintLayout(*grid, QPageSize(QPageSize::A4)).pageBreakRows();
+    grid->SetMaxRows(breaks.at(pages - 2) + 2);
+    return grid;
+}
+
 void TestPrintWindows::onePageButtons()
 {
     auto grid = PrintFixture::grid(5, 3);
@@ -158,6 +178,35 @@ void TestPrintWindows::twoPagesOnFivePages()
     });
 }
 
+void TestPrintWindows::buttonsFollowZoom()
+{
+    auto grid = gridOfPages(4);
+    SaveSetting(QStringLiteral("Quotadesk_PritSetUp"), QStringLiteral("FrmDetail"), QStringLiteral("PrintZoomType"),
+                QString::number(PreviewZoom::TwoPages));
+    preview(*grid, [](FrmSPPrint_Preview &window) {
+        QToolButton *next = window.button(FrmSPPrint_Preview::BtnNext);
+        QToolButton *previous = window.button(FrmSPPrint_Preview::BtnPrevious);
+        QToolButton *zoom = window.button(FrmSPPrint_Preview::BtnZoom);
+        next->click();
+        QCOMPARE(window.pageLabel()->text(), QStringLiteral("Page 3 of 4"));
+        QVERIFY(!next->isEnabled()); // pages 3 and 4 shown
+        zoom->click();               // one page: page 4 lies after it
+        QVERIFY(next->isEnabled());
+        next->click();
+        QCOMPARE(window.currentPage(), 4);
+        QVERIFY(!next->isEnabled());
+        QVERIFY(previous->isEnabled());
+        zoom->click();
+        QVERIFY(!next->isEnabled());
+        previous->click();
+        QCOMPARE(window.currentPage(), 2);
+        QVERIFY(next->isEnabled());
+        // A view chosen in page setup counts as well.
+        window.setView(*PreviewZoom::view(13)); // six pages: all four on screen
+        QVERIFY(!next->isEnabled());
+    });
+}
+
 void TestPrintWindows::printFromPreviewReturnsTrue()
 {
     auto grid = PrintFixture::grid(5, 3);
@@ -172,6 +221,57 @@ void TestPrintWindows::printFromPreviewReturnsTrue()
     });
     QVERIFY(printed);
     QCOMPARE(PdfDocument(pdf).pages(), 1);
+}
+
+void TestPrintWindows::pageRangeWithoutPagesIsRefused_data()
+{
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("last");
+    QTest::newRow("backwards") << "5"
+                               << "3";
+    QTest::newRow("after the last page") << "9"
+                                         << "12";
+    QTest::newRow("page 0") << "0"
+                            << "0";
+    QTest::newRow("beyond a whole number") << "1"
+                                           << "1e10";
+    QTest::newRow("one page too many") << "2"
+                                       << "5";
+}
+
+// Refused with a message, the dialog stays open and nothing counts as
+// printed; a mended range then prints.
+void TestPrintWindows::pageRangeWithoutPagesIsRefused()
+{
+    QFETCH(QString, first);
+    QFETCH(QString, last);
+    auto grid = gridOfPages(4);
+    const QString pdf = m_workspace->file(QStringLiteral("out.pdf"));
+    QFile::remove(pdf); // printed while the grid was measured
+    const bool printed = preview(*grid, [&](FrmSPPrint_Preview &window) {
+        whenModal([&](QWidget &dialog) {
+            auto &print = dynamic_cast<FrmSPPrint_PrintDlg &>(dialog);
+            print.Option1(FrmSPPrint_PrintDlg::RangePages)->click();
+            print.Text1(0)->setText(first);
+            print.Text1(1)->setText(last);
+            buttonOf(print, QStringLiteral("인쇄"))->click();
+            QVERIFY(print.isVisible());
+            QCOMPARE(m_messages->count(), 1);
+            QVERIFY(m_messages->last().text.contains(QStringLiteral("전체 4 페이지")));
+            QVERIFY(!QFile::exists(pdf));
+            QVERIFY(!window.m_bPrintedOK);
+            print.Text1(0)->setText(QStringLiteral("2"));
+            print.Text1(1)->setText(QStringLiteral("3"));
+            buttonOf(print, QStringLiteral("인쇄"))->click();
+            QVERIFY(!print.isVisible());
+        });
+        window.button(FrmSPPrint_Preview::BtnPrint)->click();
+    });
+    QVERIFY(printed);
+    QCOMPARE(m_messages->count(), 1);
+    const PdfDocument doc(pdf);
+    QCOMPARE(doc.pages(), 2);
+    QVERIFY(PdfDocument::squeezed(doc.pageText(1)).contains(QStringLiteral("Page:2/4")));
 }
 
 void TestPrintWindows::mergeColumnDuringPreviewOnly()
@@ -207,6 +307,43 @@ void TestPrintWindows::mergeColumnDuringPreviewOnly()
     auto plain = PrintFixture::grid(300, 3);
     preview(*plain, [&plain](FrmSPPrint_Preview &) { QCOMPARE(plain->MaxCols(), 3); });
     QCOMPARE(plain->text(1, 1), QStringLiteral("R1C1"));
+}
+
+// The page-number column comes and goes without losing the user's block:
+// while it is there the block and the active cell sit one column further right.
+void TestPrintWindows::mergeColumnKeepsSelection()
+{
+    auto grid = PrintFixture::grid(30, 4);
+    for (int row = 1; row <= 30; ++row)
+        grid->SetText(1, row, QStringLiteral("G%1").arg(row / 10));
+    grid->SetColMerge(1, MergeAlways);
+    grid->SetActiveCell(3, 6);
+    const QAbstractItemModel *model = grid->view()->model();
+    grid->view()->selectionModel()->select(QItemSelection(model->index(4, 1), model->index(5, 2)),
+                                           QItemSelectionModel::ClearAndSelect);
+    const QString pdf = m_workspace->file(QStringLiteral("out.pdf"));
+    preview(*grid, [&](FrmSPPrint_Preview &window) {
+        QCOMPARE(grid->ColID(1), QStringLiteral("MERGE_COL"));
+        const SpreadCellRange shifted = grid->SelectedBlock();
+        QCOMPARE(QList<int>({shifted.col, shifted.row, shifted.col2, shifted.row2}), QList<int>({3, 5, 4, 6}));
+        QCOMPARE(grid->ActiveCol(), 4);
+        QCOMPARE(grid->ActiveRow(), 6);
+        whenModal([](QWidget &dialog) {
+            auto &print = dynamic_cast<FrmSPPrint_PrintDlg &>(dialog);
+            print.Option1(FrmSPPrint_PrintDlg::RangeSelection)->click();
+            buttonOf(print, QStringLiteral("인쇄"))->click();
+        });
+        window.button(FrmSPPrint_Preview::BtnPrint)->click();
+    });
+    const QString text = PdfDocument(pdf).pageText(1);
+    for (const char *present : {"R5C2", "R5C3", "R6C2", "R6C3"})
+        QVERIFY2(text.contains(QLatin1String(present)), present);
+    for (const char *absent : {"R5C4", "R4C2", "R7C3", "G0"})
+        QVERIFY2(!text.contains(QLatin1String(absent)), absent);
+    const SpreadCellRange back = grid->SelectedBlock();
+    QCOMPARE(QList<int>({back.col, back.row, back.col2, back.row2}), QList<int>({2, 5, 3, 6}));
+    QCOMPARE(grid->ActiveCol(), 3);
+    QCOMPARE(grid->ActiveRow(), 6);
 }
 
 void TestPrintWindows::pageSetupStoresAndApplies()
@@ -358,8 +495,8 @@ void TestPrintWindows::editorLoadsAndSavesHeader()
     buttonOf(editor, QStringLiteral("OK"))->click();
     const QString font16 = QStringLiteral("/fn\"굴림체\"/fz\"16\"/fb1/fi0/fu0/fk0");
     const QString font10 = QStringLiteral("/fn\"굴림체\"/fz\"10\"/fb1/fi0/fu0/fk0");
-    QCOMPARE(grid->Print().PrintHeader,
-             font16 + QStringLiteral("/cTitle/n/n") + font10 + QStringLiteral("/lL") + font10 + QStringLiteral("/cC/n"));
+    QCOMPARE(grid->Print().PrintHeader, font16 + QStringLiteral("/cTitle/n/n") + font10 + QStringLiteral("/lL") + font10
+                                            + QStringLiteral("/cC/n"));
 }
 
 void TestPrintWindows::editorFooterComesBackChanged()
@@ -428,6 +565,17 @@ void TestPrintWindows::editorSlashRightClickAndFont()
     QCOMPARE(cells.FontSize(1, 6), 12.0);
     editor.SaveConfiguration();
     QVERIFY(grid->Print().PrintHeader.contains(QStringLiteral("/fn\"NanumGothic\"/fz\"12\"/fb0/fi1/fu0/fk0/lkeep")));
+}
+
+void TestPrintWindows::editorReportsDamagedHeaderOnce()
+{
+    auto grid = PrintFixture::grid(5, 2);
+    prepare(*grid);
+    grid->Print().PrintHeader = QStringLiteral("/lA/n/fn\"Unclosed/lB/n");
+    FrmSPPrint_HeaderFooter editor;
+    QCOMPARE(m_messages->texts(), QStringList{QStringLiteral("Error parsing FONT NAME")});
+    QCOMPARE(m_messages->last().title, QStringLiteral("GetHeaderDetail"));
+    QCOMPARE(editor.spread()->text(1, 1), QStringLiteral("A")); // what was read before it
 }
 
 QTEST_MAIN(TestPrintWindows)

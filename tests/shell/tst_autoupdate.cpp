@@ -1,13 +1,14 @@
 #include "AutoUpdate.h"
-#include "ProgramExit.h"
 #include "Cp949.h"
 #include "CuttingHttpServer.h"
 #include "Launcher.h"
 #include "LocalHttpServer.h"
 #include "MessageRecorder.h"
+#include "ProgramExit.h"
 #include "ProgramFolder.h"
 #include "ShellUtils.h"
 #include "TestWorkspace.h"
+#include "UpdateServer.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,6 +26,7 @@ private slots:
     void cleanup();
 
     void updateSkippedWithoutServer();
+    void updateSkippedInReadOnlyProgramFolder();
     void unreadableVersionInfo_data();
     void unreadableVersionInfo();
     void updaterRefresh_data();
@@ -43,10 +45,7 @@ private slots:
 private:
     static QString updaterName() { return ProgramFolder::programFileName(QStringLiteral("AutoUpdateV1")); }
     static QString changerName() { return ProgramFolder::programFileName(QStringLiteral("filechanger")); }
-    static QString exeName()
-    {
-        return ProgramFolder::programFileName(ProgramFolder::executableBaseName());
-    }
+    static QString exeName() { return ProgramFolder::programFileName(ProgramFolder::executableBaseName()); }
     static QByteArray read(const QString &path);
     static void write(const QString &path, const QByteArray &content);
     void installBuiltUpdater() const;
@@ -81,7 +80,7 @@ void TestAutoUpdate::init()
     m_onUpdaterRun = nullptr;
     m_ends = 0;
     g_sAppTitle = QStringLiteral("Quotadesk");
-    SetUpdateServer(m_server->address());
+    UpdateServer::redirect(m_server->address());
     ProgramExit::setHandler([this](int) { ++m_ends; });
     Launcher::setHandler([this](const LaunchRequest &request) {
         m_launches << request;
@@ -98,7 +97,7 @@ void TestAutoUpdate::cleanup()
 {
     Launcher::setHandler({});
     ProgramExit::setHandler({});
-    SetUpdateServer(QString());
+    UpdateServer::redirect(QString());
     m_messages.reset();
     m_workspace.reset();
 }
@@ -142,8 +141,18 @@ void TestAutoUpdate::expectUpdaterRun() const
 
 void TestAutoUpdate::updateSkippedWithoutServer()
 {
-    SetUpdateServer(QString());
+    UpdateServer::redirect(QString(QLatin1String("")));
     installBuiltUpdater();
+    RunAutoUpdate(false);
+    QCOMPARE(m_messages->count(), 0);
+    QVERIFY(m_launches.isEmpty());
+    QCOMPARE(m_ends, 0);
+}
+
+// An installed package: the package manager updates it, the program says nothing.
+void TestAutoUpdate::updateSkippedInReadOnlyProgramFolder()
+{
+    ProgramFolder::redirect(QStringLiteral("/proc")); // no one may create files there
     RunAutoUpdate(false);
     QCOMPARE(m_messages->count(), 0);
     QVERIFY(m_launches.isEmpty());
@@ -164,7 +173,7 @@ void TestAutoUpdate::unreadableVersionInfo()
     QFETCH(bool, serverUp);
     QFETCH(QByteArray, versionFile);
     if (!serverUp)
-        SetUpdateServer(LocalHttpServer::deadAddress());
+        UpdateServer::redirect(LocalHttpServer::deadAddress());
     if (!versionFile.isNull())
         m_server->publish(QStringLiteral("AutoUpdateV1_lastver.txt"), versionFile);
     installBuiltUpdater();
@@ -242,8 +251,7 @@ void TestAutoUpdate::failedDownload()
     QVERIFY(!AutoUpdaterSelfUpdate());
     RunAutoUpdate(false);
 
-    QCOMPARE(read(m_workspace->file(updaterName())),
-             updaterPublished ? QByteArray("updater from the server") : before);
+    QCOMPARE(read(m_workspace->file(updaterName())), updaterPublished ? QByteArray("updater from the server") : before);
     QVERIFY(!QFile::exists(m_workspace->file(changerName())));
     QCOMPARE(m_messages->count(), 0);
     QVERIFY(m_launches.isEmpty());
@@ -273,8 +281,7 @@ void TestAutoUpdate::newProgramStartsFileChanger()
     const QList<LaunchRequest> starts = requests(LaunchRequest::Start);
     QCOMPARE(starts.size(), 1);
     QCOMPARE(starts[0].program + QLatin1Char(' ') + starts[0].parameters,
-             m_workspace->file(changerName()) + QLatin1Char(' ') + exeName() + QStringLiteral(";New_")
-                 + exeName());
+             m_workspace->file(changerName()) + QLatin1Char(' ') + exeName() + QStringLiteral(";New_") + exeName());
     QCOMPARE(starts[0].mode, WindowMode::Minimized);
     QCOMPARE(m_messages->count(), 0);
     QCOMPARE(m_ends, 1);
@@ -289,9 +296,8 @@ void TestAutoUpdate::missingFileChangerEndsProgram()
     RunAutoUpdate(false);
 
     QCOMPARE(m_messages->count(), 1);
-    QCOMPARE(m_messages->last().text,
-             QStringLiteral("파일교체 프로그램을 찾을 수 없습니다.\r\n\r\n")
-                 + QDir::toNativeSeparators(m_workspace->file(changerName())));
+    QCOMPARE(m_messages->last().text, QStringLiteral("파일교체 프로그램을 찾을 수 없습니다.\r\n\r\n")
+                                          + QDir::toNativeSeparators(m_workspace->file(changerName())));
     QCOMPARE(m_messages->last().buttons, MsgButtons::Ok);
     const QList<LaunchRequest> opened = requests(LaunchRequest::OpenDocument);
     QCOMPARE(opened.size(), 1);
@@ -306,8 +312,7 @@ void TestAutoUpdate::readUrlText_data()
     QTest::addColumn<QString>("expected");
     QTest::newRow("first 20 bytes only") << QByteArray("123456789012345678901234567890")
                                          << QStringLiteral("12345678901234567890");
-    QTest::newRow("ANSI text") << Cp949::encode(QStringLiteral("최신 28"))
-                               << QStringLiteral("최신 28");
+    QTest::newRow("ANSI text") << Cp949::encode(QStringLiteral("최신 28")) << QStringLiteral("최신 28");
     QTest::newRow("missing resource") << QByteArray() << QString();
 }
 
@@ -330,7 +335,7 @@ void TestAutoUpdate::downloadKeepsFileOnFailure()
     QVERIFY(!DownloadToFile(UpdateDownloadFolder() + QStringLiteral("absent.bin"), target));
     QCOMPARE(read(target), QByteArray("old content"));
 
-    SetUpdateServer(LocalHttpServer::deadAddress());
+    UpdateServer::redirect(LocalHttpServer::deadAddress());
     QVERIFY(!DownloadToFile(UpdateDownloadFolder() + QStringLiteral("absent.bin"), target));
     QCOMPARE(read(target), QByteArray("old content"));
     QCOMPARE(files(), sorted({exeName(), QStringLiteral("target.bin")}));
@@ -342,7 +347,7 @@ void TestAutoUpdate::downloadBrokenOffKeepsFile()
     write(target, "old content");
     CuttingHttpServer server;
     server.serve(QStringLiteral("big.bin"), "only the start", 100000);
-    SetUpdateServer(server.address());
+    UpdateServer::redirect(server.address());
     QVERIFY(!DownloadToFile(UpdateDownloadFolder() + QStringLiteral("big.bin"), target));
     QCOMPARE(read(target), QByteArray("old content"));
     QCOMPARE(files(), sorted({exeName(), QStringLiteral("target.bin")}));

@@ -5,8 +5,9 @@
 struct st_mysql;
 
 // Direct access to the test server that scripts/test starts (its address comes
-// in QD_TEST_DB as host:port), independent of the program's own database code:
-// tests prepare and inspect rows with it.
+// in QD_TEST_DB as host:port, its socket in QD_TEST_DB_SOCKET), as the server's
+// root user and independent of the program's own database code: tests prepare
+// and inspect rows and tables with it.
 class TestDatabase {
 public:
     TestDatabase();

@@ -2,6 +2,7 @@
 #include "LocalHttpServer.h"
 #include "ProgramFolder.h"
 #include "UpdateOrder.h"
+#include "UpdateServer.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,6 +21,7 @@ private slots:
     void fetchNewProgram_data();
     void fetchNewProgram();
     void brokenDownloadLeavesNoNewFile();
+    void releaseBuildTakesNoServerFromTheEnvironment();
 
 private:
     static QByteArray read(const QString &path);
@@ -70,18 +72,17 @@ void TestAutoUpdateV1::fetchNewProgram_data()
 {
     QTest::addColumn<QByteArray>("published"); // the version file; null: none
     QTest::addColumn<bool>("programPublished");
-    QTest::addColumn<bool>("leftover");       // a "New_" file from an earlier run
+    QTest::addColumn<bool>("leftover"); // a "New_" file from an earlier run
     QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QByteArray>("newFile");  // expected "New_" content; null: no file
+    QTest::addColumn<QByteArray>("newFile"); // expected "New_" content; null: no file
     QTest::newRow("newer revision") << QByteArray("28") << true << false << 0 << QByteArray("program 28");
-    QTest::newRow("newer revision replaces leftover") << QByteArray("28\r\n") << true << true << 0
-                                                      << QByteArray("program 28");
+    QTest::newRow("newer revision replaces leftover")
+        << QByteArray("28\r\n") << true << true << 0 << QByteArray("program 28");
     QTest::newRow("fraction rounds up") << QByteArray("27.6") << true << false << 0 << QByteArray("program 28");
     QTest::newRow("same revision") << QByteArray("27") << true << false << 0 << QByteArray();
     QTest::newRow("same revision removes leftover") << QByteArray("27") << true << true << 0 << QByteArray();
     QTest::newRow("version file missing") << QByteArray() << true << false << 1 << QByteArray();
-    QTest::newRow("program missing on the server") << QByteArray("28") << false << false << 1
-                                                   << QByteArray();
+    QTest::newRow("program missing on the server") << QByteArray("28") << false << false << 1 << QByteArray();
 }
 
 void TestAutoUpdateV1::fetchNewProgram()
@@ -159,6 +160,32 @@ void TestAutoUpdateV1::brokenDownloadLeavesNoNewFile()
     QStringList expected{QFileInfo(updater).fileName(), program};
     expected.sort();
     QCOMPARE(files, expected);
+}
+
+// The released updater knows only the server it was built with: an
+// environment variable cannot send it to another one.
+void TestAutoUpdateV1::releaseBuildTakesNoServerFromTheEnvironment()
+{
+    if (!UpdateServer::address().isEmpty())
+        QSKIP("this build names a download server");
+    LocalHttpServer server;
+    QVERIFY2(server.isRunning(), "python3 -m http.server did not start");
+    const QString program = ProgramFolder::programFileName(QStringLiteral("Quotadesk"));
+    server.publish(QStringLiteral("Quotadesk_lastver.txt"), "28");
+    server.publish(program, "program 28");
+
+    QTemporaryDir folder;
+    const QString updater = folder.filePath(ProgramFolder::programFileName(QStringLiteral("AutoUpdateV1")));
+    QVERIFY(QFile::copy(QStringLiteral(RELEASE_UPDATER_PATH), updater));
+    write(folder.filePath(program), "program 27");
+    QProcess run;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QD_UPDATE_SERVER"), server.address());
+    run.setProcessEnvironment(environment);
+    run.start(updater, {QStringLiteral("27;") + program});
+    QVERIFY(run.waitForFinished(60000));
+    QCOMPARE(run.exitCode(), 0);
+    QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("New_") + program)));
 }
 
 QTEST_MAIN(TestAutoUpdateV1)

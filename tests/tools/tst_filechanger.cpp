@@ -42,10 +42,12 @@ void TestFileChanger::init()
 {
     m_folder = std::make_unique<QTemporaryDir>();
     QDir().mkpath(file(QStringLiteral("locks")));
+    // Private, as a runtime folder must be.
+    QFile::setPermissions(file(QStringLiteral("locks")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     m_programFile = ProgramFolder::programFileName(QStringLiteral("Quotadesk"));
     m_newFile = QStringLiteral("New_") + m_programFile;
-    QVERIFY(QFile::copy(QStringLiteral(CHANGER_PATH),
-                        file(ProgramFolder::programFileName(QStringLiteral("filechanger")))));
+    QVERIFY(
+        QFile::copy(QStringLiteral(CHANGER_PATH), file(ProgramFolder::programFileName(QStringLiteral("filechanger")))));
     write(m_programFile, program("OLD"));
     QFile::setPermissions(file(m_programFile), QFile::permissions(file(m_programFile)) | QFile::ExeOwner);
 }
@@ -79,13 +81,13 @@ QByteArray TestFileChanger::program(const QByteArray &tag) const
 void TestFileChanger::startChanger(QProcess &process) const
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("TMPDIR"), file(QStringLiteral("locks"))); // its lock folder
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), file(QStringLiteral("locks"))); // its lock folder
     process.setProcessEnvironment(environment);
     process.start(file(ProgramFolder::programFileName(QStringLiteral("filechanger"))),
                   {m_programFile + QLatin1Char(';') + m_newFile});
 }
 
-int TestFileChanger::starts() const { return read(QStringLiteral("started.txt")).count("started\n"); }
+int TestFileChanger::starts() const { return static_cast<int>(read(QStringLiteral("started.txt")).count("started\n")); }
 
 void TestFileChanger::parseOrder_data()
 {
@@ -146,8 +148,7 @@ void TestFileChanger::keepsOldProgram_data()
     QTest::addColumn<QByteArray>("newContent"); // null: no new file
     QTest::newRow("new file missing") << QByteArray();
     QTest::newRow("new file is not a program") << QByteArray("<html>502 Bad Gateway</html>");
-    QTest::newRow("new file does not start")
-        << QByteArray("\x7fQDVR:FileVersion=1.00.0028\0 no program", 40);
+    QTest::newRow("new file does not start") << QByteArray("\x7fQDVR:FileVersion=1.00.0028\0 no program", 40);
 }
 
 void TestFileChanger::keepsOldProgram()

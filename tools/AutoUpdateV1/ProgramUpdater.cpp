@@ -1,7 +1,7 @@
 #include "ProgramUpdater.h"
 
-#include "PublishedRevision.h"
 #include "ProgramFolder.h"
+#include "PublishedRevision.h"
 #include "Transfer.h"
 
 #include <QBuffer>
@@ -9,10 +9,6 @@
 #include <QProgressDialog>
 #include <QSaveFile>
 #include <QTextStream>
-
-#ifndef QD_UPDATE_SERVER
-#error "QD_UPDATE_SERVER comes from the build"
-#endif
 
 namespace {
 constexpr qint64 kVersionTextBytes = 20;
@@ -29,23 +25,14 @@ void report(const QString &text) { QTextStream(stderr) << "AutoUpdateV1: " << te
 
 void markRunnable(const QString &path)
 {
-    QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner | QFile::ExeGroup
-                                    | QFile::ExeOther);
+    QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther);
 }
 } // namespace
 
-ProgramUpdater::ProgramUpdater(const QString &folder, const QString &server)
-    : m_folder(folder), m_server(server)
+ProgramUpdater::ProgramUpdater(const QString &folder, const QString &server) : m_folder(folder), m_server(server)
 {
     if (!m_server.isEmpty() && !m_server.endsWith(QLatin1Char('/')))
         m_server += QLatin1Char('/');
-}
-
-QString ProgramUpdater::serverAddress()
-{
-    const QByteArray fromEnvironment = qgetenv("QD_UPDATE_SERVER");
-    return fromEnvironment.isEmpty() ? QString::fromUtf8(QD_UPDATE_SERVER)
-                                     : QString::fromUtf8(fromEnvironment);
 }
 
 QString ProgramUpdater::address(const QString &name) const
@@ -75,8 +62,8 @@ std::optional<long> ProgramUpdater::latestRevision(const QString &programFile) c
 {
     QBuffer text;
     text.open(QIODevice::WriteOnly);
-    Transfer transfer(QUrl(address(withoutSuffix(programFile) + QStringLiteral("_lastver.txt"))),
-                      &text, kVersionTextBytes);
+    Transfer transfer(QUrl(address(withoutSuffix(programFile) + QStringLiteral("_lastver.txt"))), &text,
+                      kVersionTextBytes);
     if (!transfer.run() || QString::fromLatin1(text.data()).trimmed().isEmpty())
         return std::nullopt;
     return PublishedRevision(QString::fromLatin1(text.data()));
@@ -91,8 +78,8 @@ bool ProgramUpdater::download(const QString &programFile) const
         return false;
     }
     Transfer transfer(QUrl(address(programFile)), &file);
-    QProgressDialog dialog(QStringLiteral("%1의 새 버전을 받고 있습니다.").arg(programFile),
-                           QStringLiteral("취소"), 0, 100);
+    QProgressDialog dialog(QStringLiteral("%1의 새 버전을 받고 있습니다.").arg(programFile), QStringLiteral("취소"), 0,
+                           100);
     dialog.setWindowTitle(QStringLiteral("자동 업데이트"));
     dialog.setMinimumDuration(0);
     dialog.setAutoClose(false);

@@ -17,9 +17,6 @@ public:
 
     Result run(const UpdateOrder &order);
 
-    // The server of this build, or the environment variable QD_UPDATE_SERVER when set.
-    static QString serverAddress();
-
 private:
     QString address(const QString &name) const;
     std::optional<long> latestRevision(const QString &programFile) const;

@@ -1,5 +1,6 @@
 #include "ProgramUpdater.h"
 #include "UpdateOrder.h"
+#include "UpdateServer.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -14,6 +15,6 @@ int main(int argc, char *argv[])
         QTextStream(stderr) << "usage: AutoUpdateV1 revision;program-file" << Qt::endl;
         return ProgramUpdater::BadArguments;
     }
-    ProgramUpdater updater(QCoreApplication::applicationDirPath(), ProgramUpdater::serverAddress());
+    ProgramUpdater updater(QCoreApplication::applicationDirPath(), UpdateServer::address());
     return updater.run(*order);
 }

@@ -1,0 +1,148 @@
+#include "ConnectionTls.h"
+#include "CuttingProxy.h"
+#include "MessageRecorder.h"
+#include "TestDatabase.h"
+#include "TestServer.h"
+#include "TestWorkspace.h"
+#include "cMySQL.h"
+
+#include <QProcess>
+#include <QtTest>
+
+// The connection's own safety: a reconnect ends only its own old session, and
+// TLS is used when offered, required and verified when the settings say so,
+// with nothing sent in clear when a connection is refused.
+class TestConnectionSafety : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { m_workspace = std::make_unique<TestWorkspace>(); }
+    void cleanup()
+    {
+        ConnectionTls::configure({});
+        m_workspace.reset();
+    }
+
+    // After a restart thread ids start again: another program's new connection
+    // gets the id this one had. This one's reconnect must leave it alone.
+    void reconnectAfterRestartSparesTheSessionThatReusedOurId()
+    {
+        if (!TestServer::available())
+            QSKIP("QD_TEST_DB_FOLDER does not name a running test server (run through scripts/test)");
+        restartServer();
+        MessageRecorder messages;
+        cMySQL first;
+        QVERIFY(connect(first));
+        const unsigned long oldId = first.thread_id();
+        restartServer();
+
+        // The second program connects until it holds the old id.
+        auto second = std::make_unique<cMySQL>();
+        QVERIFY(connect(*second));
+        for (int i = 0; i < 100 && second->thread_id() < oldId; ++i) {
+            second = std::make_unique<cMySQL>();
+            QVERIFY(connect(*second));
+        }
+        if (second->thread_id() != oldId)
+            QSKIP("the restarted server did not hand out the old thread id again");
+
+        RecordsetPtr rows = first.query(QStringLiteral("SELECT 1"));
+        QVERIFY(rows);
+        QVERIFY(first.thread_id() != oldId);
+        rows = second->query(QStringLiteral("SELECT CONNECTION_ID()"));
+        QVERIFY(rows);
+        QCOMPARE(rows->Fields(0), QString::number(oldId)); // no reconnect: the session survived
+        QCOMPARE(messages.count(), 0);
+    }
+
+    void tlsIsUsedWhenOffered()
+    {
+        cMySQL c;
+        QVERIFY(connect(c));
+        QVERIFY(!c.ssl_cipher().isEmpty());
+        RecordsetPtr rows = c.query(QStringLiteral("SHOW STATUS LIKE 'Ssl_cipher'"));
+        QVERIFY(rows && !rows->Eof());
+        QCOMPARE(rows->Fields(1), c.ssl_cipher());
+    }
+
+    void verifiedConnectionKeepsItsSettingsThroughAReconnect()
+    {
+        ConnectionTls::configure({true, testCa()});
+        MessageRecorder messages;
+        cMySQL c;
+        QVERIFY(connect(c));
+        QVERIFY(!c.ssl_cipher().isEmpty());
+        TestDatabase().kill(c.thread_id());
+        QVERIFY2(c.query(QStringLiteral("SELECT 1")), qPrintable(messages.count() ? messages.last().text : QString()));
+        QVERIFY(!c.ssl_cipher().isEmpty());
+        QCOMPARE(messages.count(), 0);
+    }
+
+    void refusedConnections_data()
+    {
+        QTest::addColumn<bool>("wrongCa");
+        QTest::addColumn<bool>("plainServer");
+        QTest::newRow("certificate from another authority") << true << false;
+        QTest::newRow("server without TLS") << false << true;
+    }
+    void refusedConnections()
+    {
+        QFETCH(bool, wrongCa);
+        QFETCH(bool, plainServer);
+        CuttingProxy proxy(TestDatabase::address());
+        proxy.hideTls(plainServer);
+        ConnectionTls::configure({true, wrongCa ? otherCa() : testCa()});
+        MessageRecorder messages;
+        cMySQL c;
+        QVERIFY(!c.real_connect(proxy.address(), QStringLiteral("twbusiness"), QStringLiteral("kpvr5820"),
+                                QStringLiteral("businesslog")));
+        QCOMPARE(messages.count(), 1);
+        const QString text = messages.last().text;
+        QVERIFY2(text.startsWith(QStringLiteral("Error 20")), qPrintable(text));
+        QVERIFY2(text.endsWith(QStringLiteral("\r\n\r\n데이터베이스 서버에 접속할 수 없습니다.")), qPrintable(text));
+        QVERIFY(!proxy.clientBytes().contains("twbusiness"));
+    }
+
+    void withoutRequirementAPlainServerIsStillReached()
+    {
+        CuttingProxy proxy(TestDatabase::address());
+        proxy.hideTls(true);
+        cMySQL c;
+        QVERIFY(c.real_connect(proxy.address(), QStringLiteral("twbusiness"), QStringLiteral("kpvr5820"),
+                               QStringLiteral("businesslog")));
+        QCOMPARE(c.ssl_cipher(), QString());
+    }
+
+private:
+    static bool connect(cMySQL &c)
+    {
+        return c.real_connect(TestDatabase::address(), QStringLiteral("twbusiness"), QStringLiteral("kpvr5820"),
+                              QStringLiteral("businesslog"));
+    }
+    static void restartServer()
+    {
+        TestServer::stop();
+        TestServer::start();
+    }
+    static QString testCa() { return qEnvironmentVariable("QD_TEST_DB_CA"); }
+    // A certificate authority that never signed the server's certificate.
+    QString otherCa()
+    {
+        const QString ca = m_workspace->file(QStringLiteral("other-ca.pem"));
+        QProcess openssl;
+        openssl.start(QStringLiteral("openssl"),
+                      {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"),
+                       QStringLiteral("rsa:2048"), QStringLiteral("-nodes"), QStringLiteral("-days"),
+                       QStringLiteral("1"), QStringLiteral("-subj"), QStringLiteral("/CN=Another CA"),
+                       QStringLiteral("-keyout"), m_workspace->file(QStringLiteral("other-ca-key.pem")),
+                       QStringLiteral("-out"), ca});
+        if (!openssl.waitForFinished(60000) || openssl.exitCode() != 0)
+            qFatal("openssl could not make a CA");
+        return ca;
+    }
+
+    std::unique_ptr<TestWorkspace> m_workspace;
+};
+
+QTEST_MAIN(TestConnectionSafety)
+#include "TestConnectionSafety.moc"

@@ -1,0 +1,128 @@
+#include "FrmSPPrint_HeaderFooter.h"
+#include "FrmSPPrint_PageSetup.h"
+#include "FrmSPPrint_Preview.h"
+#include "FrmSPPrint_PrintDlg.h"
+#include "MessageRecorder.h"
+#include "PrintFixture.h"
+#include "SpreadGrid.h"
+#include "TestWorkspace.h"
+#include "cSpreadPreview.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTableView>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+// The print windows as a keyboard operator and a small screen meet them:
+// Enter on a focused button presses it, the preview fits the screen, the
+// header/footer editor shows its whole grid.
+class TestPrintWindowKeys : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_workspace = std::make_unique<TestWorkspace>();
+        m_messages = std::make_unique<MessageRecorder>();
+        m_print.SetAppName(QStringLiteral("Quotadesk"));
+        PrintFixture::printTo(m_workspace->file(QStringLiteral("out.pdf")));
+        m_grid = PrintFixture::grid(5, 2);
+        QVERIFY(m_print.SpreadPreview(*m_grid, QStringLiteral("FrmDetail"), QStringLiteral("Title"),
+                                      QStringLiteral("L"), QStringLiteral("C"), 1, 0.3, 0.2, 0.5, 0.5, true, 1,
+                                      QString(), true, 16));
+    }
+    void cleanup()
+    {
+        m_grid.reset();
+        m_messages.reset();
+        m_workspace.reset();
+    }
+
+    void enterOnAFocusedButtonPressesIt()
+    {
+        {
+            FrmSPPrint_PrintDlg dialog;
+            dialog.show();
+            pressEnterOn(buttonOf(dialog, QStringLiteral("닫기")));
+            QVERIFY(!dialog.isVisible());
+        }
+        {
+            FrmSPPrint_PageSetup dialog;
+            dialog.show();
+            pressEnterOn(buttonOf(dialog, QStringLiteral("Cancel")));
+            QVERIFY(!dialog.isVisible());
+            QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        }
+        {
+            FrmSPPrint_HeaderFooter editor;
+            editor.show();
+            pressEnterOn(buttonOf(editor, QStringLiteral("Cancel")));
+            QVERIFY(!editor.isVisible());
+        }
+        {
+            FrmSPPrint_Preview preview;
+            preview.show();
+            QToolButton *close = preview.button(FrmSPPrint_Preview::BtnClose);
+            QApplication::setActiveWindow(&preview);
+            close->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(close, Qt::Key_Return);
+            QVERIFY(!preview.isVisible());
+        }
+    }
+
+    void previewOpensWithinTheScreen()
+    {
+        FrmSPPrint_Preview preview;
+        preview.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&preview));
+        const QRect room = preview.screen()->availableGeometry();
+        QVERIFY(preview.width() <= room.width());
+        QVERIFY(preview.height() < room.height());
+    }
+
+    // Every column of the editor's grid is in view, the title line grows for
+    // its 16-point font.
+    void editorShowsItsWholeGrid()
+    {
+        FrmSPPrint_HeaderFooter editor;
+        editor.GetHeaderDetail(QStringLiteral("/fn\"굴림\"/fz\"16\"/fb1/fi0/fu0/fk0/cTitle/n"));
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        const QTableView *view = editor.spread()->view();
+        QVERIFY(!view->horizontalScrollBar()->isVisible());
+        const int last = view->model()->columnCount() - 1;
+        QVERIFY(view->columnViewportPosition(last) + view->columnWidth(last) <= view->viewport()->width());
+        const int titleHeight = QFontMetrics(editor.spread()->CellFont(FrmSPPrint_HeaderFooter::ColCenter, 1)).height();
+        QVERIFY2(view->rowHeight(0) >= titleHeight,
+                 qPrintable(QStringLiteral("%1 < %2").arg(view->rowHeight(0)).arg(titleHeight)));
+    }
+
+private:
+    static QPushButton *buttonOf(QWidget &window, const QString &caption)
+    {
+        for (QPushButton *button : window.findChildren<QPushButton *>())
+            if (button->text() == caption)
+                return button;
+        return nullptr;
+    }
+    static void pressEnterOn(QPushButton *button)
+    {
+        QVERIFY(button);
+        QApplication::setActiveWindow(button->window());
+        button->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(button, Qt::Key_Return);
+    }
+
+    std::unique_ptr<TestWorkspace> m_workspace;
+    std::unique_ptr<MessageRecorder> m_messages;
+    std::unique_ptr<SpreadGrid> m_grid;
+    cSpreadPreview m_print;
+};
+
+QTEST_MAIN(TestPrintWindowKeys)
+#include "test_print_window_keys.moc"
