@@ -200,7 +200,8 @@ int main(int argc, char **argv)
     const QString cluster = qEnvironmentVariable("QD_CLUSTER_DB");
     const QStringList nodes = qEnvironmentVariable("QD_CLUSTER_NODES").split(QLatin1Char(','), Qt::SkipEmptyParts);
     if (single.isEmpty() || cluster.isEmpty() || nodes.isEmpty()) {
-        std::printf("bench_cluster: skipped, QD_TEST_DB, QD_CLUSTER_DB and QD_CLUSTER_NODES are needed (run scripts/bench)\n");
+        std::printf(
+            "bench_cluster: skipped, QD_TEST_DB, QD_CLUSTER_DB and QD_CLUSTER_NODES are needed (run scripts/bench)\n");
         return 0;
     }
     compare(1, single, cluster, nodes);

@@ -22,7 +22,9 @@ QString LoopbackCluster::missingPart()
 {
     if (!QFile::exists(QStringLiteral("/usr/lib/galera/libgalera_smm.so")))
         return QStringLiteral("the Galera provider is not installed (scripts/deps installs it)");
-    if (QStandardPaths::findExecutable(QStringLiteral("haproxy"), {QStringLiteral("/usr/sbin"), QStringLiteral("/usr/bin")}).isEmpty())
+    if (QStandardPaths::findExecutable(QStringLiteral("haproxy"),
+                                       {QStringLiteral("/usr/sbin"), QStringLiteral("/usr/bin")})
+            .isEmpty())
         return QStringLiteral("HAProxy is not installed (scripts/deps installs it)");
     return {};
 }
@@ -30,7 +32,7 @@ QString LoopbackCluster::missingPart()
 LoopbackCluster::LoopbackCluster()
     : m_temporary(QDir::tempPath() + QStringLiteral("/quotadesk-cluster.XXXXXX")),
       m_folder(qEnvironmentVariableIsSet("QD_TEST_CLUSTER_DIR") ? qEnvironmentVariable("QD_TEST_CLUSTER_DIR")
-                                                                 : m_temporary.path())
+                                                                : m_temporary.path())
 {
     if (m_folder.isEmpty())
         qFatal("no folder for the cluster");
@@ -45,10 +47,7 @@ LoopbackCluster::LoopbackCluster()
     }
 }
 
-LoopbackCluster::~LoopbackCluster()
-{
-    run({QStringLiteral("stop")});
-}
+LoopbackCluster::~LoopbackCluster() { run({QStringLiteral("stop")}); }
 
 QString LoopbackCluster::nodeAddress(int node) const
 {
@@ -104,7 +103,7 @@ void LoopbackCluster::run(const QStringList &arguments) const
     if (arguments.first() != QLatin1String("stop"))
         run({QStringLiteral("stop")});
     qFatal("scripts/cluster %s failed:\n%s", qPrintable(arguments.join(QLatin1Char(' '))),
-               script.readAll().constData());
+           script.readAll().constData());
 }
 
 QList<QStringList> LoopbackCluster::rows(int node, const QString &sql) const
@@ -116,10 +115,8 @@ QList<QStringList> LoopbackCluster::rows(int node, const QString &sql) const
     QList<QStringList> out;
     if (!mysql_real_connect(mysql, nullptr, "root", "", "businesslog", 0, socket.constData(), 0)
         || mysql_real_query(mysql, utf8.constData(), utf8.size()) != 0) {
-        const QByteArray message = QStringLiteral("node %1: %2 in %3")
-                                       .arg(node)
-                                       .arg(QString::fromUtf8(mysql_error(mysql)), sql)
-                                       .toUtf8();
+        const QByteArray message =
+            QStringLiteral("node %1: %2 in %3").arg(node).arg(QString::fromUtf8(mysql_error(mysql)), sql).toUtf8();
         mysql_close(mysql);
         QTest::qFail(message.constData(), __FILE__, __LINE__);
         return out;

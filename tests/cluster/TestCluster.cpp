@@ -103,7 +103,8 @@ private slots:
     void programSessionsWaitForTheCluster()
     {
         CustomerFixture fixture;
-        RecordsetPtr rows = g_DB[0]->query(QStringLiteral("SELECT @@session.wsrep_sync_wait, @@global.wsrep_sync_wait"));
+        RecordsetPtr rows = g_DB[0]->query(
+            QStringLiteral("SELECT @@session.wsrep_sync_wait, @@global.wsrep_sync_wait"));
         QVERIFY(rows && !rows->Eof());
         QCOMPARE(rows->Fields(0), QStringLiteral("3"));
         QCOMPARE(rows->Fields(1), QStringLiteral("0"));
@@ -122,7 +123,8 @@ private slots:
         int missed = 0;
         for (int i = 1; i <= 300; ++i) {
             DBExecute(QStringLiteral("UPDATE emailuser SET restcnt = %1 WHERE code = %2").arg(i).arg(code));
-            if (DBGetValue(QStringLiteral("SELECT restcnt FROM emailuser WHERE code = %1").arg(code)) != QString::number(i))
+            if (DBGetValue(QStringLiteral("SELECT restcnt FROM emailuser WHERE code = %1").arg(code))
+                != QString::number(i))
                 ++missed;
         }
         QCOMPARE(fixture.messages->texts(), QStringList());
@@ -195,11 +197,13 @@ private slots:
 
     void twoProgramsTopUpWhileNodesAreKilled()
     {
-        const int topUps = qEnvironmentVariableIsSet("QD_SOAK_TOPUPS") ? qEnvironmentVariableIntValue("QD_SOAK_TOPUPS") : 200;
+        const int topUps = qEnvironmentVariableIsSet("QD_SOAK_TOPUPS") ? qEnvironmentVariableIntValue("QD_SOAK_TOPUPS")
+                                                                       : 200;
         const int killEvery = qEnvironmentVariableIntValue("QD_CLUSTER_KILL_EVERY");
         m_cluster->rows(1, QStringLiteral("TRUNCATE emaillog"));
         m_cluster->rows(1, QStringLiteral("TRUNCATE emailuser"));
-        m_cluster->rows(1, QStringLiteral("INSERT INTO emailuser (userid, username, restcnt) VALUES ('cust', '손님', 0)"));
+        m_cluster->rows(1,
+                        QStringLiteral("INSERT INTO emailuser (userid, username, restcnt) VALUES ('cust', '손님', 0)"));
         const QString code = m_cluster->value(1, QStringLiteral("SELECT code FROM emailuser"));
         const long long conflictsBefore = certificationConflicts();
 
@@ -208,8 +212,10 @@ private slots:
         qputenv("QD_TOPUP_PAUSE_MS", killEvery > 0 ? "30" : "0");
         QProcess first;
         QProcess second;
-        first.start(QStringLiteral(TOPUP_WORKER), {QStringLiteral("boss"), QStringLiteral("사장"), code, QString::number(topUps)});
-        second.start(QStringLiteral(TOPUP_WORKER), {QStringLiteral("clerk"), QStringLiteral("직원"), code, QString::number(topUps)});
+        first.start(QStringLiteral(TOPUP_WORKER),
+                    {QStringLiteral("boss"), QStringLiteral("사장"), code, QString::number(topUps)});
+        second.start(QStringLiteral(TOPUP_WORKER),
+                     {QStringLiteral("clerk"), QStringLiteral("직원"), code, QString::number(topUps)});
         const auto running = [&] {
             return first.state() != QProcess::NotRunning || second.state() != QProcess::NotRunning;
         };
@@ -260,14 +266,18 @@ private slots:
 
         QMap<QString, int> logRows;
         QMap<QString, int> logCounts;
-        for (const QStringList &row : m_cluster->rows(1, QStringLiteral("SELECT bigo, COUNT(*), SUM(appcnt) FROM emaillog "
-                                                                          "WHERE ucode = %1 GROUP BY bigo").arg(code))) {
+        for (const QStringList &row :
+             m_cluster->rows(1, QStringLiteral("SELECT bigo, COUNT(*), SUM(appcnt) FROM emaillog "
+                                               "WHERE ucode = %1 GROUP BY bigo")
+                                    .arg(code))) {
             logRows.insert(row.at(0), row.at(1).toInt());
             logCounts.insert(row.at(0), row.at(2).toInt());
         }
         long long savedSum = 0;
         for (auto it = saved.cbegin(); it != saved.cend(); ++it) {
-            QVERIFY2(logRows.value(it.key()) == 1, qPrintable(QStringLiteral("saved %1 is in the log %2 times").arg(it.key()).arg(logRows.value(it.key()))));
+            QVERIFY2(logRows.value(it.key()) == 1,
+                     qPrintable(
+                         QStringLiteral("saved %1 is in the log %2 times").arg(it.key()).arg(logRows.value(it.key()))));
             QCOMPARE(logCounts.value(it.key()), it.value());
             savedSum += it.value();
         }
@@ -276,8 +286,10 @@ private slots:
             QVERIFY2(!it.value().isEmpty(), qPrintable(QStringLiteral("refused %1 without a message").arg(it.key())));
         }
         QCOMPARE(logRows.size(), saved.size());
-        const QString balance = m_cluster->value(1, QStringLiteral("SELECT restcnt FROM emailuser WHERE code = ") + code);
-        const QString logSum = m_cluster->value(1, QStringLiteral("SELECT SUM(appcnt) FROM emaillog WHERE ucode = ") + code);
+        const QString balance = m_cluster->value(1,
+                                                 QStringLiteral("SELECT restcnt FROM emailuser WHERE code = ") + code);
+        const QString logSum = m_cluster->value(1, QStringLiteral("SELECT SUM(appcnt) FROM emaillog WHERE ucode = ")
+                                                       + code);
         QCOMPARE(balance, logSum);
         QCOMPARE(balance, QString::number(savedSum));
 
@@ -287,8 +299,8 @@ private slots:
         qInfo("nodes killed: %s; top-ups attempted %d, saved %lld, refused %lld; certification conflicts (1213) %lld; "
               "checksums equal: yes; balance %s = log sum %s",
               qPrintable(killedNames.join(QLatin1Char(','))), 2 * topUps, static_cast<long long>(saved.size()),
-              static_cast<long long>(refused.size()),
-              certificationConflicts() + conflictsOfKilled - conflictsBefore, qPrintable(balance), qPrintable(logSum));
+              static_cast<long long>(refused.size()), certificationConflicts() + conflictsOfKilled - conflictsBefore,
+              qPrintable(balance), qPrintable(logSum));
         if (killEvery > 0)
             QVERIFY2(killed.size() >= 3, "the programs were done before every node had been killed");
         QMap<QString, int> told;
@@ -304,8 +316,9 @@ private:
     long long certificationConflictsOn(int node) const
     {
         long long sum = 0;
-        for (const QStringList &row : m_cluster->rows(node, QStringLiteral("SHOW GLOBAL STATUS WHERE Variable_name IN "
-                                                                            "('wsrep_local_cert_failures', 'wsrep_local_bf_aborts')")))
+        for (const QStringList &row :
+             m_cluster->rows(node, QStringLiteral("SHOW GLOBAL STATUS WHERE Variable_name IN "
+                                                  "('wsrep_local_cert_failures', 'wsrep_local_bf_aborts')")))
             sum += row.value(1).toLongLong();
         return sum;
     }
@@ -318,8 +331,10 @@ private:
         int best = 1;
         int most = -1;
         for (int node = 1; node <= 3; ++node) {
-            const int sessions = m_cluster->value(node, QStringLiteral("SELECT COUNT(*) FROM information_schema.PROCESSLIST "
-                                                                       "WHERE USER = 'twbusiness'")).toInt();
+            const int sessions = m_cluster
+                                     ->value(node, QStringLiteral("SELECT COUNT(*) FROM information_schema.PROCESSLIST "
+                                                                  "WHERE USER = 'twbusiness'"))
+                                     .toInt();
             if (sessions > most) {
                 best = node;
                 most = sessions;

@@ -97,7 +97,8 @@ private slots:
     {
         cMySQL c;
         QVERIFY(connect(c));
-        RecordsetPtr rows = c.query(QStringLiteral("SELECT @@wsrep_on, @@session.wsrep_sync_wait = @@global.wsrep_sync_wait"));
+        RecordsetPtr rows = c.query(
+            QStringLiteral("SELECT @@wsrep_on, @@session.wsrep_sync_wait = @@global.wsrep_sync_wait"));
         QVERIFY(rows && !rows->Eof());
         QCOMPARE(rows->Fields(0), QStringLiteral("0"));
         QCOMPARE(rows->Fields(1), QStringLiteral("1"));
