@@ -4,11 +4,11 @@
 
 TopUpTransaction::Result TopUpTransaction::write(const TopUpEntry &entry)
 {
-    if (m_unresolvedIdx != 0) {
-        switch (DBTransaction::resolve(proofOf(m_unresolvedIdx))) {
-        case DBTransaction::Outcome::Committed: m_unresolvedIdx = 0; return Result::Saved;
+    if (!m_unresolvedProof.isEmpty()) {
+        switch (DBTransaction::resolve(m_unresolvedProof)) {
+        case DBTransaction::Outcome::Committed: m_unresolvedProof.clear(); return Result::Saved;
         case DBTransaction::Outcome::Unknown: return Result::NotSaved;
-        case DBTransaction::Outcome::NotCommitted: m_unresolvedIdx = 0; break;
+        case DBTransaction::Outcome::NotCommitted: m_unresolvedProof.clear(); break;
         }
     }
     Result result = Result::NotSaved;
@@ -38,9 +38,10 @@ TopUpTransaction::Attempt TopUpTransaction::attempt(const TopUpEntry &entry, Res
         undo(transaction, idx);
         return retry ? Attempt::Retry : Attempt::Done;
     }
-    switch (transaction.commit(proofOf(idx))) {
+    const QString proof = proofOf(entry, idx);
+    switch (transaction.commit(proof)) {
     case DBTransaction::Outcome::Committed: result = Result::Saved; return Attempt::Done;
-    case DBTransaction::Outcome::Unknown: m_unresolvedIdx = idx; return Attempt::Done;
+    case DBTransaction::Outcome::Unknown: m_unresolvedProof = proof; return Attempt::Done;
     case DBTransaction::Outcome::NotCommitted:
         return DBTransaction::lastStatementMayRetry() ? Attempt::Retry : Attempt::Done;
     }
@@ -68,7 +69,13 @@ QString TopUpTransaction::insertStatement(const TopUpEntry &entry)
            + QLatin1Char('\'') + QStringLiteral(")");
 }
 
-QString TopUpTransaction::proofOf(int idx)
+// The key alone is no proof: a key whose row never went in can be dealt out
+// again to another top-up (a cluster's nodes deal keys anew after losing one).
+QString TopUpTransaction::proofOf(const TopUpEntry &entry, int idx)
 {
-    return QStringLiteral("SELECT COUNT(*) FROM emaillog WHERE idx = ") + QString::number(idx);
+    return QStringLiteral("SELECT COUNT(*) FROM emaillog WHERE idx = ") + QString::number(idx)
+           + QStringLiteral(" AND ucode = ") + entry.key + QStringLiteral(" AND appcnt = ") + entry.count
+           + QStringLiteral(" AND regdate = '") + entry.date + QStringLiteral("' AND regtime = '") + entry.time
+           + QStringLiteral("' AND recuserid = '") + SQLEscaped(entry.operatorId) + QStringLiteral("' AND bigo = '")
+           + SQLEscaped(entry.memo) + QLatin1Char('\'');
 }

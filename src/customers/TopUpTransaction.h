@@ -17,7 +17,7 @@ struct TopUpEntry {
 // once: both or neither, retried once after a deadlock or lock wait, and after
 // a connection lost during COMMIT decided by looking the log row up. A top-up
 // whose fate could not be learned is looked up first on the next write, never
-// written a second time.
+// written a second time; a new object is a new top-up.
 class TopUpTransaction {
 public:
     enum class Result {
@@ -33,7 +33,7 @@ private:
     Attempt attempt(const TopUpEntry &entry, Result &result);
     static void undo(class DBTransaction &transaction, int idx);
     static QString insertStatement(const TopUpEntry &entry);
-    static QString proofOf(int idx);
+    static QString proofOf(const TopUpEntry &entry, int idx);
 
-    int m_unresolvedIdx = 0;
+    QString m_unresolvedProof; // the look-up of a top-up whose COMMIT went unanswered
 };

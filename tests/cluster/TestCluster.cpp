@@ -1,14 +1,23 @@
 #include "CustomerFixture.h"
+#include "FrmDetail.h"
+#include "FrmFill_Save.h"
 #include "FrmMain.h"
+#include "FrmUser_Add.h"
+#include "Frmlogin.h"
+#include "HCTerm.h"
 #include "HCText.h"
+#include "LabelledFields.h"
 #include "LoopbackCluster.h"
 #include "SpreadGrid.h"
 #include "modMySQL_Func.h"
 
 #include <mysql.h>
 
+#include <QCheckBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QtTest>
 
@@ -129,6 +138,61 @@ private slots:
         }
         QCOMPARE(fixture.messages->texts(), QStringList());
         QCOMPARE(missed, 0);
+    }
+
+    // An operator's day through the balancer on the program's own account:
+    // log in, search, register, top up, read the history and export it. Every
+    // read follows the program's own write, wherever the balancer sends it.
+    void operatorsDayThroughTheBalancer()
+    {
+        CustomerFixture fixture;
+        fixture.db.exec(QStringLiteral("INSERT INTO user_mac VALUES ('clerk', '001A2B3C4D5E', 0)"));
+        CustomerFixture::setServerTime(QStringLiteral("2011-05-23 10:00:00"));
+        Frmlogin login;
+        login.show();
+        QTRY_COMPARE(login.txtUserName->text(), QStringLiteral("clerk"));
+        login.txtPassword->setText(QStringLiteral("pw1"));
+        QTest::keyClick(login.txtPassword, Qt::Key_Return);
+        QVERIFY(login.LoginSucceeded);
+
+        FrmMain main;
+        main.show();
+        main.Search();
+        QCOMPARE(main.spList->MaxRows(), 0);
+        FrmUser_Add *add = main.registrationWindow();
+        add->SetFormMode(FrmUser_Add::ModeNew, &main, 0);
+        add->show();
+        add->fields().setText(FrmUser_Add::FieldName, QStringLiteral("클러스터 상사"));
+        add->fields().setText(FrmUser_Add::FieldId, QStringLiteral("cluster"));
+        add->fields().setText(FrmUser_Add::FieldPw, QStringLiteral("pw"));
+        QTest::mouseClick(add->btnSave, Qt::LeftButton);
+        add->close();
+        QCOMPARE(main.spList->MaxRows(), 1);
+        const int code = main.spList->text(FrmMain::ColCode, 1).toInt();
+        QVERIFY(code > 0);
+
+        FrmFill_Save fill;
+        fill.SetFormMode(code, QStringLiteral("클러스터 상사"), QStringLiteral("cluster"), 1, &main, 0);
+        fill.show();
+        fill.fields().setText(FrmFill_Save::FieldCount, QStringLiteral("1200"));
+        fill.fields().setText(FrmFill_Save::FieldMemo, QStringLiteral("through the balancer"));
+        QTest::mouseClick(fill.btnSave, Qt::LeftButton);
+        QVERIFY(!fill.isVisible());
+        main.Search();
+        QCOMPARE(main.spList->text(FrmMain::ColRest, 1), QStringLiteral("1200"));
+
+        FrmDetail detail(code);
+        const QString day = m_cluster->value(1,
+                                             QStringLiteral("SELECT regdate FROM emaillog WHERE ucode = %1").arg(code));
+        detail.htDate->setText1(day);
+        detail.htDate->setText2(day);
+        detail.Search();
+        QCOMPARE(detail.spList->MaxRows(), 1);
+        QCOMPARE(detail.spList->text(FrmDetail::ColMemo, 1), QStringLiteral("through the balancer"));
+        fixture.messages->answerNext(MsgYes);
+        detail.ExportExcel();
+        QVERIFY(QFile::exists(fixture.workspace->file(QStringLiteral("ExpExcel/Exp110523_142501.xlsx"))));
+        QCOMPARE(fixture.messages->texts(), QStringList{QStringLiteral("Excel 파일로 저장하시겠습니까?")});
     }
 
     void nodeLostUnderOpenMainWindowIsInvisible()

@@ -132,6 +132,59 @@ private slots:
                  QStringLiteral("15"));
     }
 
+    // A COMMIT that never reached the server, and no connection afterwards to
+    // learn that; the operator presses Save again. Meanwhile another program's
+    // top-up took the same key, as on a cluster whose nodes deal out keys anew
+    // after losing one: that row is not the lost top-up.
+    void lostTopUpIsNotTakenForAnotherRowWithItsKey()
+    {
+        CuttingProxy proxy(TestDatabase::address());
+        proxy.hideTls(true);
+        reconnectThrough(proxy.address());
+        const int code = m_fixture->addCustomer("cust", "손님", QString(), 0);
+        const QString key = m_fixture->db.value(
+            QStringLiteral("SELECT AUTO_INCREMENT FROM information_schema.TABLES WHERE TABLE_SCHEMA = DATABASE() "
+                           "AND TABLE_NAME = 'emaillog'"));
+        FrmFill_Save fill;
+        proxy.cutAtCommit(CuttingProxy::Cut::InsteadOfCommit);
+        proxy.refuseConnections(true);
+        QCOMPARE(save(fill, code, "3"), false);
+        QVERIFY(proxy.cutDone());
+        QCOMPARE(m_fixture->messages->last().text, ProcessingFailed);
+        m_fixture->db.exec(QStringLiteral("INSERT INTO emaillog (idx, regdate, regtime, gubun, inprice, appcnt, ucode, "
+                                          "recuserid, recusername, bigo) VALUES (%1, '2011-05-23', '14:25', 1, 0, 3, "
+                                          "%2, 'boss', '사장', 'another office')")
+                               .arg(key)
+                               .arg(code));
+        m_fixture->db.exec(QStringLiteral("UPDATE emailuser SET restcnt = restcnt + 3 WHERE code = %1").arg(code));
+        proxy.refuseConnections(false);
+        QCOMPARE(save(fill, code, "3"), true);
+        QCOMPARE(logRows(), QStringLiteral("2"));
+        QCOMPARE(balance(code), QStringLiteral("6"));
+        QVERIFY(consistent(code));
+    }
+
+    // A top-up whose COMMIT landed unseen stays pending in its window; the
+    // same window set up for the next top-up writes that one, it does not
+    // report the earlier one in its place.
+    void windowSetUpAnewStartsANewTopUp()
+    {
+        CuttingProxy proxy(TestDatabase::address());
+        proxy.hideTls(true);
+        reconnectThrough(proxy.address());
+        const int code = m_fixture->addCustomer("cust", "손님", QString(), 0);
+        FrmFill_Save fill;
+        proxy.cutAtCommit(CuttingProxy::Cut::BeforeAnswer);
+        proxy.refuseConnections(true);
+        QCOMPARE(save(fill, code, "3"), false);
+        QCOMPARE(m_fixture->messages->last().text, ProcessingFailed);
+        proxy.refuseConnections(false);
+        QCOMPARE(save(fill, code, "5"), true);
+        QCOMPARE(logRows(), QStringLiteral("2"));
+        QCOMPARE(balance(code), QStringLiteral("8"));
+        QVERIFY(consistent(code));
+    }
+
     // Another session holds the customer's row past the lock wait: tried
     // twice, then refused; released during the second try: saved once.
     void rowHeldByAnotherSession_data()
@@ -204,6 +257,10 @@ private:
     bool save(int code, const char *count)
     {
         FrmFill_Save fill;
+        return save(fill, code, count);
+    }
+    bool save(FrmFill_Save &fill, int code, const char *count)
+    {
         fill.SetFormMode(code, QStringLiteral("손님"), QStringLiteral("cust"), 1, nullptr, 0);
         fill.show();
         fill.fields().setText(FrmFill_Save::FieldCount, QString::fromLatin1(count));

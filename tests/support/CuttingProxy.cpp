@@ -115,7 +115,7 @@ void CuttingProxy::serve()
         if (fds[1].revents & POLLIN) {
             Pair pair;
             pair.client = ::accept(m_listener, nullptr, nullptr);
-            pair.server = connectTo(m_serverHost, m_serverPort);
+            pair.server = m_refuse ? -1 : connectTo(m_serverHost, m_serverPort);
             if (pair.server < 0)
                 ::close(pair.client);
             else
@@ -147,16 +147,18 @@ bool CuttingProxy::pass(Pair &pair, bool fromClient)
         m_cutDone = true;
         return false; // the server has answered; the client never hears it
     }
+    const Cut cut = fromClient && data.startsWith(CommitPacket) ? m_cut.exchange(Cut::Never) : Cut::Never;
+    if (cut == Cut::InsteadOfCommit) {
+        m_cutDone = true;
+        return false;
+    }
     if (!sendAll(fromClient ? pair.server : pair.client, data))
         return false;
-    if (fromClient && data.startsWith(CommitPacket)) {
-        const Cut cut = m_cut.exchange(Cut::Never);
-        if (cut == Cut::BeforeAnswer) {
-            m_cutDone = true;
-            return false;
-        }
-        pair.awaitingCommitAnswer = cut == Cut::AfterAnswer;
+    if (cut == Cut::BeforeAnswer) {
+        m_cutDone = true;
+        return false;
     }
+    pair.awaitingCommitAnswer = pair.awaitingCommitAnswer || cut == Cut::AfterAnswer;
     return true;
 }
 

@@ -9,12 +9,14 @@
 // A loopback TCP proxy in front of the test server, on its own thread (the
 // program's database calls block the test's thread). It can hide the server's
 // offer of TLS from the client, as a server without TLS (or a man in the
-// middle) would, and can drop both connections once a COMMIT has passed on to
-// the server: before its answer or after it (the answer then never arrives).
+// middle) would, and can drop both connections at a COMMIT: instead of passing
+// it on, once it has passed on (before the server's answer), or after the
+// answer (which then never arrives). It can refuse new connections, as a
+// server that is down would.
 // Everything the clients sent is kept, to see what crossed in clear.
 class CuttingProxy {
 public:
-    enum class Cut { Never, BeforeAnswer, AfterAnswer };
+    enum class Cut { Never, InsteadOfCommit, BeforeAnswer, AfterAnswer };
 
     explicit CuttingProxy(const QString &serverAddress);
     ~CuttingProxy();
@@ -26,6 +28,7 @@ public:
     // Applies to the next COMMIT only.
     void cutAtCommit(Cut when) { m_cut = when; }
     bool cutDone() const { return m_cutDone; }
+    void refuseConnections(bool refuse) { m_refuse = refuse; }
     QByteArray clientBytes() const;
 
 private:
@@ -42,6 +45,7 @@ private:
     std::atomic<bool> m_hideTls{false};
     std::atomic<Cut> m_cut{Cut::Never};
     std::atomic<bool> m_cutDone{false};
+    std::atomic<bool> m_refuse{false};
     mutable std::mutex m_sentMutex;
     QByteArray m_sent;
     std::thread m_thread;
