@@ -8,6 +8,7 @@
 #include "BenchFolder.h"
 #include "BenchServer.h"
 #include "Cp949.h"
+#include "CustomerStore.h"
 #include "DirectWorkbook.h"
 #include "FrmDetail.h"
 #include "FrmMain.h"
@@ -32,7 +33,7 @@
 
 namespace {
 constexpr int Repeats = 5;
-constexpr int FullListRepeats = 3; // a million rows a time
+constexpr int FullListRepeats = 3;   // a million rows a time
 constexpr double ScreenTarget = 2.0; // screen / plain fetch of the same statement
 constexpr double ExportTarget = 1.5; // grid export / libxlsxwriter directly
 constexpr double InstantMs = 100;    // an indexed history of a few rows
@@ -41,11 +42,7 @@ const char *const HistoryIndex = "ix_emaillog_history";
 // The statement the history runs for one customer and period, all kinds.
 QString historySql(int code, const QString &from, const QString &to)
 {
-    return QStringLiteral("SELECT regdate, regtime, gubun, inprice, appcnt, ucode, recuserid, recusername, bigo, idx "
-                          " FROM emaillog WHERE 1=1 AND regdate between '%1' and '%2' AND ucode = %3"
-                          " ORDER BY regdate, regtime ")
-        .arg(from, to)
-        .arg(code);
+    return CustomerStore::historyStatement(code, from, to, CustomerStore::HistoryKind::All);
 }
 
 QString yearStart(int year) { return QStringLiteral("%1-01-01").arg(year); }
@@ -95,8 +92,7 @@ void releaseSeams()
     MessageBoxes::setHandler({});
 }
 
-template <class Window>
-void showWindow(Window &window)
+template <class Window> void showWindow(Window &window)
 {
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
@@ -111,8 +107,8 @@ void compareWithFetch(const char *label, int repeats, SpreadGrid &grid, BenchSer
     const QByteArray statement = Cp949::encode(sql);
     plain.fetch(statement);
     PlainFetch fetched;
-    const auto [programMs, plainMs] =
-        BenchFigures::interleavedMediansMs(repeats, action, [&] { fetched = plain.fetch(statement); });
+    const auto [programMs, plainMs] = BenchFigures::interleavedMediansMs(repeats, action,
+                                                                         [&] { fetched = plain.fetch(statement); });
     BenchFigures::printCount(figure(label, "grid rows"), grid.MaxRows(), "rows");
     BenchFigures::printCount(figure(label, "plain fetch rows"), static_cast<long long>(fetched.rows), "rows");
     const QByteArray median = " (median of " + QByteArray::number(repeats) + ")";
@@ -125,7 +121,7 @@ void compareWithFetch(const char *label, int repeats, SpreadGrid &grid, BenchSer
 void searchCustomers(FrmMain &main, BenchServer &plain, const QString &find, const char *label, int repeats)
 {
     main.htFind->setProperty("Text", find);
-    compareWithFetch(label, repeats, *main.spList, plain, FrmMain::listStatement(find),
+    compareWithFetch(label, repeats, *main.spList, plain, CustomerStore::listStatement(find),
                      [&] { QTest::keyClick(main.htFind->txtBox(), Qt::Key_F5); });
 }
 
@@ -162,7 +158,8 @@ void compareHeavyHistory(FrmDetail &detail, BenchServer &plain)
 {
     const char *label = "heavy history";
     setPeriod(detail, ScaleData::HeavyYear, ScaleData::HeavyYear);
-    const QString sql = historySql(ScaleData::HeavyCode, yearStart(ScaleData::HeavyYear), yearEnd(ScaleData::HeavyYear));
+    const QString sql = historySql(ScaleData::HeavyCode, yearStart(ScaleData::HeavyYear),
+                                   yearEnd(ScaleData::HeavyYear));
     std::printf("%s: customer %d, period %s to %s\n", label, ScaleData::HeavyCode,
                 qPrintable(yearStart(ScaleData::HeavyYear)), qPrintable(yearEnd(ScaleData::HeavyYear)));
     printIndex(label, plain, sql);
@@ -181,8 +178,8 @@ void measureOrdinaryHistory(BenchServer &plain)
                historySql(ScaleData::OrdinaryCode, yearStart(ScaleData::FirstYear), yearEnd(ScaleData::LastYear)));
     const double ms = BenchFigures::medianMs(Repeats, [&] { detail.BtnSelect->click(); });
     BenchFigures::printCount(figure(label, "grid rows"), detail.spList->MaxRows(), "rows");
-    std::printf("%s: search until grid filled (median of %d): %.1f ms (target <= %.0f ms) %s\n", label,
-                Repeats, ms, InstantMs, ms <= InstantMs ? "PASS" : "OVER");
+    std::printf("%s: search until grid filled (median of %d): %.1f ms (target <= %.0f ms) %s\n", label, Repeats, ms,
+                InstantMs, ms <= InstantMs ? "PASS" : "OVER");
 }
 
 // One export through the history's "엑셀" button; the workbook it opened is

@@ -5,6 +5,7 @@
 #include "BenchFolder.h"
 #include "BenchServer.h"
 #include "Cp949.h"
+#include "CustomerStore.h"
 #include "FrmMain.h"
 #include "HCText.h"
 #include "Launcher.h"
@@ -51,20 +52,17 @@ void prepareProgram(NoticeWatch &watch)
 void compare(FrmMain &main, BenchServer &plain, const QString &find, const char *label)
 {
     main.htFind->setProperty("Text", find);
-    const QByteArray sql = Cp949::encode(FrmMain::listStatement(find));
+    const QByteArray sql = Cp949::encode(CustomerStore::listStatement(find));
     PlainFetch fetched;
     const auto [searchMs, plainMs] = BenchFigures::interleavedMediansMs(
-        Repeats, [&] { QTest::keyClick(main.htFind->txtBox(), Qt::Key_F5); },
-        [&] { fetched = plain.fetch(sql); });
+        Repeats, [&] { QTest::keyClick(main.htFind->txtBox(), Qt::Key_F5); }, [&] { fetched = plain.fetch(sql); });
 
     std::printf("%s: grid rows %d, plain rows %llu\n", label, main.spList->MaxRows(), fetched.rows);
-    std::printf("%s: first trade name in the grid: %s\n", label,
-                qPrintable(main.spList->text(FrmMain::ColName, 1)));
+    std::printf("%s: first trade name in the grid: %s\n", label, qPrintable(main.spList->text(FrmMain::ColName, 1)));
     const QByteArray name = QByteArray(label);
     BenchFigures::print((name + " search, F5 until grid filled (median of 5)").constData(), searchMs, "ms");
     BenchFigures::print((name + " plain client library fetch (median of 5)").constData(), plainMs, "ms");
-    BenchFigures::printRatio((name + " ratio (search / plain)").constData(), plainMs > 0 ? searchMs / plainMs : 0,
-                             2.0);
+    BenchFigures::printRatio((name + " ratio (search / plain)").constData(), plainMs > 0 ? searchMs / plainMs : 0, 2.0);
 }
 } // namespace
 

@@ -3,6 +3,7 @@
 #include "CaptionPanel.h"
 #include "GridLoad.h"
 #include "HCTerm.h"
+#include "LeadingNumber.h"
 #include "NumberText.h"
 #include "PrintFront.h"
 #include "ScreenButton.h"
@@ -10,7 +11,6 @@
 #include "SpreadGrid.h"
 #include "cSpreadPreview.h"
 #include "modExcel.h"
-#include "modMySQL_Func.h"
 #include "modSpread.h"
 
 #include <QButtonGroup>
@@ -38,16 +38,13 @@ QString longestText(FrmDetail::Column col)
 }
 } // namespace
 
-FrmDetail::FrmDetail(int nUcode, QWidget *parent) : QDialog(parent), g_nUcode(nUcode)
+FrmDetail::FrmDetail(int nUcode, QWidget *parent) : QDialog(parent), m_code(nUcode)
 {
     setObjectName(QStringLiteral("FrmDetail"));
     buildControls();
     SetFormStyle(this, true);
     designGrid();
-    setWindowTitle(
-        QLatin1Char('[')
-        + DBGetValue(QStringLiteral("select username from emailuser where code = ") + QString::number(g_nUcode))
-        + QStringLiteral("] 충전 & 사용 내역"));
+    setWindowTitle(QLatin1Char('[') + m_store.name(m_code).value_or(QString()) + QStringLiteral("] 충전 & 사용 내역"));
     resize(760, 520);
 }
 
@@ -108,39 +105,29 @@ void FrmDetail::designGrid()
     spList->SetStretchLastCol(true);
 }
 
-QString FrmDetail::statement() const
+CustomerStore::HistoryKind FrmDetail::kind() const
 {
-    // The period comes from the date box and is escaped like any typed text.
-    QString sql =
-        QStringLiteral("SELECT regdate, regtime, gubun, inprice, appcnt, ucode, recuserid, recusername, bigo, idx ")
-        + QStringLiteral(" FROM ") + QStringLiteral("emaillog") + QStringLiteral(" WHERE 1=1")
-        + QStringLiteral(" AND regdate between '") + SQLEscaped(htDate->text1()) + QStringLiteral("' and '")
-        + SQLEscaped(htDate->text2()) + QLatin1Char('\'') + QStringLiteral(" AND ucode = ") + QString::number(g_nUcode);
     if (OptGubun[KindTopUp]->isChecked())
-        sql += QStringLiteral(" AND gubun <> 0 "); // every kind the list shows as 충전
-    else if (OptGubun[KindUse]->isChecked())
-        sql += QStringLiteral(" AND gubun = 0 ");
-    sql += QStringLiteral(" ORDER BY regdate, regtime ");
-    return sql;
+        return CustomerStore::HistoryKind::TopUp;
+    if (OptGubun[KindUse]->isChecked())
+        return CustomerStore::HistoryKind::Use;
+    return CustomerStore::HistoryKind::All;
 }
 
 void FrmDetail::Search()
 {
     GridLoad load(*spList);
-    RecordsetPtr rows;
-    const int count = DBQuery(rows, statement());
-    spList->SetMaxRows(rows ? std::max(0, count) : 0);
-    for (int row = 1; rows && !rows->Eof(); ++row, rows->MoveNext())
-        fillRow(row, *rows);
-    CloseRecordset(rows);
-    load.finish(count >= 0);
+    const StoreRows found = m_store.history(m_code, htDate->text1(), htDate->text2(), kind());
+    spList->SetMaxRows(found.count());
+    for (int row = 1; found.rows && !found.rows->Eof(); ++row, found.rows->MoveNext())
+        fillRow(row, *found.rows);
+    load.finish(!found.failed);
 }
 
 void FrmDetail::fillRow(int row, const Recordset &rows)
 {
-    // Positions in the select list of statement().
-    enum Field { RegDate, RegTime, Gubun, InPrice, AppCnt, Ucode, RecUserId, RecUserName, Bigo, Idx };
-    const auto number = [&rows](Field field) {
+    using namespace HistoryField;
+    const auto number = [&rows](Position field) {
         return QString::number(LeadingNumber(rows.Fields(field)), 'f', QLocale::FloatingPointShortest);
     };
     const bool topUp = LeadingNumber(rows.Fields(Gubun)) != 0;

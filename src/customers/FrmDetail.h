@@ -1,4 +1,6 @@
 #pragma once
+#include "CustomerStore.h"
+
 #include <QDialog>
 
 class HCTerm;
@@ -26,8 +28,6 @@ public:
 
     FrmDetail(int nUcode, QWidget *parent = nullptr);
 
-    int g_nUcode = 0;
-
     HCTerm *htDate = nullptr;
     QRadioButton *OptGubun[3] = {};
     QPushButton *BtnSelect = nullptr;
@@ -43,6 +43,9 @@ public:
 private:
     void buildControls();
     void designGrid();
-    QString statement() const;
-    void fillRow(int row, const class Recordset &rows);
+    CustomerStore::HistoryKind kind() const;
+    void fillRow(int row, const Recordset &rows);
+
+    CustomerStore m_store;
+    int m_code = 0;
 };

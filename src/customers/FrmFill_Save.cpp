@@ -100,7 +100,7 @@ bool FrmFill_Save::writeTopUp()
                            g_sOperID,
                            g_sOperName,
                            m_fields->text(FieldMemo)};
-    switch (m_topUp.write(entry)) {
+    switch (m_store.topUp(entry)) {
     case TopUpTransaction::Result::Saved: return true;
     case TopUpTransaction::Result::NotRecorded: ShowMsg(SaveFailed); return false;
     case TopUpTransaction::Result::NotSaved: break;

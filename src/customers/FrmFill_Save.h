@@ -1,5 +1,5 @@
 #pragma once
-#include "TopUpTransaction.h"
+#include "CustomerStore.h"
 
 #include <QDialog>
 
@@ -9,7 +9,7 @@ class LabelledFields;
 class QPushButton;
 
 // Tops up one customer's balance: a kind-1 log row and the raise of the
-// balance, both or neither, written by TopUpTransaction.
+// balance, both or neither, written by the customer store.
 class FrmFill_Save : public QDialog {
     Q_OBJECT
 public:
@@ -33,5 +33,5 @@ private:
     std::unique_ptr<LabelledFields> m_fields;
     int m_mode = 1;
     QWidget *m_caller = nullptr;
-    TopUpTransaction m_topUp;
+    CustomerStore m_store;
 };

@@ -17,7 +17,6 @@
 #include "SpreadGrid.h"
 #include "WorkstationAdmission.h"
 #include "modFormIni.h"
-#include "modMySQL_Func.h"
 #include "modSpread.h"
 
 #include <QCloseEvent>
@@ -162,39 +161,26 @@ int FrmMain::designWidth() const
     return std::clamp(wanted, 900, std::max(900, screen()->availableGeometry().width() - 16));
 }
 
-QString FrmMain::listStatement(const QString &find)
-{
-    QString sql = QStringLiteral("SELECT u.code, u.userid, u.userpw, u.username, u.restcnt AS cnt, u.regdate")
-                  + QStringLiteral(", u.bigo, u.hpno") + QStringLiteral(" FROM ") + QStringLiteral("emailuser")
-                  + QStringLiteral(" AS u") + QStringLiteral(" WHERE 1=1");
-    if (!find.isEmpty()) {
-        const QString like = SQLEscapedLike(find);
-        sql += QStringLiteral(" AND (u.userid LIKE '%") + like + QStringLiteral("%'")
-               + QStringLiteral(" OR u.username LIKE '%") + like + QStringLiteral("%'")
-               + QStringLiteral(" OR REPLACE(u.hpno, '-', '') LIKE '%") + like + QStringLiteral("%'")
-               + QStringLiteral(")");
-    }
-    return sql + QStringLiteral(" ORDER BY u.username");
-}
-
 void FrmMain::Search()
 {
     GridLoad load(*spList);
-    const QString sql = listStatement(htFind->property("Text").toString());
-    RecordsetPtr rows;
-    const int count = DBQuery(rows, sql);
-    spList->SetMaxRows(rows ? std::max(0, count) : 0);
-    for (int row = 1; rows && !rows->Eof(); ++row, rows->MoveNext())
-        fillRow(row, *rows);
-    CloseRecordset(rows);
-    load.finish(count >= 0);
+    const StoreRows found = m_store.search(htFind->property("Text").toString());
+    spList->SetMaxRows(found.count());
+    for (int row = 1; found.rows && !found.rows->Eof(); ++row, found.rows->MoveNext())
+        fillRow(row, *found.rows);
+    load.finish(!found.failed);
 }
 
 void FrmMain::fillRow(int row, const Recordset &rows)
 {
-    static const int fieldIndex[] = {-1, 3, 7, 1, 2, 4, 5, 6, 0}; // column -> select list position
-    for (int col = ColName; col <= ColCode; ++col)
-        spList->SetText(col, row, rows.FieldView(fieldIndex[col]));
+    spList->SetText(ColName, row, rows.FieldView(ListField::UserName));
+    spList->SetText(ColPhone, row, rows.FieldView(ListField::HpNo));
+    spList->SetText(ColId, row, rows.FieldView(ListField::UserId));
+    spList->SetText(ColPw, row, rows.FieldView(ListField::UserPw));
+    spList->SetText(ColRest, row, rows.FieldView(ListField::Cnt));
+    spList->SetText(ColRegDate, row, rows.FieldView(ListField::RegDate));
+    spList->SetText(ColMemo, row, rows.FieldView(ListField::Bigo));
+    spList->SetText(ColCode, row, rows.FieldView(ListField::Code));
     spList->SetCol(ColRest);
     spList->SetRow(row);
     spList->SetForeColor(Red);
@@ -254,11 +240,8 @@ void FrmMain::fillUser()
 // told the operator, and a 0 would be a balance nobody has.
 void FrmMain::refreshBalance(int row, int code)
 {
-    RecordsetPtr rows;
-    DBQuery(rows, QStringLiteral("select restcnt from emailuser where code = ") + QString::number(code));
-    if (rows && !rows->Eof())
-        spList->SetText(ColRest, row, SqlNumber(LeadingNumber(rows->Fields(0))));
-    CloseRecordset(rows);
+    if (const std::optional<double> balance = m_store.balance(code))
+        spList->SetText(ColRest, row, SqlNumber(*balance));
 }
 
 void FrmMain::showDetail()
@@ -290,7 +273,7 @@ void FrmMain::SyncUpdateUser(int eUpdateMode)
     }
     spList->SetText(ColMemo, row, fields.text(FrmUser_Add::FieldMemo));
     spList->SetText(ColPhone, row, fields.text(FrmUser_Add::FieldPhone));
-    spList->SetText(ColCode, row, QString::number(m_userAdd->g_nCode));
+    spList->SetText(ColCode, row, QString::number(m_userAdd->customerCode()));
     spList->SetActiveCell(spList->ActiveCol(), row);
 }
 

@@ -1,4 +1,6 @@
 #pragma once
+#include "CustomerStore.h"
+
 #include <QRect>
 #include <QWidget>
 
@@ -34,8 +36,6 @@ public:
 
     // Search (BtnSelect, F5, Enter in htFind).
     void Search();
-    // The statement Search runs for a search text ("" lists everyone).
-    static QString listStatement(const QString &find);
     // The key of the customer under the cursor, 0 when none.
     int SelectedCode() const;
     FrmUser_Add *registrationWindow() const { return m_userAdd; }
@@ -59,6 +59,7 @@ private:
     void refreshBalance(int row, int code);
     void showDetail();
 
+    CustomerStore m_store;
     FrmUser_Add *m_userAdd = nullptr;
     QRect m_loadedGeometry;
 };

@@ -9,7 +9,6 @@
 #include "ScreenButton.h"
 #include "SettingsStore.h"
 #include "ShellUtils.h"
-#include "modMySQL_Func.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -84,7 +83,7 @@ void FrmUser_Add::SetFormMode(int mode, QWidget *caller, int iCode)
     chkCun->hide();
     if (caller)
         m_caller = caller;
-    g_nCode = iCode;
+    m_code = iCode;
     m_fields->clear();
     if (m_mode == ModeNew) {
         setWindowTitle(QStringLiteral("고객등록 - 『신규등록』"));
@@ -98,19 +97,14 @@ void FrmUser_Add::SetFormMode(int mode, QWidget *caller, int iCode)
 
 void FrmUser_Add::loadRecord(int code)
 {
-    RecordsetPtr rows;
-    DBQuery(rows, QStringLiteral("SELECT code, userid, userpw, username, restcnt, regdate, bigo, hpno")
-                      + QStringLiteral(" FROM ") + QStringLiteral("emailuser") + QStringLiteral(" AS u")
-                      + QStringLiteral(" WHERE code = ") + QString::number(code));
-    if (rows && !rows->Eof()) {
-        m_fields->setText(FieldName, rows->Fields(QStringLiteral("username")));
-        m_fields->setText(FieldId, rows->Fields(QStringLiteral("userid")));
-        m_fields->setText(FieldPw, rows->Fields(QStringLiteral("userpw")));
-        m_fields->setText(FieldPhone, rows->Fields(QStringLiteral("hpno")));
-        m_fields->setText(FieldMemo, rows->Fields(QStringLiteral("bigo")));
-        g_nCode = rows->Fields(QStringLiteral("code")).toInt();
-    }
-    CloseRecordset(rows);
+    const std::optional<CustomerRecord> stored = m_store.record(code);
+    if (!stored)
+        return;
+    m_fields->setText(FieldName, stored->name);
+    m_fields->setText(FieldId, stored->userId);
+    m_fields->setText(FieldPw, stored->password);
+    m_fields->setText(FieldPhone, stored->phone);
+    m_fields->setText(FieldMemo, stored->memo);
 }
 
 void FrmUser_Add::save()
@@ -120,17 +114,15 @@ void FrmUser_Add::save()
         || CheckRequired(m_fields->field(FieldPw), QStringLiteral("PW")))
         return;
     const QString id = m_fields->text(FieldId);
-    const int holders = DBCount(QStringLiteral("emailuser"), QStringLiteral("userid='") + SQLEscaped(id)
-                                                                 + QStringLiteral("' AND code <> ")
-                                                                 + QString::number(g_nCode));
-    if (holders < 0) {
+    const std::optional<int> holders = m_store.idHolders(id, m_code);
+    if (!holders) {
         ShowMsg(
             QLatin1Char('[') + id
             + QStringLiteral(
                 "]이(가) 이미 사용중인 ID인지 확인하지 못하여 저장하지 않았습니다. 다시 저장하여 주시기 바랍니다."));
         return;
     }
-    if (holders > 0) {
+    if (*holders > 0) {
         ShowMsg(QLatin1Char('[') + id + QStringLiteral("]은(는) 이미 사용중인 ID입니다."));
         return;
     }
@@ -141,40 +133,31 @@ void FrmUser_Add::save()
     ShowFloatMsg(QStringLiteral("자료가 저장되었습니다."), 500);
     if (m_mode == ModeNew && chkCun->isVisible() && chkCun->isChecked()) {
         m_fields->clear();
-        g_nCode = 0;
+        m_code = 0;
         SafeSetFocus(m_fields->field(FieldName));
         return;
     }
     accept();
 }
 
+CustomerRecord FrmUser_Add::typedRecord() const
+{
+    return CustomerRecord{m_fields->text(FieldId), m_fields->text(FieldPw), m_fields->text(FieldName),
+                          m_fields->text(FieldPhone), m_fields->text(FieldMemo)};
+}
+
 bool FrmUser_Add::writeRecord()
 {
-    // Every typed value is escaped: an apostrophe or backslash stays text.
-    auto value = [this](int field) { return SQLEscaped(m_fields->text(field)); };
-    QString sql;
+    bool saved = false;
     if (m_mode == ModeNew) {
-        sql = QStringLiteral("INSERT INTO ") + QStringLiteral("emailuser")
-              + QStringLiteral(" (userid, userpw, username, restcnt, regdate, bigo, hpno, reguser")
-              + QStringLiteral(") VALUES (") + QStringLiteral(" '") + value(FieldId) + QLatin1Char('\'')
-              + QStringLiteral(", '") + value(FieldPw) + QLatin1Char('\'') + QStringLiteral(", '") + value(FieldName)
-              + QLatin1Char('\'') + QStringLiteral(", ") + QStringLiteral("0") + QStringLiteral(", '")
-              + Clock::today().toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char('\'') + QStringLiteral(", '")
-              + value(FieldMemo) + QLatin1Char('\'') + QStringLiteral(", '") + value(FieldPhone) + QLatin1Char('\'')
-              + QStringLiteral(", '") + g_sOperID + QLatin1Char('\'') + QStringLiteral(")");
+        const std::optional<int> code = m_store.insert(typedRecord(), Clock::today(), g_sOperID);
+        saved = code.has_value();
+        if (saved)
+            m_code = *code;
     } else {
-        sql = QStringLiteral("UPDATE ") + QStringLiteral("emailuser") + QStringLiteral(" SET ")
-              + QStringLiteral(" userid = '") + value(FieldId) + QLatin1Char('\'') + QStringLiteral(", userpw = '")
-              + value(FieldPw) + QLatin1Char('\'') + QStringLiteral(", username = '") + value(FieldName)
-              + QLatin1Char('\'') + QStringLiteral(", bigo = '") + value(FieldMemo) + QLatin1Char('\'')
-              + QStringLiteral(", hpno = '") + value(FieldPhone) + QLatin1Char('\'') + QStringLiteral(" WHERE code = ")
-              + QString::number(g_nCode);
+        saved = m_store.update(m_code, typedRecord());
     }
-    if (DBExecute(sql) > 0) {
-        if (m_mode == ModeNew)
-            g_nCode = DBInsertId();
-        return true;
-    }
-    ShowMsg(QStringLiteral("수정된 내용이 없거나, 자료저장을 실패하였습니다."));
-    return false;
+    if (!saved)
+        ShowMsg(QStringLiteral("수정된 내용이 없거나, 자료저장을 실패하였습니다."));
+    return saved;
 }

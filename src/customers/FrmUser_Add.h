@@ -1,4 +1,6 @@
 #pragma once
+#include "CustomerStore.h"
+
 #include <QDialog>
 
 #include <memory>
@@ -22,7 +24,9 @@ public:
     const LabelledFields &fields() const { return *m_fields; }
     LabelledFields &fields() { return *m_fields; }
 
-    int g_nCode = 0;
+    // The customer being changed, or the one just added; 0 before a new one is saved.
+    int customerCode() const { return m_code; }
+
     QPushButton *btnSave = nullptr;
     QPushButton *btnClose = nullptr;
     QCheckBox *chkCun = nullptr;
@@ -33,8 +37,11 @@ private:
     bool callerIsCustomerList() const;
     void loadRecord(int code);
     void save();
+    CustomerRecord typedRecord() const;
     bool writeRecord();
 
+    CustomerStore m_store;
+    int m_code = 0;
     std::unique_ptr<LabelledFields> m_fields;
     int m_mode = ModeNew;
     QWidget *m_caller = nullptr;

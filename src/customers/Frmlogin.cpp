@@ -1,13 +1,13 @@
 #include "Frmlogin.h"
 
 #include "EnterPressesButton.h"
+#include "LoginStore.h"
 #include "LoginValues.h"
 #include "MessageBoxes.h"
 #include "PasswordMask.h"
 #include "ProgramExit.h"
 #include "SettingsStore.h"
 #include "ShellUtils.h"
-#include "WorkstationAdmission.h"
 #include "modMySQL_Func.h"
 
 #include <QCheckBox>
@@ -102,7 +102,7 @@ void Frmlogin::showEvent(QShowEvent *event)
 
 void Frmlogin::firstActivation()
 {
-    const QString operatorId = GetAllowMyPC();
+    const QString operatorId = LoginStore::admittedOperatorId();
     if (operatorId.isEmpty()) {
         ShowMsg(QStringLiteral("허용되지 않은 컴퓨터입니다. 관리자에게 문의바랍니다."));
         ProgramExit::now(0);
@@ -134,22 +134,15 @@ bool Frmlogin::eventFilter(QObject *watched, QEvent *event)
 
 void Frmlogin::logIn()
 {
-    const QString sql = QStringLiteral("SELECT `name`,`level`, jangbu_user, now()") + QStringLiteral(" FROM `user`")
-                        + QStringLiteral(" WHERE `id` = '") + SQLEscaped(txtUserName->text()) + QLatin1Char('\'')
-                        + QStringLiteral(" AND `password` = '") + SQLEscaped(txtPassword->text()) + QLatin1Char('\'')
-                        + QStringLiteral(" AND `hidden` <> 1") + QStringLiteral(" AND sale_user = 1");
-    RecordsetPtr rows;
-    const int count = DBQuery(rows, sql);
-    if (count < 1 || !rows || rows->Eof()) {
-        CloseRecordset(rows);
+    const OperatorLookup found = LoginStore::findOperator(txtUserName->text(), txtPassword->text());
+    if (found.outcome != OperatorLookup::Outcome::Found) {
         refuseLogin();
         return;
     }
     g_sOperID = SQLEscaped(txtUserName->text());
-    g_sOperName = rows->Fields(QStringLiteral("name"));
-    g_nOperLevel = static_cast<short>(rows->Fields(QStringLiteral("level")).toInt());
-    g_sLoginTime = rows->Fields(QStringLiteral("now()"));
-    CloseRecordset(rows);
+    g_sOperName = found.name;
+    g_nOperLevel = found.level;
+    g_sLoginTime = found.serverNow;
     if (!withinWorkingHours()) {
         ShowMsg(QStringLiteral("허용된 Quotadesk 작성시간은 08:00 ~ 19:00입니다.\r\n"));
         return;

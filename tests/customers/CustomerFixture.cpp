@@ -1,5 +1,7 @@
 #include "CustomerFixture.h"
 
+#include "Clock.h"
+#include "Cp949.h"
 #include "LoginValues.h"
 #include "NetworkAdapters.h"
 #include "ProgramFolder.h"
@@ -60,4 +62,33 @@ QStringList CustomerFixture::notices() const
     for (const LaunchRequest &r : launches)
         out << r.parameters;
     return out;
+}
+
+// Every group of four hex digits of a log line is one character code with its
+// halves swapped.
+QStringList CustomerFixture::sqlLog()
+{
+    QFile file(SQLLogFile(Clock::now().date()));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList lines;
+    for (const QByteArray &encoded : file.readAll().split('\n')) {
+        const QByteArray hex = encoded.trimmed();
+        QByteArray bytes;
+        for (qsizetype i = 0; i + 4 <= hex.size(); i += 4) {
+            // The group as written before the swap: one hex digit padded in front,
+            // two (a single byte) padded behind, or four (a double byte).
+            const QByteArray group = hex.mid(i + 2, 2) + hex.mid(i, 2);
+            const int high = group.left(2).toInt(nullptr, 16);
+            const int code = group.startsWith("000") ? group.mid(3).toInt(nullptr, 16)
+                             : high < 0x80           ? high
+                                                     : group.toInt(nullptr, 16);
+            if (code > 0xff)
+                bytes += static_cast<char>(code >> 8);
+            bytes += static_cast<char>(code & 0xff);
+        }
+        if (!bytes.isEmpty())
+            lines << Cp949::decode(bytes).section(QLatin1Char('\t'), 1);
+    }
+    return lines;
 }

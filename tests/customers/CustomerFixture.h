@@ -23,9 +23,11 @@ public:
     QList<LaunchRequest> launches;
 
     // Adds a customer directly; returns its key.
-    int addCustomer(const QString &userid, const QString &username, const QString &hpno = QString(),
-                    long restcnt = 0);
+    int addCustomer(const QString &userid, const QString &username, const QString &hpno = QString(), long restcnt = 0);
     // Makes the server's now() read this moment on the program's connection.
     static void setServerTime(const QString &moment);
     QStringList notices() const; // texts handed to the notice program
+    // Today's SQL log, one statement a line as the program wrote it (with
+    // its ";", without the time in front).
+    static QStringList sqlLog();
 };

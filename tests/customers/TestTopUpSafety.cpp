@@ -1,5 +1,3 @@
-#include "Clock.h"
-#include "Cp949.h"
 #include "CustomerFixture.h"
 #include "CuttingProxy.h"
 #include "FrmFill_Save.h"
@@ -14,35 +12,6 @@
 namespace {
 const QString ProcessingFailed = QStringLiteral("데이터 처리중 문제가 발생하였습니다. 다시 처리하여 주시기 바랍니다.");
 const QString SavedNotice = QStringLiteral("자료가 저장되었습니다. /T500");
-
-// The day's SQL log as text: every group of four hex digits is one character
-// code with its halves swapped.
-QStringList decodedLog(const QDate &day)
-{
-    QFile file(SQLLogFile(day));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QStringList lines;
-    for (const QByteArray &encoded : file.readAll().split('\n')) {
-        const QByteArray hex = encoded.trimmed();
-        QByteArray bytes;
-        for (qsizetype i = 0; i + 4 <= hex.size(); i += 4) {
-            // The group as written before the swap: one hex digit padded in front,
-            // two (a single byte) padded behind, or four (a double byte).
-            const QByteArray group = hex.mid(i + 2, 2) + hex.mid(i, 2);
-            const int high = group.left(2).toInt(nullptr, 16);
-            const int code = group.startsWith("000") ? group.mid(3).toInt(nullptr, 16)
-                             : high < 0x80           ? high
-                                                     : group.toInt(nullptr, 16);
-            if (code > 0xff)
-                bytes += static_cast<char>(code >> 8);
-            bytes += static_cast<char>(code & 0xff);
-        }
-        if (!bytes.isEmpty())
-            lines << Cp949::decode(bytes).section(QLatin1Char('\t'), 1);
-    }
-    return lines;
-}
 } // namespace
 
 // The top-up under faults of the database: tables without transactions, the
@@ -86,12 +55,12 @@ private slots:
     {
         const int code = m_fixture->addCustomer("cust", "손님", QString(), 0);
         QCOMPARE(save(code + 1000, "5"), false);
-        const QStringList refused = decodedLog(Clock::now().date());
+        const QStringList refused = CustomerFixture::sqlLog();
         QCOMPARE(refused.first(), QStringLiteral("START TRANSACTION;"));
         QVERIFY(refused.at(1).startsWith(QStringLiteral("INSERT INTO emaillog")));
         QCOMPARE(refused.last(), QStringLiteral("ROLLBACK;"));
         QCOMPARE(save(code, "5"), true);
-        const QStringList saved = decodedLog(Clock::now().date());
+        const QStringList saved = CustomerFixture::sqlLog();
         QCOMPARE(saved.size(), refused.size() + 4);
         QCOMPARE(saved.last(), QStringLiteral("COMMIT;"));
     }
