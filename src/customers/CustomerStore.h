@@ -66,6 +66,8 @@ public:
 
     // Writes a top-up once, both of its changes or neither (see TopUpTransaction).
     TopUpTransaction::Result topUp(const TopUpEntry &entry) { return m_topUp.write(entry); }
+    // Forgets a top-up whose fate is still open: the next one is another.
+    void startNewTopUp() { m_topUp = TopUpTransaction(); }
 
 private:
     static StoreRows read(const QString &sql);

@@ -61,7 +61,7 @@ void FrmFill_Save::SetFormMode(int nUcode, const QString &sUserName, const QStri
                                int)
 {
     m_mode = Mode;
-    m_topUp = TopUpTransaction(); // a top-up of an earlier set-up is not this one
+    m_store.startNewTopUp();
     if (caller)
         m_caller = caller;
     if (m_mode == 1) {
