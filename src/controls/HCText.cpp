@@ -2,6 +2,7 @@
 
 #include "Cp949.h"
 #include "HCTextColor.h"
+#include "HCTextFinishing.h"
 #include "HCTextKeyRules.h"
 #include "HCTextKeys.h"
 #include "HCTextLiveNumber.h"
@@ -22,7 +23,6 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QRegularExpression>
 #include <QScopedValueRollback>
 
 #include <algorithm>
@@ -31,36 +31,6 @@
 namespace {
 
 using Rules = HCTextKeyRules;
-
-QString rightTrimmed(QString text)
-{
-    while (text.endsWith(u' '))
-        text.chop(1);
-    return text;
-}
-
-QString digitsOf(const QString &text)
-{
-    QString digits;
-    for (const QChar c : text) {
-        if (c >= u'0' && c <= u'9')
-            digits += c;
-    }
-    return digits;
-}
-
-// Dashes removed, then a whole number laid out as "000-000-0000": at least ten
-// digits, the last four after the second dash, the three before them after
-// the first. A text that is not numeric stays as it is (without dashes).
-QString formatDashedDigits(const QString &text)
-{
-    const QString plain = QString(text).remove(u'-');
-    if (!IsNumericText(plain))
-        return plain;
-    const QString digits = FormatNumberText(plain, QStringLiteral("0")).rightJustified(10, u'0');
-    const qsizetype head = digits.size() - 7;
-    return digits.left(head) + u'-' + digits.mid(head, 3) + u'-' + digits.right(4);
-}
 
 // Input-method hints for the platform's IME modes: 2 (off) and 3 (disabled)
 // keep the box to Latin input.
@@ -670,46 +640,35 @@ void HCText::boxFocusOut()
 }
 
 // Leaving the field: trailing blanks go, a number field shows at least "0",
-// other types get their formatting and the byte limit.
+// other types get their formatting and the byte limit. A message about the
+// entry comes before the text changes.
 void HCText::finishOnLeave()
 {
-    setBoxText(rightTrimmed(m_box->text()));
+    setBoxText(HCTextFinishing::withoutTrailingBlanks(m_box->text()));
     if (m_acceptType == Rules::Number) {
-        if (LeadingNumber(m_box->text()) == 0)
-            setBoxText(QStringLiteral("0"));
+        setBoxText(HCTextFinishing::number(m_box->text()));
         return;
     }
     if (!m_box->text().isEmpty())
-        setBoxText(finishedText(m_box->text()));
-    warnAndCutOverLength();
+        setFinishedText(HCTextFinishing::formatted(m_acceptType, m_box->text()), QCoreApplication::applicationName());
+    setFinishedText(HCTextFinishing::withinByteLimit(m_box->text(), m_maxLength), QStringLiteral("입력길이 초과"));
 }
 
-QString HCText::finishedText(const QString &text) const
+void HCText::setFinishedText(const HCTextFinishing::Result &finished, const QString &failureTitle)
 {
-    switch (m_acceptType) {
-    case Rules::Telephone: return FormatTelNo(text);
-    case Rules::Time: return FormatTime(text);
-    case Rules::DashedDigits: return formatDashedDigits(text);
-    default: return text;
-    }
+    informOfFailure(finished.failure, failureTitle);
+    setBoxText(finished.text);
 }
 
-void HCText::warnAndCutOverLength()
+void HCText::informOfFailure(const QString &failure, const QString &title)
 {
-    const QString text = m_box->text();
-    const int bytes = Cp949::byteLength(text);
-    if (text.isEmpty() || m_maxLength <= 0 || bytes <= m_maxLength)
+    if (failure.isEmpty())
         return;
     MessageRequest request;
-    request.title = QStringLiteral("입력길이 초과");
+    request.title = title;
     request.icon = MsgIcon::Information;
-    request.text = QStringLiteral("최대 입력 길이를 초과하였습니다. 입력된 자료는 길이에 맞게 자동으로 짤립니다.\n\n"
-                                  "현재 입력된 길이는 %1 이며, 최대입력 길이는 %2 입니다.\n"
-                                  "(한글은 한 글자당 길이가 2입니다.)")
-                       .arg(bytes)
-                       .arg(m_maxLength);
+    request.text = failure;
     MessageBoxes::show(request);
-    setBoxText(Cp949::leftBytes(m_box->text(), m_maxLength));
 }
 
 // What the operator typed or pasted is kept as the text box of the code page
@@ -742,52 +701,11 @@ bool HCText::fitsByteLimit(const QString &text) const
     return m_maxLength <= 0 || Cp949::byteLength(text) <= m_maxLength;
 }
 
-// Telephone numbers: area part, middle group and last four digits with dashes
-// (01012345678 -> 010-1234-5678, 0212345678 -> 02-1234-5678). Digits too few
-// for a middle group after the area part are kept as they are.
-QString HCText::FormatTelNo(const QString &sTel) const
-{
-    if (sTel.size() < 6)
-        return sTel;
-    const QString result = IsNumericText(sTel) ? sTel : digitsOf(sTel);
-    if (!IsNumericText(result) || result.size() < 5)
-        return result;
-    int area = 0;
-    if (result.startsWith(QLatin1String("02")))
-        area = 2;
-    else if (result.startsWith(QLatin1String("0505")))
-        area = 4;
-    else if (result.startsWith(u'0') && result.size() > 8)
-        area = 3;
-    if (area == 0)
-        return result.left(result.size() - 4) + u'-' + result.right(4);
-    const qsizetype middle = result.size() - area - 4;
-    if (middle < 1)
-        return result;
-    return result.left(area) + u'-' + result.mid(area, middle) + u'-' + result.right(4);
-}
-
 QString HCText::FormatTime(const QString &sTime) const
 {
-    QString s;
-    switch (sTime.size()) {
-    case 1:
-    case 2: s = FormatNumberText(sTime, QStringLiteral("00")) + QStringLiteral(":00"); break;
-    case 4: s = sTime.left(2) + u':' + sTime.right(2); break;
-    case 5: s = sTime.at(2) != u':' ? sTime.left(2) + u':' + sTime.right(2) : sTime; break;
-    default: return QString();
-    }
-    static const QRegularExpression time(QStringLiteral("^([01][0-9]|2[0-3]):[0-5][0-9]$"));
-    if (time.match(s).hasMatch())
-        return s;
-    MessageRequest request;
-    request.title = QCoreApplication::applicationName();
-    request.icon = MsgIcon::Information;
-    request.text = QStringLiteral("[") + s
-                   + QStringLiteral("]는 시간형식이 아닙니다.(00:00~23:59)\n시:분 방식으로 입력하세요.\n"
-                                    "예) 14:25 또는 1425\n     01:05 또는 0105");
-    MessageBoxes::show(request);
-    return QString();
+    const HCTextFinishing::Result time = HCTextFinishing::time(sTime);
+    informOfFailure(time.failure, QCoreApplication::applicationName());
+    return time.text;
 }
 
 // ---- appearance ----

@@ -1,4 +1,5 @@
 #pragma once
+#include "HCTextFinishing.h"
 #include "HCTextFrame.h"
 
 #include <QWidget>
@@ -156,11 +157,10 @@ private:
     void boxFocusIn();
     void boxFocusOut();
     void finishOnLeave();
-    QString finishedText(const QString &text) const;
-    void warnAndCutOverLength();
+    void setFinishedText(const HCTextFinishing::Result &finished, const QString &failureTitle);
+    static void informOfFailure(const QString &failure, const QString &title);
     void fitInputSilently();
     bool fitsByteLimit(const QString &text) const;
-    QString FormatTelNo(const QString &sTel) const;
     void setBoxText(const QString &text);
     void setBoxBackColor(int color);
     void setSurfaceColor(int color);

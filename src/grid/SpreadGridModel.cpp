@@ -1,11 +1,11 @@
 #include "SpreadGridModel.h"
 
+#include "SizeKeepingShift.h"
 #include "SpreadNumberFormat.h"
 
 #include <QBrush>
 
 #include <algorithm>
-#include <limits>
 #include <numeric>
 #include <optional>
 
@@ -14,15 +14,13 @@ namespace {
 constexpr QRgb NegativeRed = 0xffff0000;
 
 // Keys from..to (inclusive) removed.
-template <class T>
-void eraseKeys(std::map<int, T> &m, int from, int to)
+template <class T> void eraseKeys(std::map<int, T> &m, int from, int to)
 {
     m.erase(m.lower_bound(from), m.upper_bound(to));
 }
 
 // Keys >= from moved by delta.
-template <class T>
-void moveKeys(std::map<int, T> &m, int from, int delta)
+template <class T> void moveKeys(std::map<int, T> &m, int from, int delta)
 {
     std::vector<typename std::map<int, T>::node_type> nodes;
     for (auto it = m.lower_bound(from); it != m.end();)
@@ -33,21 +31,8 @@ void moveKeys(std::map<int, T> &m, int from, int delta)
     }
 }
 
-template <class T>
-void eraseKeys(RowKeyedMap<T> &m, int from, int to)
-{
-    m.erase(from, to);
-}
-
-template <class T>
-void moveKeys(RowKeyedMap<T> &m, int from, int delta)
-{
-    m.shiftKeys(from, delta);
-}
-
 // Keys replaced through newKey (the rows' order after a sort).
-template <class T, class NewKey>
-void remapKeys(std::map<int, T> &m, NewKey newKey)
+template <class T, class NewKey> void remapKeys(std::map<int, T> &m, NewKey newKey)
 {
     std::map<int, T> result;
     for (auto &[key, value] : m)
@@ -55,46 +40,11 @@ void remapKeys(std::map<int, T> &m, NewKey newKey)
     m.swap(result);
 }
 
-template <class T, class NewKey>
-void remapKeys(RowKeyedMap<T> &m, NewKey newKey)
-{
-    m.remapKeys(newKey);
-}
-
-// One style field cleared for the keys from..to; styles left empty go.
-void clearField(std::map<int, SpreadCellStyle> &m, int from, int to, SpreadCellStyle::Field field)
-{
-    for (auto it = m.lower_bound(from), last = m.upper_bound(to); it != last;) {
-        it->second.clear(field);
-        it = it->second.isEmpty() ? m.erase(it) : std::next(it);
-    }
-}
-
-void clearField(RowKeyedMap<SpreadCellStyle> &m, int from, int to, SpreadCellStyle::Field field)
-{
-    m.eraseIf(from, to, [field](SpreadCellStyle &s) {
-        s.clear(field);
-        return s.isEmpty();
-    });
-}
-
-template <class V>
-void insertAt(V &v, int pos, int count, const typename V::value_type &value = {})
-{
-    v.insert(v.begin() + pos, static_cast<size_t>(count), value);
-}
-
-template <class V>
-void eraseAt(V &v, int pos, int count)
-{
-    v.erase(v.begin() + pos, v.begin() + pos + count);
-}
-
 Qt::Alignment alignmentOf(const SpreadCellStyle &s, bool number)
 {
     Qt::Alignment h = number ? Qt::AlignRight : Qt::AlignLeft;
     if (s.has(SpreadCellStyle::TypeHAlign))
-        h = s.hAlign == TypeHAlignCenter ? Qt::AlignHCenter
+        h = s.hAlign == TypeHAlignCenter  ? Qt::AlignHCenter
             : s.hAlign == TypeHAlignRight ? Qt::AlignRight
                                           : Qt::AlignLeft;
     const Qt::Alignment v = s.vAlign == TypeVAlignTop      ? Qt::AlignTop
@@ -110,19 +60,11 @@ SpreadGridModel::SpreadGridModel(QObject *parent) : QAbstractTableModel(parent)
     m_headerText.resize(1, std::vector<QString>(1));
     m_cols.resize(1);
     m_cols[0].width = 5;
-    m_colStyles.resize(1);
-    m_cellStyles.resize(1);
 }
 
-int SpreadGridModel::rowCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : m_maxRows;
-}
+int SpreadGridModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : m_maxRows; }
 
-int SpreadGridModel::columnCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : m_maxCols;
-}
+int SpreadGridModel::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : m_maxCols; }
 
 QVariant SpreadGridModel::data(const QModelIndex &index, int role) const
 {
@@ -131,29 +73,20 @@ QVariant SpreadGridModel::data(const QModelIndex &index, int role) const
     const int col = index.column() + 1;
     const int row = index.row() + 1;
     switch (role) {
-    case Qt::DisplayRole:
-        return displayText(col, row);
+    case Qt::DisplayRole: return displayText(col, row);
     case Qt::EditRole:
-    case RawTextRole:
-        return text(col, row);
-    case Qt::ForegroundRole:
-        return QBrush(look(col, row).foreColor);
-    case Qt::BackgroundRole:
-        return QBrush(look(col, row).backColor);
-    case Qt::FontRole:
-        return look(col, row).font;
-    case Qt::TextAlignmentRole:
-        return QVariant::fromValue(look(col, row).alignment);
-    case CellTypeRole:
-        return static_cast<int>(resolve(col, row).cellType);
+    case RawTextRole: return text(col, row);
+    case Qt::ForegroundRole: return QBrush(look(col, row).foreColor);
+    case Qt::BackgroundRole: return QBrush(look(col, row).backColor);
+    case Qt::FontRole: return look(col, row).font;
+    case Qt::TextAlignmentRole: return QVariant::fromValue(look(col, row).alignment);
+    case CellTypeRole: return static_cast<int>(resolve(col, row).cellType);
     case ButtonTextRole: {
         const SpreadCellStyle s = resolve(col, row);
         return s.has(SpreadCellStyle::TypeButtonText) ? s.buttonText : QStringLiteral("...");
     }
-    case LockedRole:
-        return resolve(col, row).locked;
-    default:
-        return {};
+    case LockedRole: return resolve(col, row).locked;
+    default: return {};
     }
 }
 
@@ -191,17 +124,12 @@ QVariant SpreadGridModel::headerData(int section, Qt::Orientation orientation, i
             lines << text(col, k == 0 ? 0 : HeaderRowBase + k);
         return lines.join(QLatin1Char('\n'));
     }
-    case Qt::FontRole:
-        return look(col, row).font;
-    case Qt::ForegroundRole:
-        return QBrush(QColor::fromRgb(m_headerFore));
-    case Qt::BackgroundRole:
-        return QBrush(QColor::fromRgb(m_headerBack));
+    case Qt::FontRole: return look(col, row).font;
+    case Qt::ForegroundRole: return QBrush(QColor::fromRgb(m_headerFore));
+    case Qt::BackgroundRole: return QBrush(QColor::fromRgb(m_headerBack));
     case Qt::TextAlignmentRole:
-        return QVariant::fromValue(horizontal ? look(col, 0).alignment
-                                              : Qt::Alignment(Qt::AlignCenter));
-    default:
-        return {};
+        return QVariant::fromValue(horizontal ? look(col, 0).alignment : Qt::Alignment(Qt::AlignCenter));
+    default: return {};
     }
 }
 
@@ -216,10 +144,7 @@ Qt::ItemFlags SpreadGridModel::flags(const QModelIndex &index) const
     return f;
 }
 
-void SpreadGridModel::sort(int column, Qt::SortOrder order)
-{
-    sortRows(column + 1, order == Qt::AscendingOrder);
-}
+void SpreadGridModel::sort(int column, Qt::SortOrder order) { sortRows(column + 1, order == Qt::AscendingOrder); }
 
 // --- size ---
 
@@ -240,10 +165,8 @@ void SpreadGridModel::setMaxRows(int rows)
     if (!grow) {
         const int from = rows + 1;
         eraseKeys(m_rowHeaderText, from, m_maxRows);
-        eraseKeys(m_rowStyles, from, m_maxRows);
         eraseKeys(m_rowHeights, from, m_maxRows);
-        for (auto &cells : m_cellStyles)
-            eraseKeys(cells, from, m_maxRows);
+        m_styles.eraseRows(from, m_maxRows);
     }
     m_maxRows = rows;
     if (!m_suspended) {
@@ -270,8 +193,7 @@ void SpreadGridModel::setMaxCols(int cols)
     for (auto &header : m_headerText)
         header.resize(static_cast<size_t>(cols) + 1);
     m_cols.resize(static_cast<size_t>(cols) + 1);
-    m_colStyles.resize(static_cast<size_t>(cols) + 1);
-    m_cellStyles.resize(static_cast<size_t>(cols) + 1);
+    m_styles.setColumnCount(cols);
     m_maxCols = cols;
     if (!m_suspended) {
         if (grow)
@@ -287,10 +209,8 @@ void SpreadGridModel::setColHeaderRows(int rows)
     const int old = colHeaderRows();
     m_headerText.resize(static_cast<size_t>(rows), std::vector<QString>(m_maxCols + 1));
     if (rows < old) {
-        eraseKeys(m_rowStyles, -old + 1, -rows);
         eraseKeys(m_rowHeights, -old + 1, -rows);
-        for (auto &cells : m_cellStyles)
-            eraseKeys(cells, -old + 1, -rows);
+        m_styles.eraseRows(-old + 1, -rows);
     }
     if (!m_suspended && m_maxCols > 0)
         emit headerDataChanged(Qt::Horizontal, 0, m_maxCols - 1);
@@ -315,12 +235,9 @@ void SpreadGridModel::shiftRowsDown(int row, int count)
         beginRemoveRows({}, keep, m_maxRows - 1);
     for (auto &column : m_text)
         column.resize(keep);
-    auto dropTail = [&](auto &m) { eraseKeys(m, keep + 1, m_maxRows); };
-    dropTail(m_rowHeaderText);
-    dropTail(m_rowStyles);
-    dropTail(m_rowHeights);
-    for (auto &cells : m_cellStyles)
-        dropTail(cells);
+    eraseKeys(m_rowHeaderText, keep + 1, m_maxRows);
+    eraseKeys(m_rowHeights, keep + 1, m_maxRows);
+    m_styles.eraseRows(keep + 1, m_maxRows);
     m_maxRows = keep;
     if (!m_suspended) {
         endRemoveRows();
@@ -329,10 +246,8 @@ void SpreadGridModel::shiftRowsDown(int row, int count)
     for (auto &column : m_text)
         column.insertEmpty(row - 1, count);
     moveKeys(m_rowHeaderText, row, count);
-    moveKeys(m_rowStyles, row, count);
     moveKeys(m_rowHeights, row, count);
-    for (auto &cells : m_cellStyles)
-        moveKeys(cells, row, count);
+    m_styles.moveRows(row, count);
     m_maxRows = keep + count;
     if (!m_suspended)
         endInsertRows();
@@ -354,10 +269,9 @@ void SpreadGridModel::shiftRowsUp(int row, int count)
         moveKeys(m, last + 1, -count);
     };
     drop(m_rowHeaderText);
-    drop(m_rowStyles);
     drop(m_rowHeights);
-    for (auto &cells : m_cellStyles)
-        drop(cells);
+    m_styles.eraseRows(row, last);
+    m_styles.moveRows(last + 1, -count);
     m_maxRows = total - count;
     if (!m_suspended) {
         endRemoveRows();
@@ -373,27 +287,20 @@ void SpreadGridModel::shiftRowsUp(int row, int count)
 void SpreadGridModel::shiftColVectors(int col, int count, bool insert)
 {
     // col is a grid column (>= 1); vectors indexed by grid column hold col 0 too.
-    auto shift = [&](auto &v, int offset) {
-        if (insert) {
-            v.resize(v.size() - static_cast<size_t>(count));
-            insertAt(v, col - offset, count);
-        } else {
-            eraseAt(v, col - offset, count);
-            v.resize(v.size() + static_cast<size_t>(count));
-        }
+    auto shift = [&](auto &v, int pos, const auto &blank) {
+        if (insert)
+            insertKeepingSize(v, pos, count, blank);
+        else
+            removeKeepingSize(v, pos, count, blank);
     };
-    shift(m_cols, 0);
-    shift(m_colStyles, 0);
-    shift(m_cellStyles, 0);
+    shift(m_cols, col, ColumnInfo{});
     for (auto &header : m_headerText)
-        shift(header, 0);
-    if (insert) {
-        m_text.resize(m_text.size() - static_cast<size_t>(count));
-        m_text.insert(m_text.begin() + (col - 1), static_cast<size_t>(count), blankColumn());
-    } else {
-        eraseAt(m_text, col - 1, count);
-        m_text.resize(m_text.size() + static_cast<size_t>(count), blankColumn());
-    }
+        shift(header, col, QString());
+    shift(m_text, col - 1, blankColumn());
+    if (insert)
+        m_styles.insertColumns(col, count);
+    else
+        m_styles.removeColumns(col, count);
 }
 
 void SpreadGridModel::insertCols(int col, int count)
@@ -422,20 +329,9 @@ void SpreadGridModel::deleteCols(int col, int count)
 
 // --- texts ---
 
-int SpreadGridModel::headerIndex(int row)
-{
-    return row == 0 ? 0 : row - HeaderRowBase;
-}
+int SpreadGridModel::headerIndex(int row) { return row == 0 ? 0 : row - HeaderRowBase; }
 
-int SpreadGridModel::styleRowKey(int row) const
-{
-    return row >= 1 ? row : -headerIndex(row);
-}
-
-bool SpreadGridModel::inData(int col, int row) const
-{
-    return col >= 1 && col <= m_maxCols && row >= 1 && row <= m_maxRows;
-}
+int SpreadGridModel::styleRowKey(int row) const { return row >= 1 ? row : -headerIndex(row); }
 
 QString SpreadGridModel::text(int col, int row) const
 {
@@ -456,10 +352,7 @@ QString SpreadGridModel::text(int col, int row) const
     return m_headerText[static_cast<size_t>(k)][static_cast<size_t>(col)];
 }
 
-bool SpreadGridModel::hasText(int col, int row) const
-{
-    return !text(col, row).isEmpty();
-}
+bool SpreadGridModel::hasText(int col, int row) const { return !text(col, row).isEmpty(); }
 
 QString &SpreadGridModel::headerTextRef(int col, int row)
 {
@@ -553,26 +446,7 @@ void SpreadGridModel::notifyAll()
 
 // --- attributes ---
 
-void SpreadGridModel::clearFieldBelow(int col, int row, SpreadCellStyle::Field field)
-{
-    constexpr int LastKey = std::numeric_limits<int>::max();
-    if (col == AllCells && row == AllCells) {
-        for (auto &s : m_colStyles)
-            s.clear(field);
-        clearField(m_rowStyles, 1, LastKey, field);
-        for (auto &cells : m_cellStyles)
-            clearField(cells, 1, LastKey, field);
-    } else if (row == AllCells) {
-        clearField(m_cellStyles[static_cast<size_t>(col)], 1, LastKey, field);
-    } else if (col == AllCells) {
-        const int key = styleRowKey(row);
-        for (auto &cells : m_cellStyles)
-            clearField(cells, key, key, field);
-    }
-}
-
-void SpreadGridModel::setStyle(int col, int row, SpreadCellStyle::Field field,
-                               const SpreadCellStyle &value)
+void SpreadGridModel::setStyle(int col, int row, SpreadCellStyle::Field field, const SpreadCellStyle &value)
 {
     if (col < AllCells || col > m_maxCols || row > m_maxRows)
         return;
@@ -581,15 +455,14 @@ void SpreadGridModel::setStyle(int col, int row, SpreadCellStyle::Field field,
         if (k < 0 || k >= colHeaderRows())
             return;
     }
-    clearFieldBelow(col, row, field);
     if (col == AllCells && row == AllCells)
-        m_sheetStyle.copyField(value, field);
+        m_styles.setSheet(field, value);
     else if (row == AllCells)
-        m_colStyles[static_cast<size_t>(col)].copyField(value, field);
+        m_styles.setColumn(col, field, value);
     else if (col == AllCells)
-        m_rowStyles[styleRowKey(row)].copyField(value, field);
+        m_styles.setRow(styleRowKey(row), field, value);
     else
-        m_cellStyles[static_cast<size_t>(col)][styleRowKey(row)].copyField(value, field);
+        m_styles.setCell(col, styleRowKey(row), field, value);
 
     if (col != AllCells && row != AllCells)
         notifyCell(col, row);
@@ -597,32 +470,9 @@ void SpreadGridModel::setStyle(int col, int row, SpreadCellStyle::Field field,
         notifyAll();
 }
 
-SpreadCellStyle SpreadGridModel::resolve(int col, int row) const
-{
-    SpreadCellStyle s;
-    const int key = styleRowKey(row);
-    if (col < 0 || col > m_maxCols)
-        return s;
-    if (key >= 1) {
-        s = m_sheetStyle;
-        s.overlay(m_colStyles[static_cast<size_t>(col)]);
-    } else {
-        s.cellType = CellTypeStaticText;
-        s.hAlign = TypeHAlignCenter;
-        s.m_set |= SpreadCellStyle::TypeHAlign;
-    }
-    if (const auto it = m_rowStyles.find(key); it != m_rowStyles.end())
-        s.overlay(it->second);
-    const auto &cells = m_cellStyles[static_cast<size_t>(col)];
-    if (const auto it = cells.find(key); it != cells.end())
-        s.overlay(it->second);
-    return s;
-}
+SpreadCellStyle SpreadGridModel::resolve(int col, int row) const { return m_styles.resolve(col, styleRowKey(row)); }
 
-SpreadCellStyle SpreadGridModel::effectiveStyle(int col, int row) const
-{
-    return resolve(col, row);
-}
+SpreadCellStyle SpreadGridModel::effectiveStyle(int col, int row) const { return resolve(col, row); }
 
 QString SpreadGridModel::displayText(int col, int row) const
 {
@@ -829,22 +679,18 @@ void SpreadGridModel::sortRows(int col, bool ascending)
             return na.has_value(); // numbers before texts
         return QString::localeAwareCompare(keys.view(a), keys.view(b)) < 0;
     };
-    std::stable_sort(order.begin(), order.end(),
-                     [&](int a, int b) { return ascending ? less(a, b) : less(b, a); });
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return ascending ? less(a, b) : less(b, a); });
 
     std::vector<int> newRowOf(static_cast<size_t>(rows) + 1);
     for (int i = 0; i < rows; ++i)
         newRowOf[static_cast<size_t>(order[i]) + 1] = i + 1;
     const auto newKey = [&](int key) { return key >= 1 && key <= rows ? newRowOf[static_cast<size_t>(key)] : key; };
-    auto remap = [&](auto &m) { remapKeys(m, newKey); };
     if (!m_suspended)
         beginResetModel();
     for (auto &column : m_text)
         column.reorder(order);
-    remap(m_rowStyles);
-    remap(m_rowHeights);
-    for (auto &cells : m_cellStyles)
-        remap(cells);
+    remapKeys(m_rowHeights, newKey);
+    m_styles.remapRows(newKey);
     if (!m_suspended)
         endResetModel();
 }

@@ -1,9 +1,9 @@
 #pragma once
+#include "CellStyleCascade.h"
 #include "SpreadCellLook.h"
-#include "RowKeyedMap.h"
 #include "SpreadCellStyle.h"
-#include "TextColumn.h"
 #include "SpreadTypes.h"
+#include "TextColumn.h"
 
 #include <QAbstractTableModel>
 #include <QFont>
@@ -15,8 +15,7 @@
 // grid column c; header rows and row headers go through headerData.
 //
 // Texts are kept column-wise (one sequence of strings per column); attributes
-// sparsely in levels: whole grid, column, row, cell. A write to a level clears
-// that attribute on the more specific levels below it, as a spreadsheet does.
+// in a CellStyleCascade, which the model keeps in step with its rows and columns.
 //
 // While signals are suspended (ReDraw off) the model sits inside a model
 // reset and reports nothing; resuming ends the reset.
@@ -33,8 +32,7 @@ public:
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
-    QVariant headerData(int section, Qt::Orientation orientation,
-                        int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
@@ -85,8 +83,8 @@ public:
     int colNumberOfId(const QString &id) const; // 0 when no column has it
     SpreadMerge colMerge(int col) const;
     void setColMerge(int col, SpreadMerge merge);
-    double rowHeight(int row) const;                // row -1: the default height
-    void setRowHeight(int row, double height);      // row -1: every data row
+    double rowHeight(int row) const;           // row -1: the default height
+    void setRowHeight(int row, double height); // row -1: every data row
     const std::map<int, double> &rowHeights() const { return m_rowHeights; }
 
     // The first and last row of the merged range holding (col,row); a single
@@ -106,32 +104,26 @@ private:
         SpreadMerge merge = MergeNone;
         QString id;
     };
-    static int headerIndex(int row); // 0-based header row of a header row address
-    int styleRowKey(int row) const;  // data rows as is, header row k as -k
-    bool inData(int col, int row) const;
+    static int headerIndex(int row);          // 0-based header row of a header row address
+    int styleRowKey(int row) const;           // data rows as is, header row k as -k
     QString &headerTextRef(int col, int row); // row headers and column headers
     TextColumn blankColumn() const;
     void notifyCell(int col, int row);
     void notifyAll();
     SpreadCellStyle resolve(int col, int row) const;
-    void clearFieldBelow(int col, int row, SpreadCellStyle::Field field);
-    void shiftRowKeys(int fromRow, int delta, int lastRow);
     void shiftColVectors(int col, int count, bool insert);
     bool sameMergeText(int col, int rowA, int rowB) const;
 
     int m_maxRows = 0;
     int m_maxCols = 0;
-    std::vector<TextColumn> m_text; // [col-1], row-1 within
+    std::vector<TextColumn> m_text;                 // [col-1], row-1 within
     std::vector<std::vector<QString>> m_headerText; // [header row][col], col 0 = corner
     std::map<int, QString> m_rowHeaderText;         // data row -> text
 
-    SpreadCellStyle m_sheetStyle;
-    std::vector<SpreadCellStyle> m_colStyles;       // [col], data rows
-    std::map<int, SpreadCellStyle> m_rowStyles;     // style row key
-    std::vector<RowKeyedMap<SpreadCellStyle>> m_cellStyles; // [col][style row key]
+    CellStyleCascade m_styles; // rows by style row key
 
-    std::vector<ColumnInfo> m_cols;                 // [col], col 0 = row headers
-    std::map<int, double> m_rowHeights;             // style row key -> height
+    std::vector<ColumnInfo> m_cols;     // [col], col 0 = row headers
+    std::map<int, double> m_rowHeights; // style row key -> height
     double m_defaultRowHeight = 12.75;
 
     bool m_oddEven = false;

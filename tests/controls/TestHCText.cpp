@@ -194,14 +194,14 @@ void TestHCText::textReadsTheValueFormat()
     QCOMPARE(changes.count(), 1);
 }
 
+// Each type on leaving gets its own finishing (HCTextFinishing holds the
+// formats' cases), after its trailing blanks are gone.
 void TestHCText::leavingFinishesTheText_data()
 {
     QTest::addColumn<int>("acceptType");
     QTest::addColumn<QString>("entered");
     QTest::addColumn<QString>("finished");
     QTest::newRow("number empty") << 1 << ""
-                                  << "0";
-    QTest::newRow("number minus") << 1 << "-"
                                   << "0";
     QTest::newRow("number letters") << 1 << "abc"
                                     << "0";
@@ -211,46 +211,16 @@ void TestHCText::leavingFinishesTheText_data()
                                               << "abc";
     QTest::newRow("tel Seoul") << 3 << "0212345678"
                                << "02-1234-5678";
-    QTest::newRow("tel Seoul short middle") << 3 << "021234567"
-                                            << "02-123-4567";
-    QTest::newRow("tel mobile") << 3 << "01012345678"
-                                << "010-1234-5678";
-    QTest::newRow("tel area three") << 3 << "0311234567"
-                                    << "031-123-4567";
-    QTest::newRow("tel 0505") << 3 << "050512345678"
-                              << "0505-1234-5678";
-    QTest::newRow("tel no area") << 3 << "12345678"
-                                 << "1234-5678";
-    QTest::newRow("tel dashed again") << 3 << "010-1234-5678"
-                                      << "010-1234-5678";
-    QTest::newRow("tel shorter than six") << 3 << "12345"
-                                          << "12345";
-    QTest::newRow("tel 0505 too short") << 3 << "050512"
-                                        << "050512";
-    QTest::newRow("tel 02 too short") << 3 << "02-123"
-                                      << "02123";
-    QTest::newRow("tel 02 no middle") << 3 << "021234"
-                                      << "021234";
+    QTest::newRow("tel blanks go before formatting") << 3 << "0212345678  "
+                                                     << "02-1234-5678";
     QTest::newRow("time three digits") << 4 << "930"
                                        << "";
     QTest::newRow("time four digits") << 4 << "0930"
                                       << "09:30";
-    QTest::newRow("time one digit") << 4 << "7"
-                                    << "07:00";
-    QTest::newRow("time two digits") << 4 << "14"
-                                     << "14:00";
-    QTest::newRow("time with colon") << 4 << "14:25"
-                                     << "14:25";
-    QTest::newRow("time six digits") << 4 << "142500"
-                                     << "";
     QTest::newRow("dashed ten digits") << 5 << "0212345678"
                                        << "021-234-5678";
     QTest::newRow("dashed short") << 5 << "123"
                                   << "000-000-0123";
-    QTest::newRow("dashed with dash") << 5 << "12-34"
-                                      << "000-000-1234";
-    QTest::newRow("dashed not numeric") << 5 << "12a"
-                                        << "12a";
 }
 
 void TestHCText::leavingFinishesTheText()
