@@ -125,4 +125,4 @@ private:
 };
 
 QTEST_MAIN(TestPrintWindowKeys)
-#include "test_print_window_keys.moc"
+#include "TestPrintWindowKeys.moc"

@@ -579,4 +579,4 @@ void TestPrintWindows::editorReportsDamagedHeaderOnce()
 }
 
 QTEST_MAIN(TestPrintWindows)
-#include "test_print_windows.moc"
+#include "TestPrintWindows.moc"

@@ -382,4 +382,4 @@ void TestPrintPipeline::screenWidthsHoldTheirTextOnPaper()
 }
 
 QTEST_MAIN(TestPrintPipeline)
-#include "test_print_pipeline.moc"
+#include "TestPrintPipeline.moc"
