@@ -56,6 +56,7 @@ private slots:
     void editorSlashRightClickAndFont();
     void editorReportsDamagedHeaderOnce();
     void windowsActOnTheirOwnFront();
+    void frontReleasedWhileItsPreviewIsOpen();
 
 private:
     // A grid of 2 columns that prints on the given number of pages.
@@ -621,6 +622,27 @@ void TestPrintWindows::windowsActOnTheirOwnFront()
         QVERIFY(window.isVisible());
         QCOMPARE(m_print.session().preview(), static_cast<SessionPreview *>(&window));
     });
+}
+
+// The program releases its print front at shutdown, which may come while a
+// preview is still open: the preview closes, gives the grid back without its
+// page-number column and is left with nothing of the released front to reach.
+void TestPrintWindows::frontReleasedWhileItsPreviewIsOpen()
+{
+    auto front = std::make_unique<cSpreadPreview>();
+    front->SetAppName(QStringLiteral("Quotadesk"));
+    PrintFixture::printTo(front->session(), m_workspace->file(QStringLiteral("out.pdf")));
+    auto grid = PrintFixture::grid(300, 3);
+    grid->SetColMerge(1, MergeAlways);
+    whenModal([&](QWidget &modal) {
+        QCOMPARE(grid->ColID(1), QStringLiteral("MERGE_COL"));
+        front.reset();
+        QVERIFY(!modal.isVisible());
+    });
+    QVERIFY(!front->SpreadPreview(*grid, QStringLiteral("FrmDetail"), QStringLiteral("Title"), QString(), QString(), 1,
+                                  0.3, 0.2, 0.5, 0.5, true, 1, QString(), false, 16));
+    QCOMPARE(grid->MaxCols(), 3);
+    QCOMPARE(grid->text(1, 1), QStringLiteral("R1C1"));
 }
 
 QTEST_MAIN(TestPrintWindows)
