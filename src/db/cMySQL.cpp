@@ -3,6 +3,7 @@
 #include "ConnectionTls.h"
 #include "Cp949.h"
 #include "DataFolder.h"
+#include "GaleraSession.h"
 #include "MessageBoxes.h"
 #include "MySQLError.h"
 #include "ProfileFile.h"
@@ -143,7 +144,8 @@ bool cMySQL::real_connect(const QString &hostArg, const QString &userArg, const 
     const QByteArray h = cp949(connectHost), u = cp949(user), p = cp949(password), d = cp949(db),
                      s = cp949(unix_socket);
     if (mysql_real_connect(m_mysql, h.constData(), u.constData(), p.constData(), d.constData(),
-                           static_cast<unsigned>(connectPort), s.isEmpty() ? nullptr : s.constData(), ClientFlags)) {
+                           static_cast<unsigned>(connectPort), s.isEmpty() ? nullptr : s.constData(), ClientFlags)
+        && GaleraSession::prepare(m_mysql)) {
         m_connected = true;
         m_inTransaction = false;
         recordConnection(userArg);

@@ -1,20 +1,28 @@
 // One operator's program topping up one customer again and again through the
-// real top-up window, as fast as it can. Run by the concurrency test, two at a
-// time, against the test server:
+// real top-up window, as fast as it can. Run two at a time by the concurrency
+// test (against the test server) and by the cluster test (through the
+// balancer; QD_TEST_DB names the address):
 //   topup_worker <operator id> <operator name> <customer code> <top-ups>
-// Prints "saved <n> refused <n> counted <sum of counts>" and ends 0 when every
-// top-up was saved.
+// The memo of top-up i is "<operator id> #i". QD_TOPUP_PAUSE_MS makes it wait
+// that long between two top-ups, as an operator would. Prints one line per top-up,
+// "saved <memo> <count>", "failed <memo>: <message>" or "inconsistent <memo>:
+// ..." (saved with a message, or not saved without one), then
+// "saved <n> refused <n> counted <sum of saved counts>". Ends 0 when every
+// top-up ended in exactly one of: saved with no message, or not saved with a
+// message; 1 otherwise, and 3 when any top-up was refused.
 #include "FrmFill_Save.h"
 #include "LabelledFields.h"
 #include "Launcher.h"
 #include "LoginValues.h"
 #include "MessageRecorder.h"
+#include "ProgramFolder.h"
 #include "ShellUtils.h"
 #include "TestDatabase.h"
 #include "TestWorkspace.h"
 #include "modMySQL_Func.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QPushButton>
 #include <QtTest>
 
@@ -30,6 +38,9 @@ int main(int argc, char **argv)
     }
     TestWorkspace workspace;
     MessageRecorder messages;
+    // The saved notice is handed to the notice program, which must be present.
+    QFile notice(ProgramFolder::file(ProgramFolder::programFileName(QStringLiteral("FloatMsg"))));
+    notice.open(QIODevice::WriteOnly);
     Launcher::setHandler([](const LaunchRequest &) { return true; });
     PointProgramAtTestDatabase();
     g_sAppTitle = QStringLiteral("Quotadesk");
@@ -40,25 +51,44 @@ int main(int argc, char **argv)
 
     const int code = args.at(3).toInt();
     const int topUps = args.at(4).toInt();
+    const int pauseMs = qEnvironmentVariableIntValue("QD_TOPUP_PAUSE_MS");
     long long counted = 0;
     int saved = 0;
+    bool consistent = true;
+    QStringList outcomes;
     FrmFill_Save fill;
     for (int i = 0; i < topUps; ++i) {
+        if (pauseMs > 0)
+            QTest::qSleep(pauseMs);
         const int count = 1 + i % 9;
+        const QString memo = QStringLiteral("%1 #%2").arg(g_sOperID).arg(i);
         fill.SetFormMode(code, QStringLiteral("손님"), QStringLiteral("cust"), 1, nullptr, 0);
         fill.show();
         fill.fields().setText(FrmFill_Save::FieldCount, QString::number(count));
-        fill.fields().setText(FrmFill_Save::FieldMemo, QStringLiteral("%1 #%2").arg(g_sOperID).arg(i));
+        fill.fields().setText(FrmFill_Save::FieldMemo, memo);
+        const int before = messages.count();
         QTest::mouseClick(fill.btnSave, Qt::LeftButton);
-        if (!fill.isVisible()) {
+        const bool closed = !fill.isVisible();
+        const bool toldAnything = messages.count() > before;
+        const QString told = toldAnything ? messages.last().text.simplified() : QString();
+        if (closed == toldAnything) {
+            consistent = false;
+            outcomes << QStringLiteral("inconsistent %1: %2 with the message \"%3\"")
+                            .arg(memo, closed ? QStringLiteral("saved") : QStringLiteral("not saved"), told);
+        } else if (closed) {
             ++saved;
             counted += count;
+            outcomes << QStringLiteral("saved %1 %2").arg(memo).arg(count);
+        } else {
+            outcomes << QStringLiteral("failed %1: %2").arg(memo, told);
         }
     }
-    for (const MessageRequest &m : messages.messages())
-        std::fprintf(stderr, "message: %s\n", qPrintable(m.text));
+    for (const QString &line : outcomes)
+        std::printf("%s\n", qPrintable(line));
     std::printf("saved %d refused %d counted %lld\n", saved, topUps - saved, counted);
     g_DB[0].reset();
     g_DB[1].reset();
-    return saved == topUps ? 0 : 1;
+    if (!consistent)
+        return 1;
+    return saved == topUps ? 0 : 3;
 }

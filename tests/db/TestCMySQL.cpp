@@ -91,6 +91,19 @@ private slots:
                  QString::number(first));
     }
 
+    // Reads wait for the cluster only on a cluster node; a single server's
+    // sessions keep the server's own setting.
+    void singleServerSessionIsLeftAsItIs()
+    {
+        cMySQL c;
+        QVERIFY(connect(c));
+        RecordsetPtr rows = c.query(
+            QStringLiteral("SELECT @@wsrep_on, @@session.wsrep_sync_wait = @@global.wsrep_sync_wait"));
+        QVERIFY(rows && !rows->Eof());
+        QCOMPARE(rows->Fields(0), QStringLiteral("0"));
+        QCOMPARE(rows->Fields(1), QStringLiteral("1"));
+    }
+
     void lostConnectionInsideTransactionIsReported()
     {
         m_db.exec(QStringLiteral("CREATE TABLE texts (id INT, v VARCHAR(20)) ENGINE=InnoDB"));

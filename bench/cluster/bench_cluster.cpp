@@ -1,0 +1,210 @@
+// Top-ups per second on the cluster against the single server, in the same
+// run: one program alone, then two programs topping up one customer side by
+// side, each program a process of its own saving through the real top-up
+// window. On the cluster the two programs sit on different nodes (the
+// balancer spreads them), so their commits collide (error 1213); the figure
+// counts those collisions from the nodes' own counters.
+// Needs QD_TEST_DB (the single server), QD_CLUSTER_DB (the balancer) and
+// QD_CLUSTER_NODES (the nodes, "host:port,host:port,..."); scripts/bench
+// starts the cluster and sets them.
+#include "BenchFigures.h"
+#include "BenchFolder.h"
+#include "FrmFill_Save.h"
+#include "LabelledFields.h"
+#include "Launcher.h"
+#include "LoginValues.h"
+#include "MessageBoxes.h"
+#include "ProgramFolder.h"
+#include "ShellUtils.h"
+#include "modMySQL_Func.h"
+
+#include <mysql.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QPushButton>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int TopUps = 300; // per program and round
+constexpr int Rounds = 2;
+// A commit on the cluster waits for the other nodes; on loopback a saved
+// top-up may take this many times as long as on one server.
+constexpr double MostTimesSlower = 6.0;
+
+// A bare client-library connection to one address.
+class Session {
+public:
+    explicit Session(const QString &address)
+    {
+        const qsizetype colon = address.lastIndexOf(QLatin1Char(':'));
+        m_mysql = mysql_init(nullptr);
+        if (!mysql_real_connect(m_mysql, address.left(colon).toLatin1().constData(), "twbusiness", "kpvr5820",
+                                "businesslog", address.mid(colon + 1).toUInt(), nullptr, 0)) {
+            std::fprintf(stderr, "%s: %s\n", qPrintable(address), mysql_error(m_mysql));
+            std::exit(1);
+        }
+    }
+    ~Session() { mysql_close(m_mysql); }
+    Session(const Session &) = delete;
+    Session &operator=(const Session &) = delete;
+
+    QString value(const char *sql)
+    {
+        if (mysql_query(m_mysql, sql) != 0) {
+            std::fprintf(stderr, "%s: %s\n", sql, mysql_error(m_mysql));
+            std::exit(1);
+        }
+        MYSQL_RES *result = mysql_store_result(m_mysql);
+        QString out;
+        if (result) {
+            const MYSQL_ROW row = mysql_fetch_row(result);
+            if (row && mysql_num_fields(result) > 0)
+                out = QString::fromUtf8(row[mysql_num_fields(result) - 1]);
+            mysql_free_result(result);
+        }
+        return out;
+    }
+    unsigned long long insertId() { return mysql_insert_id(m_mysql); }
+
+private:
+    MYSQL *m_mysql = nullptr;
+};
+
+// One program: top-ups of one customer through the top-up window.
+int runProgram(const QStringList &args)
+{
+    BenchFolder folder;
+    QFile notice(ProgramFolder::file(ProgramFolder::programFileName(QStringLiteral("FloatMsg"))));
+    notice.open(QIODevice::WriteOnly);
+    Launcher::setHandler([](const LaunchRequest &) { return true; });
+    int told = 0;
+    MessageBoxes::setHandler([&told](const MessageRequest &) {
+        ++told;
+        return MsgOk;
+    });
+    g_sAppTitle = QStringLiteral("Quotadesk");
+    g_sOperID = args.at(4);
+    g_sOperName = args.at(4);
+    if (!DBInit(args.at(2), QStringLiteral("twbusiness"), QStringLiteral("kpvr5820"), QStringLiteral("businesslog"),
+                QString(), true))
+        return 1;
+    const int code = args.at(3).toInt();
+    int saved = 0;
+    FrmFill_Save fill;
+    for (int i = 0; i < TopUps; ++i) {
+        fill.SetFormMode(code, QStringLiteral("손님"), QStringLiteral("cust"), 1, nullptr, 0);
+        fill.show();
+        fill.fields().setText(FrmFill_Save::FieldCount, QString::number(1 + i % 9));
+        fill.fields().setText(FrmFill_Save::FieldMemo, QStringLiteral("%1 #%2").arg(g_sOperID).arg(i));
+        fill.btnSave->click();
+        if (!fill.isVisible())
+            ++saved;
+    }
+    std::printf("%d %d\n", saved, told);
+    g_DB[0].reset();
+    return 0;
+}
+
+struct Round {
+    double seconds = 0;
+    int saved = 0;
+    int refused = 0;
+};
+
+// Starts the given number of programs on one new customer and waits for them.
+Round topUpSideBySide(const QString &address, int programs)
+{
+    static int customers = 0;
+    Session session(address);
+    session.value(QStringLiteral("INSERT INTO emailuser (userid, username, restcnt) VALUES ('bench%1', '측정', 0)")
+                      .arg(++customers)
+                      .toUtf8()
+                      .constData());
+    const QString code = QString::number(session.insertId());
+    QElapsedTimer timer;
+    timer.start();
+    std::vector<std::unique_ptr<QProcess>> running;
+    for (int p = 0; p < programs; ++p) {
+        auto program = std::make_unique<QProcess>();
+        program->start(QCoreApplication::applicationFilePath(),
+                       {QStringLiteral("--program"), address, code, QStringLiteral("op%1").arg(p)});
+        running.push_back(std::move(program));
+    }
+    Round round;
+    for (const auto &program : running) {
+        program->waitForFinished(-1);
+        const QList<QByteArray> figures = program->readAllStandardOutput().trimmed().split(' ');
+        if (program->exitCode() != 0 || figures.size() != 2) {
+            std::fprintf(stderr, "a program ended badly: %s\n", program->readAllStandardError().constData());
+            std::exit(1);
+        }
+        round.saved += figures.at(0).toInt();
+    }
+    round.seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
+    round.refused = programs * TopUps - round.saved;
+    return round;
+}
+
+// Certification failures and aborts for a replicated change, over every node:
+// each one reached a program as error 1213.
+long long collisions(const QStringList &nodes)
+{
+    long long sum = 0;
+    for (const QString &node : nodes) {
+        Session session(node);
+        sum += session.value("SHOW GLOBAL STATUS LIKE 'wsrep_local_cert_failures'").toLongLong();
+        sum += session.value("SHOW GLOBAL STATUS LIKE 'wsrep_local_bf_aborts'").toLongLong();
+    }
+    return sum;
+}
+
+void compare(int programs, const QString &single, const QString &cluster, const QStringList &nodes)
+{
+    std::vector<double> singleRates;
+    std::vector<double> clusterRates;
+    int refused = 0;
+    const long long collisionsBefore = collisions(nodes);
+    for (int r = 0; r < Rounds; ++r) {
+        const Round one = topUpSideBySide(single, programs);
+        const Round many = topUpSideBySide(cluster, programs);
+        singleRates.push_back(one.saved / one.seconds);
+        clusterRates.push_back(many.saved / many.seconds);
+        refused += many.refused;
+    }
+    const double singleRate = BenchFigures::median(singleRates);
+    const double clusterRate = BenchFigures::median(clusterRates);
+    std::printf("-- %d program(s), %d top-ups each, %d rounds\n", programs, TopUps, Rounds);
+    BenchFigures::print("single server: saved top-ups per second", singleRate, "/s");
+    BenchFigures::print("cluster: saved top-ups per second", clusterRate, "/s");
+    BenchFigures::printRatio("time per saved top-up, cluster / single server", singleRate / clusterRate,
+                             MostTimesSlower);
+    BenchFigures::printCount("cluster: collisions at commit (1213)", collisions(nodes) - collisionsBefore, "");
+    BenchFigures::printCount("cluster: top-ups refused", refused, "");
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() == 5 && args.at(1) == QLatin1String("--program"))
+        return runProgram(args);
+
+    const QString single = qEnvironmentVariable("QD_TEST_DB");
+    const QString cluster = qEnvironmentVariable("QD_CLUSTER_DB");
+    const QStringList nodes = qEnvironmentVariable("QD_CLUSTER_NODES").split(QLatin1Char(','), Qt::SkipEmptyParts);
+    if (single.isEmpty() || cluster.isEmpty() || nodes.isEmpty()) {
+        std::printf(
+            "bench_cluster: skipped, QD_TEST_DB, QD_CLUSTER_DB and QD_CLUSTER_NODES are needed (run scripts/bench)\n");
+        return 0;
+    }
+    compare(1, single, cluster, nodes);
+    compare(2, single, cluster, nodes);
+    return 0;
+}
