@@ -3,13 +3,11 @@
 #include "Clock.h"
 #include "DataFolder.h"
 #include "ExcelExportLog.h"
-#include "GetCellText.h"
 #include "GridSheetSource.h"
 #include "GridStyle.h"
 #include "Launcher.h"
 #include "MessageBoxes.h"
 #include "ProcSteps.h"
-#include "ReDrawGuard.h"
 #include "SpreadGrid.h"
 #include "WaitCursor.h"
 #include "XlsxSheetWriter.h"
@@ -22,25 +20,6 @@
 
 namespace {
 
-// The column-header rows copied in as the first data rows: static text,
-// centred, bold.
-void insertHeaderRows(SpreadGrid &grid, int headerRows)
-{
-    grid.SetMaxRows(grid.MaxRows() + headerRows);
-    for (int r = 1; r <= headerRows; ++r) {
-        grid.InsertRows(r, 1);
-        for (int c = 1; c <= grid.MaxCols(); ++c) {
-            grid.SetCol(c);
-            grid.SetRow(r);
-            grid.SetCellType(CellTypeStaticText);
-            grid.SetTypeHAlign(TypeHAlignCenter);
-            grid.SetTypeVAlign(TypeVAlignCenter);
-            grid.SetFontBold(true);
-            grid.SetText(c, r, GetCellText(grid, c, HeaderRowBase + r - 1));
-        }
-    }
-}
-
 // The stamped base name, or with "_2", "_3", ... added while a workbook or log
 // of that name exists: exports within one second keep each other's files.
 QString freeBaseName(const QString &stamped)
@@ -52,8 +31,8 @@ QString freeBaseName(const QString &stamped)
     return base;
 }
 
-XlsxWriteResult writeWorkbook(const SpreadGrid &grid, const QString &file, const QString &log, const QString &sheetName,
-                              bool unlock)
+XlsxWriteResult writeWorkbook(const ExcelSheetSource &source, const QString &file, const QString &log,
+                              const QString &sheetName, bool unlock)
 {
     ExcelExportLogEntry entry;
     entry.started = Clock::now();
@@ -61,7 +40,7 @@ XlsxWriteResult writeWorkbook(const SpreadGrid &grid, const QString &file, const
     entry.sheet = sheetName;
     QElapsedTimer timer;
     timer.start();
-    const XlsxWriteResult result = XlsxSheetWriter(unlock).write(GridSheetSource(*grid.model()), file, sheetName);
+    const XlsxWriteResult result = XlsxSheetWriter(unlock).write(source, file, sheetName);
     entry.milliseconds = timer.elapsed();
     entry.rows = result.rows;
     entry.cols = result.cols;
@@ -73,8 +52,8 @@ XlsxWriteResult writeWorkbook(const SpreadGrid &grid, const QString &file, const
 
 } // namespace
 
-QString ExportToExcelFile(SpreadGrid &grid, const QString &sSheetName, bool bUnlock, bool bNoQuestion, bool bWholeBook,
-                          bool bOpenAfter, bool bHeaderRows)
+QString ExportToExcelFile(const SpreadGrid &grid, const QString &sSheetName, bool bUnlock, bool bNoQuestion,
+                          bool bWholeBook, bool bOpenAfter, bool bHeaderRows)
 {
     const QString title = GridStyle::messageTitle();
     if (grid.DataRowCnt() == 0) {
@@ -92,13 +71,6 @@ QString ExportToExcelFile(SpreadGrid &grid, const QString &sSheetName, bool bUnl
     }
 
     ProcSteps steps(QStringLiteral("ExportToExcelFile"), QStringLiteral("Module modExcel"));
-    const int addressCol = grid.Col();
-    const int addressRow = grid.Row();
-    ReDrawGuard noPainting(grid);
-    const int headerRows = bHeaderRows ? grid.ColHeaderRows() : 0;
-    if (headerRows > 0)
-        steps.run([&] { insertHeaderRows(grid, headerRows); });
-
     QString file;
     QString log;
     steps.run([&] {
@@ -115,7 +87,8 @@ QString ExportToExcelFile(SpreadGrid &grid, const QString &sSheetName, bool bUnl
         WaitCursor busy;
         // The whole-book export writes the grid's only sheet under its default name.
         const QString sheet = bWholeBook ? QStringLiteral("Sheet1") : sSheetName;
-        written = writeWorkbook(grid, file, log, sheet, bUnlock);
+        const GridSheetSource source(*grid.model(), bHeaderRows ? grid.ColHeaderRows() : 0);
+        written = writeWorkbook(source, file, log, sheet, bUnlock);
     });
 
     QString result;
@@ -127,13 +100,5 @@ QString ExportToExcelFile(SpreadGrid &grid, const QString &sSheetName, bool bUnl
         if (bOpenAfter)
             steps.run([&] { Launcher::openDocument(file); });
     }
-
-    if (headerRows > 0)
-        steps.run([&] {
-            grid.DeleteRows(1, headerRows);
-            grid.SetMaxRows(grid.MaxRows() - headerRows);
-        });
-    grid.SetCol(addressCol);
-    grid.SetRow(addressRow);
     return result;
 }

@@ -4,8 +4,8 @@
 #include "MessageBoxes.h"
 #include "PrintDialogs.h"
 #include "PrintMarkupText.h"
+#include "PrintSession.h"
 #include "SpreadGrid.h"
-#include "SpreadPrintState.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -40,7 +40,8 @@ const char *const Instructions[] = {
 };
 } // namespace
 
-FrmSPPrint_HeaderFooter::FrmSPPrint_HeaderFooter(QWidget *parent) : QDialog(parent)
+FrmSPPrint_HeaderFooter::FrmSPPrint_HeaderFooter(PrintSession &session, QWidget *parent)
+    : QDialog(parent), m_session(session)
 {
     setObjectName(QStringLiteral("FrmSPPrint_HeaderFooter"));
     setWindowTitle(QStringLiteral("Change Header/Footer Attributes"));
@@ -246,7 +247,7 @@ void FrmSPPrint_HeaderFooter::SaveConfiguration()
 QString &FrmSPPrint_HeaderFooter::selectedProperty() const
 {
     static QString unused;
-    SpreadGrid *grid = SpreadPrintState::instance().grid();
+    SpreadGrid *grid = m_session.grid();
     if (!grid)
         return unused = QString();
     SpreadPrintSettings &print = grid->Print();

@@ -3,11 +3,12 @@
 
 #include <QDialog>
 
+class PrintSession;
 class QPushButton;
 class QRadioButton;
 class SpreadGrid;
 
-// "Change Header/Footer Attributes": the current grid's page header or footer
+// "Change Header/Footer Attributes": its session grid's page header or footer
 // as a table of nine lines with a left, centre and right text each, every text
 // with its own font or the page number; saved back as mark-up.
 class FrmSPPrint_HeaderFooter : public QDialog {
@@ -18,7 +19,7 @@ public:
     static constexpr int Lines = 9;
     static constexpr const char *PageNumberText = "<Page Number>";
 
-    explicit FrmSPPrint_HeaderFooter(QWidget *parent = nullptr);
+    explicit FrmSPPrint_HeaderFooter(PrintSession &session, QWidget *parent = nullptr);
 
     void InitSpread();
     void GetHeaderDetail(const QString &detailText);
@@ -46,6 +47,7 @@ private:
     bool isPageNumberCell(int col, int row) const;
     void endEditing();
 
+    PrintSession &m_session;
     SpreadGrid *m_spread = nullptr;
     QRadioButton *m_apply[2] = {};
     QPushButton *m_save = nullptr;

@@ -3,9 +3,9 @@
 #include "EnterPressesButton.h"
 #include "FrmSPPrint_HeaderFooter.h"
 #include "PreviewZoom.h"
+#include "PrintSession.h"
 #include "PrintSettings.h"
 #include "SpreadGrid.h"
-#include "SpreadPrintState.h"
 #include "modSpreadPrint.h"
 
 #include <QComboBox>
@@ -27,7 +27,7 @@ const char *const MarginCaptions[] = {"Left:", "Right:", "Top:", "Bottom:"};
 QString unfilledToZero(QString text) { return text.replace(QLatin1Char('_'), QLatin1Char('0')); }
 } // namespace
 
-FrmSPPrint_PageSetup::FrmSPPrint_PageSetup(QWidget *parent) : QDialog(parent)
+FrmSPPrint_PageSetup::FrmSPPrint_PageSetup(PrintSession &session, QWidget *parent) : QDialog(parent), m_session(session)
 {
     setObjectName(QStringLiteral("FrmSPPrint_PageSetup"));
     setWindowTitle(QStringLiteral("Setup"));
@@ -55,7 +55,7 @@ QWidget *FrmSPPrint_PageSetup::buildHeaderFrame()
     auto *frame = new QGroupBox(QStringLiteral("머릿말/꼬릿말 설정"), this);
     auto *button = new QPushButton(QStringLiteral("머릿말/꼬릿말 변경"), frame);
     connect(button, &QPushButton::clicked, this, [this] {
-        FrmSPPrint_HeaderFooter editor(this);
+        FrmSPPrint_HeaderFooter editor(m_session, this);
         editor.exec();
     });
     auto *layout = new QHBoxLayout(frame);
@@ -115,8 +115,7 @@ QWidget *FrmSPPrint_PageSetup::buildOrientationFrame()
 
 void FrmSPPrint_PageSetup::load()
 {
-    const SpreadPrintState &state = SpreadPrintState::instance();
-    const SpreadGrid *grid = state.grid();
+    const SpreadGrid *grid = m_session.grid();
     if (!grid)
         return;
     const SpreadPrintSettings &print = grid->Print();
@@ -130,7 +129,8 @@ void FrmSPPrint_PageSetup::load()
         m_pagemargin[i]->setText(QString::number(twips[i] / double(PrintSettings::TwipsPerInch), 'f', 2));
     m_porientation[print.PrintOrientation == PrintOrientationLandscape ? Landscape : Portrait]->setChecked(true);
     m_combo->addItems(PreviewZoom::listTexts());
-    m_combo->setCurrentIndex(state.zoomType() >= 0 && state.zoomType() < PreviewZoom::Count ? state.zoomType() : -1);
+    const int zoomType = m_session.zoomType();
+    m_combo->setCurrentIndex(zoomType >= 0 && zoomType < PreviewZoom::Count ? zoomType : -1);
     showOrientationPicture();
 }
 
@@ -158,15 +158,14 @@ double FrmSPPrint_PageSetup::marginInches(int index) const
 
 void FrmSPPrint_PageSetup::accept()
 {
-    SpreadPrintState &state = SpreadPrintState::instance();
-    SpreadGrid *grid = state.grid();
+    SpreadGrid *grid = m_session.grid();
     if (!grid) {
         QDialog::accept();
         return;
     }
     const int zoomType = m_combo->currentIndex();
-    SetPreviewZoom(zoomType);
-    state.setZoomType(zoomType);
+    SetPreviewZoom(m_session, zoomType);
+    m_session.setZoomType(zoomType);
 
     SpreadPrintSettings &print = grid->Print();
     auto twips = [this](int index) {
@@ -179,7 +178,7 @@ void FrmSPPrint_PageSetup::accept()
     print.PrintOrientation = m_porientation[Portrait]->isChecked() ? PrintOrientationPortrait
                                                                    : PrintOrientationLandscape;
 
-    const PrintSettings settings = state.settings();
+    const PrintSettings settings = m_session.settings();
     settings.saveMargin(PrintMargin::Top, marginInches(MarginTop));
     settings.saveMargin(PrintMargin::Bottom, marginInches(MarginBottom));
     settings.saveMargin(PrintMargin::Left, marginInches(MarginLeft));

@@ -1,12 +1,13 @@
 #pragma once
 #include <QDialog>
 
+class PrintSession;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
 
-// "Setup": margins, orientation and preview zoom of the current print request,
+// "Setup": margins, orientation and preview zoom of its session's request,
 // stored for the calling screen; opens the header and footer editor.
 class FrmSPPrint_PageSetup : public QDialog {
     Q_OBJECT
@@ -14,7 +15,7 @@ public:
     enum MarginBox { MarginLeft = 0, MarginRight = 1, MarginTop = 2, MarginBottom = 3 };
     enum Orientation { Portrait = 0, Landscape = 1 };
 
-    explicit FrmSPPrint_PageSetup(QWidget *parent = nullptr);
+    explicit FrmSPPrint_PageSetup(PrintSession &session, QWidget *parent = nullptr);
 
     QLineEdit *pagemargin(int index) const { return m_pagemargin[index]; }
     QRadioButton *porientation(int index) const { return m_porientation[index]; }
@@ -36,6 +37,7 @@ private:
     double marginInches(int index) const;
     void showOrientationPicture();
 
+    PrintSession &m_session;
     QLineEdit *m_pagemargin[4] = {};
     QRadioButton *m_porientation[2] = {};
     QComboBox *m_combo = nullptr;

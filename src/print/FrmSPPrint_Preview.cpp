@@ -4,11 +4,11 @@
 #include "FrmSPPrint_PageSetup.h"
 #include "FrmSPPrint_PrintDlg.h"
 #include "PreviewImages.h"
+#include "PrintSession.h"
 #include "ReDrawGuard.h"
 #include "SpreadGrid.h"
 #include "SpreadPreviewView.h"
 #include "SpreadPrintLayout.h"
-#include "SpreadPrintState.h"
 #include "modSpreadPrint.h"
 
 #include <QLabel>
@@ -29,13 +29,13 @@ QWidget *spacer(QWidget *parent)
 }
 } // namespace
 
-FrmSPPrint_Preview::FrmSPPrint_Preview(QWidget *parent) : QDialog(parent)
+FrmSPPrint_Preview::FrmSPPrint_Preview(PrintSession &session, QWidget *parent) : QDialog(parent), m_session(session)
 {
     setObjectName(QStringLiteral("FrmSPPrint_Preview"));
     setWindowTitle(QStringLiteral("스프레드 인쇄 미리보기"));
     setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint);
     openWithinTheScreen(QSize(1000, 760));
-    SpreadPrintState::instance().setPreview(this);
+    m_session.setPreview(this);
 
     m_preview = new SpreadPreviewView(this);
     SetupToolbar();
@@ -52,7 +52,7 @@ FrmSPPrint_Preview::FrmSPPrint_Preview(QWidget *parent) : QDialog(parent)
 
     m_bPrintedOK = false;
     refreshButtons();
-    SetPreviewZoom(SpreadPrintState::instance().zoomType());
+    SetPreviewZoom(m_session, m_session.zoomType());
 }
 
 // The design size, made smaller where the screen's free area (without task
@@ -67,13 +67,7 @@ void FrmSPPrint_Preview::openWithinTheScreen(const QSize &design)
          room.top() + (room.height() - height() - frame.height()) / 2);
 }
 
-FrmSPPrint_Preview::~FrmSPPrint_Preview()
-{
-    removePageNumberColumn();
-    SpreadPrintState &state = SpreadPrintState::instance();
-    if (state.preview() == this)
-        state.setPreview(nullptr);
-}
+FrmSPPrint_Preview::~FrmSPPrint_Preview() { unload(); }
 
 void FrmSPPrint_Preview::SetupToolbar()
 {
@@ -139,6 +133,10 @@ void FrmSPPrint_Preview::setView(const PreviewView &view) { m_preview->setView(v
 
 int FrmSPPrint_Preview::currentPage() const { return m_preview->currentPage(); }
 
+void FrmSPPrint_Preview::markPrinted() { m_bPrintedOK = true; }
+
+void FrmSPPrint_Preview::closePreview() { reject(); }
+
 void FrmSPPrint_Preview::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
@@ -147,14 +145,13 @@ void FrmSPPrint_Preview::showEvent(QShowEvent *event)
 
 void FrmSPPrint_Preview::Activate()
 {
-    SpreadPrintState &state = SpreadPrintState::instance();
-    SpreadGrid *grid = state.grid();
+    SpreadGrid *grid = m_session.grid();
     if (!grid || m_unloaded)
         return;
     const bool merging = grid->ColMerge(1) != MergeNone;
     if (merging && grid->ColID(1) != QLatin1String(PageNumberColumn))
         addPageNumberColumn(*grid);
-    m_preview->setGrid(grid, state.printer().pageLayout().pageSize());
+    m_preview->setGrid(grid, m_session.printer().pageLayout().pageSize());
     if (grid->ColID(1) == QLatin1String(PageNumberColumn))
         writePageNumbers(*grid);
     UpdatePageCount();
@@ -205,7 +202,7 @@ void FrmSPPrint_Preview::writePageNumbers(SpreadGrid &grid)
 
 void FrmSPPrint_Preview::removePageNumberColumn()
 {
-    SpreadGrid *grid = SpreadPrintState::instance().grid();
+    SpreadGrid *grid = m_session.grid();
     if (!grid || grid->ColID(1) != QLatin1String(PageNumberColumn))
         return;
     const ReDrawGuard noPaint(*grid);
@@ -221,12 +218,12 @@ void FrmSPPrint_Preview::toolbarClicked(int position)
     case BtnPrevious: previousPage(); break;
     case BtnZoom: m_preview->toggleZoom(); break;
     case BtnPrint: {
-        FrmSPPrint_PrintDlg dialog(this);
+        FrmSPPrint_PrintDlg dialog(m_session, this);
         openChild(dialog);
         break;
     }
     case BtnSetup: {
-        FrmSPPrint_PageSetup dialog(this);
+        FrmSPPrint_PageSetup dialog(m_session, this);
         openChild(dialog);
         break;
     }
@@ -257,9 +254,19 @@ void FrmSPPrint_Preview::previousPage()
 
 void FrmSPPrint_Preview::done(int result)
 {
-    if (!m_unloaded) {
-        m_unloaded = true;
-        removePageNumberColumn();
-    }
+    unload();
     QDialog::done(result);
+}
+
+// Once, on closing (or on destruction when never closed): the grid loses the
+// page-number column and the session the preview, so that the session may end
+// before the window does.
+void FrmSPPrint_Preview::unload()
+{
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    removePageNumberColumn();
+    if (m_session.preview() == this)
+        m_session.setPreview(nullptr);
 }

@@ -1,28 +1,31 @@
 #pragma once
 #include "PreviewZoom.h"
+#include "SessionPreview.h"
 
 #include <QDialog>
 #include <QMap>
 
+class PrintSession;
 class QLabel;
 class QToolBar;
 class QToolButton;
 class SpreadGrid;
 class SpreadPreviewView;
 
-// "스프레드 인쇄 미리보기": the current print request's grid as printed pages,
-// with a toolbar to page through them, zoom, print, set up the page and close.
+// "스프레드 인쇄 미리보기": the grid of its session's request as printed pages,
+// with a toolbar to page through them, zoom, print, set up the page and close;
+// the windows it opens get the same session.
 // While it is open, a grid whose first column merges its rows gets a hidden
 // first column "MERGE_COL" holding each row's page number, so that merged
 // blocks end at page breaks; closing removes it again.
-class FrmSPPrint_Preview : public QDialog {
+class FrmSPPrint_Preview : public QDialog, public SessionPreview {
     Q_OBJECT
 public:
     // Toolbar positions, left to right.
     enum ToolbarPosition { BtnNext = 1, BtnPrevious, BtnZoom, BtnPrint, BtnSetup, LblPage, BtnClose };
     static constexpr const char *PageNumberColumn = "MERGE_COL";
 
-    explicit FrmSPPrint_Preview(QWidget *parent = nullptr);
+    explicit FrmSPPrint_Preview(PrintSession &session, QWidget *parent = nullptr);
     ~FrmSPPrint_Preview() override;
 
     // Set by the print options dialog once the grid was printed.
@@ -36,8 +39,10 @@ public:
     // and the page label up to date; run whenever the window becomes active.
     void Activate();
 
-    void setView(const PreviewView &view);
-    int currentPage() const;
+    void setView(const PreviewView &view) override;
+    int currentPage() const override;
+    void markPrinted() override;
+    void closePreview() override;
     SpreadPreviewView *preview() const { return m_preview; }
     QToolButton *button(int position) const { return m_buttons.value(position); }
     QLabel *pageLabel() const { return m_pageLabel; }
@@ -59,7 +64,9 @@ private:
     void addPageNumberColumn(SpreadGrid &grid);
     void writePageNumbers(SpreadGrid &grid);
     void removePageNumberColumn();
+    void unload();
 
+    PrintSession &m_session;
     QToolBar *m_toolbar = nullptr;
     QMap<int, QToolButton *> m_buttons;
     QLabel *m_pageLabel = nullptr;

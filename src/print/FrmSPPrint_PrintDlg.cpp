@@ -2,13 +2,13 @@
 
 #include "EnterPressesButton.h"
 #include "FrmSPPrint_PageSetup.h"
-#include "FrmSPPrint_Preview.h"
 #include "MessageBoxes.h"
 #include "PrintDialogs.h"
+#include "PrintSession.h"
 #include "PrintSettings.h"
+#include "SessionPreview.h"
 #include "SpreadGrid.h"
 #include "SpreadPrintJob.h"
-#include "SpreadPrintState.h"
 #include "modSpreadPrint.h"
 
 #include <QCheckBox>
@@ -37,7 +37,7 @@ bool isNumeric(const QString &text)
 }
 } // namespace
 
-FrmSPPrint_PrintDlg::FrmSPPrint_PrintDlg(QWidget *parent) : QDialog(parent)
+FrmSPPrint_PrintDlg::FrmSPPrint_PrintDlg(PrintSession &session, QWidget *parent) : QDialog(parent), m_session(session)
 {
     setObjectName(QStringLiteral("FrmSPPrint_PrintDlg"));
     setWindowTitle(QStringLiteral("Print"));
@@ -54,7 +54,7 @@ FrmSPPrint_PrintDlg::FrmSPPrint_PrintDlg(QWidget *parent) : QDialog(parent)
     auto *close = new QPushButton(QStringLiteral("닫기"), this);
     connect(print, &QPushButton::clicked, this, &FrmSPPrint_PrintDlg::printClicked);
     connect(setup, &QPushButton::clicked, this, [this] {
-        FrmSPPrint_PageSetup dialog(this);
+        FrmSPPrint_PageSetup dialog(m_session, this);
         dialog.exec();
     });
     connect(printer, &QPushButton::clicked, this, &FrmSPPrint_PrintDlg::printerSetup);
@@ -112,11 +112,10 @@ QWidget *FrmSPPrint_PrintDlg::buildRangeFrame()
 
 void FrmSPPrint_PrintDlg::load()
 {
-    const SpreadPrintState &state = SpreadPrintState::instance();
-    const PrintSettings settings = state.settings();
+    const PrintSettings settings = m_session.settings();
     for (int i = 0; i < PrintOptionCount; ++i)
         m_check[i]->setChecked(settings.option(static_cast<PrintOption>(i)));
-    if (state.scalingAllowed() == 0) {
+    if (m_session.scalingAllowed() == 0) {
         QCheckBox *fit = m_check[static_cast<int>(PrintOption::FitToPage)];
         fit->setChecked(false);
         fit->setEnabled(false);
@@ -127,11 +126,10 @@ void FrmSPPrint_PrintDlg::optionClicked(int index)
 {
     if (!isVisible())
         return;
-    SpreadPrintState &state = SpreadPrintState::instance();
     const bool on = m_check[index]->isChecked();
-    state.settings().saveOption(static_cast<PrintOption>(index), on);
-    if (SpreadGrid *grid = state.grid())
-        ApplyPrintOption(*grid, index, on);
+    m_session.settings().saveOption(static_cast<PrintOption>(index), on);
+    if (SpreadGrid *grid = m_session.grid())
+        ApplyPrintOption(m_session, *grid, index, on);
 }
 
 void FrmSPPrint_PrintDlg::rangeChanged()
@@ -156,8 +154,7 @@ bool FrmSPPrint_PrintDlg::eventFilter(QObject *watched, QEvent *event)
 
 bool FrmSPPrint_PrintDlg::PrintSpread()
 {
-    SpreadPrintState &state = SpreadPrintState::instance();
-    SpreadGrid *grid = state.grid();
+    SpreadGrid *grid = m_session.grid();
     if (!grid)
         return false;
     SpreadPrintSettings &print = grid->Print();
@@ -172,10 +169,10 @@ bool FrmSPPrint_PrintDlg::PrintSpread()
     } else {
         print.PrintType = PrintTypeAll;
     }
-    if (!state.printGrid())
+    if (!m_session.printGrid())
         return false;
-    if (FrmSPPrint_Preview *preview = state.preview())
-        preview->m_bPrintedOK = true;
+    if (SessionPreview *preview = m_session.preview())
+        preview->markPrinted();
     return true;
 }
 
@@ -187,7 +184,7 @@ bool FrmSPPrint_PrintDlg::choosePageRange(SpreadGrid &grid)
     SpreadPrintSettings &print = grid.Print();
     const int previousType = print.PrintType;
     print.PrintType = PrintTypePageRange;
-    const int pages = SpreadPrintJob::pageCount(grid, SpreadPrintState::instance().printer());
+    const int pages = SpreadPrintJob::pageCount(grid, m_session.printer());
     const double first = std::trunc(PrintSettings::leadingNumber(m_text[0]->text()));
     const double last = std::trunc(PrintSettings::leadingNumber(m_text[1]->text()));
     if (first < 1 || last < first || last > pages) {
@@ -205,8 +202,7 @@ void FrmSPPrint_PrintDlg::refusePageRange(int pageCount)
     const QString text = QStringLiteral("인쇄할 페이지 범위가 올바르지 않습니다.\n"
                                         "전체 %1 페이지 안에서 시작 페이지와 끝 페이지를 입력하십시오.")
                              .arg(pageCount);
-    MessageBoxes::show(
-        MessageRequest{text, SpreadPrintState::instance().appName(), MsgButtons::Ok, MsgIcon::Exclamation, MsgOk});
+    MessageBoxes::show(MessageRequest{text, m_session.appName(), MsgButtons::Ok, MsgIcon::Exclamation, MsgOk});
     m_text[0]->setFocus();
     m_text[0]->selectAll();
 }
@@ -218,9 +214,9 @@ void FrmSPPrint_PrintDlg::printClicked()
     if (!PrintSpread())
         return;
     hide();
-    if (FrmSPPrint_Preview *preview = SpreadPrintState::instance().preview())
-        preview->close();
+    if (SessionPreview *preview = m_session.preview())
+        preview->closePreview();
     accept();
 }
 
-void FrmSPPrint_PrintDlg::printerSetup() { PrintDialogs::choosePrinter(SpreadPrintState::instance().printer(), this); }
+void FrmSPPrint_PrintDlg::printerSetup() { PrintDialogs::choosePrinter(m_session.printer(), this); }

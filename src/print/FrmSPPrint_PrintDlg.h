@@ -1,26 +1,27 @@
 #pragma once
 #include <QDialog>
 
+class PrintSession;
 class QCheckBox;
 class QLineEdit;
 class QRadioButton;
 class SpreadGrid;
 
 // "Print": the nine print options of the calling screen (each change stored
-// and applied at once), the print range, printer and page setup; prints the
-// current grid and closes the preview.
+// and applied at once), the print range, printer and page setup; prints its
+// session's grid and closes the session's preview.
 class FrmSPPrint_PrintDlg : public QDialog {
     Q_OBJECT
 public:
     enum Range { RangeAll = 0, RangeSelection = 1, RangeCurrentPage = 2, RangePages = 3 };
 
-    explicit FrmSPPrint_PrintDlg(QWidget *parent = nullptr);
+    explicit FrmSPPrint_PrintDlg(PrintSession &session, QWidget *parent = nullptr);
 
     QCheckBox *Check1(int index) const { return m_check[index]; }
     QRadioButton *Option1(int index) const { return m_option[index]; }
     QLineEdit *Text1(int index) const { return m_text[index]; }
 
-    // Prints the current grid with the selected range; true when printed. A
+    // Prints the session's grid with the selected range; true when printed. A
     // page range that names no existing page is refused with a message.
     bool PrintSpread();
 
@@ -38,6 +39,7 @@ private:
     void printClicked();
     void printerSetup();
 
+    PrintSession &m_session;
     QCheckBox *m_check[9] = {};
     QRadioButton *m_option[4] = {};
     QLineEdit *m_text[2] = {};

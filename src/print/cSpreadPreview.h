@@ -1,4 +1,6 @@
 #pragma once
+#include "PrintSession.h"
+
 #include <QString>
 
 class SpreadGrid;
@@ -7,7 +9,8 @@ class SpreadGrid;
 // print around it; the stored settings of that screen are loaded, the page
 // header and footer built, and the grid printed at once or shown in the
 // preview, from which the user prints. Settings are stored per user under the
-// application name + "_PritSetUp" and the screen's key.
+// application name + "_PritSetUp" and the screen's key. The front owns the
+// session of its requests and hands it to every window it opens.
 class cSpreadPreview {
 public:
     cSpreadPreview() = default;
@@ -25,4 +28,10 @@ public:
                        const QString &sHeadCenter, long printOT, double fLeft, double fRight, double fTop,
                        double fBottom, bool bPrintFoot, int iPrintScalingMethod, const QString &sPrintFootText,
                        bool bSkipPreview, int sTitleFont);
+
+    // The grid of the last request, its choices and the printer of the next print.
+    PrintSession &session() { return m_session; }
+
+private:
+    PrintSession m_session;
 };

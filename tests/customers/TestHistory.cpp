@@ -7,7 +7,6 @@
 #include "PrintFront.h"
 #include "SpreadGrid.h"
 #include "SpreadPrintLayout.h"
-#include "SpreadPrintState.h"
 #include "cSpreadPreview.h"
 
 #include <QApplication>
@@ -136,7 +135,7 @@ private slots:
         detail.htDate->setText2(QStringLiteral("2011-05-31"));
         detail.Search();
         const QString pdf = m_fixture->workspace->file(QStringLiteral("history.pdf"));
-        QPrinter &printer = SpreadPrintState::instance().printer();
+        QPrinter &printer = g_SpreadPreview->session().printer();
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
         QTimer::singleShot(0, qApp, [] {

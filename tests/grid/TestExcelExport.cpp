@@ -7,8 +7,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QItemSelectionModel>
 #include <QProcess>
+#include <QSignalSpy>
+#include <QTableView>
 #include <QTest>
+
+#include <functional>
 
 namespace {
 
@@ -71,14 +76,17 @@ QString unzip(const QString &file, const QString &member)
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
-// Records the documents the export asks to open.
+// Records the documents the export asks to open; onOpen runs at each.
 struct OpenRecorder {
     QStringList opened;
+    std::function<void()> onOpen;
     OpenRecorder()
     {
         Launcher::setHandler([this](const LaunchRequest &r) {
             if (r.kind == LaunchRequest::OpenDocument)
                 opened << r.program;
+            if (onOpen)
+                onOpen();
             return true;
         });
     }
@@ -97,6 +105,7 @@ private slots:
     void failureWarnsAndRestoresTheGrid_data();
     void failureWarnsAndRestoresTheGrid();
     void exportsOfOneSecondKeepEachOther();
+    void headerRowsReachTheFileNotTheGrid();
 };
 
 void TestExcelExport::emptyGridIsRefused()
@@ -252,6 +261,53 @@ void TestExcelExport::exportsOfOneSecondKeepEachOther()
     QCOMPARE(files, (QStringList{"Exp110523_142501.xlsx", "Exp110523_142501LOG.TXT", "Exp110523_142501_2LOG.TXT",
                                  "Exp110523_142501_3.xlsx", "Exp110523_142501_3LOG.TXT", "Exp110523_142501_4.xlsx",
                                  "Exp110523_142501_4LOG.TXT"}));
+}
+
+// The column-header rows go into the workbook first, in order, and never
+// into the grid: when the workbook is opened for the user the grid still holds
+// its own rows, and its model reported no change the screen would redraw for.
+void TestExcelExport::headerRowsReachTheFileNotTheGrid()
+{
+    TestWorkspace ws;
+    MessageRecorder recorder;
+    OpenRecorder opens;
+    SpreadGrid grid;
+    buildHistory(grid, 3);
+    grid.SetColHeaderRows(2);
+    for (int c = 1; c <= 8; ++c)
+        grid.SetText(c, HeaderRowBase + 1, QStringLiteral("둘째줄%1").arg(c));
+    const QAbstractItemModel *model = grid.view()->model();
+    grid.view()->selectionModel()->select(QItemSelection(model->index(1, 2), model->index(2, 4)),
+                                          QItemSelectionModel::ClearAndSelect);
+    const QStringList before = snapshot(grid);
+    const SpreadCellRange block = grid.SelectedBlock();
+    QStringList whenOpened;
+    opens.onOpen = [&] { whenOpened = snapshot(grid); };
+    QSignalSpy resets(model, &QAbstractItemModel::modelAboutToBeReset);
+    QSignalSpy inserts(model, &QAbstractItemModel::rowsAboutToBeInserted);
+    QSignalSpy removals(model, &QAbstractItemModel::rowsAboutToBeRemoved);
+    QSignalSpy changes(model, &QAbstractItemModel::dataChanged);
+
+    const QString file = ExportToExcelFile(grid, "Sheet1", true, true, false, true, true);
+    QVERIFY(!file.isEmpty());
+    QCOMPARE(whenOpened, before);
+    QCOMPARE(resets.count() + inserts.count() + removals.count() + changes.count(), 0);
+    QCOMPARE(snapshot(grid), before);
+    const SpreadCellRange after = grid.SelectedBlock();
+    QCOMPARE(QList<int>({after.col, after.row, after.col2, after.row2}),
+             QList<int>({block.col, block.row, block.col2, block.row2}));
+
+    const QString sheet = unzip(file, QStringLiteral("xl/worksheets/sheet1.xml"));
+    auto cellText = [&sheet](const char *ref) {
+        const QRegularExpression cell(QStringLiteral("<c r=\"%1\"[^>]*><is><t>([^<]*)</t>").arg(QLatin1String(ref)));
+        return cell.match(sheet).captured(1);
+    };
+    QCOMPARE(cellText("A1"), QStringLiteral("일자"));
+    QCOMPARE(cellText("E1"), QStringLiteral("입금액"));
+    QCOMPARE(cellText("A2"), QStringLiteral("둘째줄1"));
+    QCOMPARE(cellText("A3"), QStringLiteral("2011-05-01"));
+    QCOMPARE(cellText("A5"), QStringLiteral("2011-05-03"));
+    QVERIFY(!sheet.contains(QStringLiteral("r=\"A6\"")));
 }
 
 QTEST_MAIN(TestExcelExport)

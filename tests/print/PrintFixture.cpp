@@ -1,7 +1,7 @@
 #include "PrintFixture.h"
 
+#include "PrintSession.h"
 #include "SpreadGrid.h"
-#include "SpreadPrintState.h"
 
 #include <QPrinter>
 
@@ -19,9 +19,9 @@ std::unique_ptr<SpreadGrid> PrintFixture::grid(int rows, int cols, double colWid
     return grid;
 }
 
-void PrintFixture::printTo(const QString &pdf)
+void PrintFixture::printTo(PrintSession &session, const QString &pdf)
 {
-    QPrinter &printer = SpreadPrintState::instance().printer();
+    QPrinter &printer = session.printer();
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);
 }

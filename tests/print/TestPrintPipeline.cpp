@@ -6,7 +6,6 @@
 #include "SpreadGrid.h"
 #include "SpreadPageRenderer.h"
 #include "SpreadPrintLayout.h"
-#include "SpreadPrintState.h"
 #include "TestWorkspace.h"
 #include "cSpreadPreview.h"
 #include "modSpread.h"
@@ -56,7 +55,7 @@ void TestPrintPipeline::init()
     m_workspace = std::make_unique<TestWorkspace>();
     m_messages = std::make_unique<MessageRecorder>();
     m_print.SetAppName(QStringLiteral("Quotadesk"));
-    PrintFixture::printTo(pdf());
+    PrintFixture::printTo(m_print.session(), pdf());
 }
 
 void TestPrintPipeline::cleanup()
@@ -189,10 +188,10 @@ void TestPrintPipeline::cellRangeAndPageRange()
 {
     auto grid = PrintFixture::grid(200, 4);
     QVERIFY(request(*grid));
-    SpreadPrintState &state = SpreadPrintState::instance();
+    PrintSession &session = m_print.session();
     grid->Print().PrintType = PrintTypeCellRange;
     grid->Print().PrintRange = SpreadCellRange{3, 5, 2, 6};
-    QVERIFY(state.printGrid());
+    QVERIFY(session.printGrid());
     PdfDocument doc(pdf());
     QCOMPARE(doc.pages(), 1);
     const QString text = doc.pageText(1);
@@ -204,7 +203,7 @@ void TestPrintPipeline::cellRangeAndPageRange()
     grid->Print().PrintType = PrintTypePageRange;
     grid->Print().PrintPageStart = 2;
     grid->Print().PrintPageEnd = 3;
-    QVERIFY(state.printGrid());
+    QVERIFY(session.printGrid());
     const int total = SpreadPrintLayout(*grid, QPageSize(QPageSize::A4)).pageCount();
     doc = PdfDocument(pdf());
     QCOMPARE(doc.pages(), 2);
@@ -254,16 +253,16 @@ void TestPrintPipeline::footerOptionKeepsBuiltFooter()
     QVERIFY(request(*grid, QStringLiteral("FrmDetail"), 0, true, QString()));
     const QString built = grid->Print().PrintFooter;
     QVERIFY(built.startsWith(QStringLiteral("/fn\"굴림체\"/fz\"16\"")));
-    ApplyPrintOption(*grid, static_cast<int>(PrintOption::Footer), false);
+    ApplyPrintOption(m_print.session(), *grid, static_cast<int>(PrintOption::Footer), false);
     QCOMPARE(grid->Print().PrintFooter, QString());
-    ApplyPrintOption(*grid, static_cast<int>(PrintOption::Footer), true);
+    ApplyPrintOption(m_print.session(), *grid, static_cast<int>(PrintOption::Footer), true);
     QCOMPARE(grid->Print().PrintFooter, built);
 
     SaveSetting(QStringLiteral("Quotadesk_PritSetUp"), QStringLiteral("FrmDetail"), QStringLiteral("CheckBox_8"),
                 QStringLiteral("0"));
     QVERIFY(request(*grid));
     QCOMPARE(grid->Print().PrintFooter, QString());
-    QCOMPARE(SpreadPrintState::instance().savedFooter(), built);
+    QCOMPARE(m_print.session().savedFooter(), built);
     QVERIFY(!PdfDocument(pdf()).pageText(1).contains(QStringLiteral("Page:")));
 }
 
@@ -306,7 +305,7 @@ void TestPrintPipeline::coloursPrintInGreysWithoutColourOption()
 
 void TestPrintPipeline::unwritableFileIsReported()
 {
-    PrintFixture::printTo(QStringLiteral("/nonexistent-folder/out.pdf"));
+    PrintFixture::printTo(m_print.session(), QStringLiteral("/nonexistent-folder/out.pdf"));
     auto grid = PrintFixture::grid(3, 2);
     QVERIFY(!request(*grid));
     QCOMPARE(m_messages->count(), 1);
@@ -382,4 +381,4 @@ void TestPrintPipeline::screenWidthsHoldTheirTextOnPaper()
 }
 
 QTEST_MAIN(TestPrintPipeline)
-#include "test_print_pipeline.moc"
+#include "TestPrintPipeline.moc"

@@ -7,11 +7,13 @@
 #include "PrintDialogs.h"
 #include "PrintFixture.h"
 #include "PrintMarkupText.h"
+#include "PrintSession.h"
+#include "PrintSettings.h"
+#include "SessionPreview.h"
 #include "SettingsStore.h"
 #include "SpreadGrid.h"
 #include "SpreadPreviewView.h"
 #include "SpreadPrintLayout.h"
-#include "SpreadPrintState.h"
 #include "TestWorkspace.h"
 #include "cSpreadPreview.h"
 
@@ -53,6 +55,8 @@ private slots:
     void editorFooterComesBackChanged();
     void editorSlashRightClickAndFont();
     void editorReportsDamagedHeaderOnce();
+    void windowsActOnTheirOwnFront();
+    void frontReleasedWhileItsPreviewIsOpen();
 
 private:
     // A grid of 2 columns that prints on the given number of pages.
@@ -73,7 +77,7 @@ void TestPrintWindows::init()
     m_workspace = std::make_unique<TestWorkspace>();
     m_messages = std::make_unique<MessageRecorder>();
     m_print.SetAppName(QStringLiteral("Quotadesk"));
-    PrintFixture::printTo(m_workspace->file(QStringLiteral("out.pdf")));
+    PrintFixture::printTo(m_print.session(), m_workspace->file(QStringLiteral("out.pdf")));
 }
 
 void TestPrintWindows::cleanup()
@@ -379,7 +383,7 @@ void TestPrintWindows::pageSetupStoresAndApplies()
 
     // Fit to page on: margins and orientation locked, the zoom still stored.
     grid->Print().PrintScalingMethod = 1;
-    FrmSPPrint_PageSetup fitted;
+    FrmSPPrint_PageSetup fitted(m_print.session());
     QVERIFY(!fitted.pagemargin(0)->isEnabled());
     QVERIFY(!fitted.porientation(1)->isEnabled());
     fitted.Combo1()->setCurrentIndex(2);
@@ -392,7 +396,7 @@ void TestPrintWindows::pageSetupFillsUnfilledPositions()
 {
     auto grid = PrintFixture::grid(5, 2);
     prepare(*grid);
-    FrmSPPrint_PageSetup setup;
+    FrmSPPrint_PageSetup setup(m_print.session());
     QLineEdit *top = setup.pagemargin(FrmSPPrint_PageSetup::MarginTop);
     top->setText(QStringLiteral("1."));
     QVERIFY(top->displayText().contains(QLatin1Char('_')));
@@ -409,7 +413,7 @@ void TestPrintWindows::printDialogOptions()
     auto grid = PrintFixture::grid(5, 2);
     prepare(*grid);
     const QString built = grid->Print().PrintFooter;
-    FrmSPPrint_PrintDlg dialog;
+    FrmSPPrint_PrintDlg dialog(m_print.session());
     QVERIFY(dialog.Check1(8)->isChecked());
     QVERIFY(!dialog.Check1(7)->isChecked());
     QVERIFY(dialog.Check1(7)->isEnabled());
@@ -437,7 +441,7 @@ void TestPrintWindows::printDialogOptions()
     QCOMPARE(GetSetting(app, QStringLiteral("FrmDetail"), QStringLiteral("CheckBox_2")), QStringLiteral("0"));
 
     // Checking the footer again brings back the footer built for the request.
-    FrmSPPrint_PrintDlg again;
+    FrmSPPrint_PrintDlg again(m_print.session());
     QVERIFY(!again.Check1(8)->isChecked());
     again.show();
     QVERIFY(QTest::qWaitForWindowExposed(&again));
@@ -446,8 +450,8 @@ void TestPrintWindows::printDialogOptions()
 
     // Without scaling allowed the fit option is off and locked.
     SaveSetting(app, QStringLiteral("FrmDetail"), QStringLiteral("CheckBox_7"), QStringLiteral("1"));
-    SpreadPrintState::instance().setScalingAllowed(0);
-    FrmSPPrint_PrintDlg locked;
+    m_print.session().setScalingAllowed(0);
+    FrmSPPrint_PrintDlg locked(m_print.session());
     QVERIFY(!locked.Check1(7)->isChecked());
     QVERIFY(!locked.Check1(7)->isEnabled());
 }
@@ -477,7 +481,7 @@ void TestPrintWindows::editorLoadsAndSavesHeader()
 {
     auto grid = PrintFixture::grid(5, 2);
     prepare(*grid);
-    FrmSPPrint_HeaderFooter editor;
+    FrmSPPrint_HeaderFooter editor(m_print.session());
     SpreadGrid &cells = *editor.spread();
     QCOMPARE(editor.windowTitle(), QStringLiteral("Change Header/Footer Attributes"));
     QCOMPARE(cells.MaxRows(), 9);
@@ -503,7 +507,7 @@ void TestPrintWindows::editorFooterComesBackChanged()
 {
     auto grid = PrintFixture::grid(5, 2);
     prepare(*grid);
-    FrmSPPrint_HeaderFooter editor;
+    FrmSPPrint_HeaderFooter editor(m_print.session());
     editor.optApply(FrmSPPrint_HeaderFooter::FooterText)->click();
     QCOMPARE(editor.cmdSave()->text(), QStringLiteral("Save Footer Text"));
     QVERIFY(editor.optApply(1)->font().bold());
@@ -525,7 +529,7 @@ void TestPrintWindows::editorSlashRightClickAndFont()
 {
     auto grid = PrintFixture::grid(5, 2);
     prepare(*grid);
-    FrmSPPrint_HeaderFooter editor;
+    FrmSPPrint_HeaderFooter editor(m_print.session());
     SpreadGrid &cells = *editor.spread();
     cells.SetText(5, 4, QStringLiteral("A/S"));
     editor.SaveConfiguration();
@@ -572,11 +576,74 @@ void TestPrintWindows::editorReportsDamagedHeaderOnce()
     auto grid = PrintFixture::grid(5, 2);
     prepare(*grid);
     grid->Print().PrintHeader = QStringLiteral("/lA/n/fn\"Unclosed/lB/n");
-    FrmSPPrint_HeaderFooter editor;
+    FrmSPPrint_HeaderFooter editor(m_print.session());
     QCOMPARE(m_messages->texts(), QStringList{QStringLiteral("Error parsing FONT NAME")});
     QCOMPARE(m_messages->last().title, QStringLiteral("GetHeaderDetail"));
     QCOMPARE(editor.spread()->text(1, 1), QStringLiteral("A")); // what was read before it
 }
 
+// Two print fronts with a request each: the windows opened with one front's
+// session change its grid alone and store under its application name, and
+// the other front going away leaves its open preview alone.
+void TestPrintWindows::windowsActOnTheirOwnFront()
+{
+    const QString app = QStringLiteral("Quotadesk_PritSetUp");
+    const QString otherApp = QStringLiteral("Other_PritSetUp");
+    auto other = std::make_unique<cSpreadPreview>();
+    other->SetAppName(QStringLiteral("Other"));
+    PrintFixture::printTo(other->session(), m_workspace->file(QStringLiteral("other.pdf")));
+    auto mine = PrintFixture::grid(5, 2);
+    auto theirs = PrintFixture::grid(5, 2);
+    prepare(*mine);
+    QVERIFY(other->SpreadPreview(*theirs, QStringLiteral("FrmDetail"), QStringLiteral("Other title"), QString(),
+                                 QString(), 1, 0.3, 0.2, 0.5, 0.5, true, 1, QString(), true, 16));
+
+    FrmSPPrint_PageSetup setup(m_print.session());
+    setup.pagemargin(FrmSPPrint_PageSetup::MarginTop)->setText(QStringLiteral("1.25"));
+    buttonOf(setup, QStringLiteral("OK"))->click();
+    QCOMPARE(mine->Print().PrintMarginTop, 1800);
+    QCOMPARE(theirs->Print().PrintMarginTop, 720);
+    QCOMPARE(GetSetting(app, QStringLiteral("FrmDetail"), QStringLiteral("PrintMarginTop")), QStringLiteral("1.25"));
+    QCOMPARE(GetSetting(otherApp, QStringLiteral("FrmDetail"), QStringLiteral("PrintMarginTop")), QString());
+
+    {
+        FrmSPPrint_PrintDlg options(other->session());
+        options.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&options));
+        options.Check1(static_cast<int>(PrintOption::Footer))->click();
+    }
+    QVERIFY(theirs->Print().PrintFooter.isEmpty());
+    QVERIFY(!mine->Print().PrintFooter.isEmpty());
+    QCOMPARE(GetSetting(otherApp, QStringLiteral("FrmDetail"), QStringLiteral("CheckBox_8")), QStringLiteral("0"));
+    QCOMPARE(GetSetting(app, QStringLiteral("FrmDetail"), QStringLiteral("CheckBox_8")), QString());
+
+    preview(*mine, [&](FrmSPPrint_Preview &window) {
+        other.reset();
+        QVERIFY(window.isVisible());
+        QCOMPARE(m_print.session().preview(), static_cast<SessionPreview *>(&window));
+    });
+}
+
+// The program releases its print front at shutdown, which may come while a
+// preview is still open: the preview closes, gives the grid back without its
+// page-number column and is left with nothing of the released front to reach.
+void TestPrintWindows::frontReleasedWhileItsPreviewIsOpen()
+{
+    auto front = std::make_unique<cSpreadPreview>();
+    front->SetAppName(QStringLiteral("Quotadesk"));
+    PrintFixture::printTo(front->session(), m_workspace->file(QStringLiteral("out.pdf")));
+    auto grid = PrintFixture::grid(300, 3);
+    grid->SetColMerge(1, MergeAlways);
+    whenModal([&](QWidget &modal) {
+        QCOMPARE(grid->ColID(1), QStringLiteral("MERGE_COL"));
+        front.reset();
+        QVERIFY(!modal.isVisible());
+    });
+    QVERIFY(!front->SpreadPreview(*grid, QStringLiteral("FrmDetail"), QStringLiteral("Title"), QString(), QString(), 1,
+                                  0.3, 0.2, 0.5, 0.5, true, 1, QString(), false, 16));
+    QCOMPARE(grid->MaxCols(), 3);
+    QCOMPARE(grid->text(1, 1), QStringLiteral("R1C1"));
+}
+
 QTEST_MAIN(TestPrintWindows)
-#include "test_print_windows.moc"
+#include "TestPrintWindows.moc"

@@ -30,7 +30,7 @@ private slots:
         m_workspace = std::make_unique<TestWorkspace>();
         m_messages = std::make_unique<MessageRecorder>();
         m_print.SetAppName(QStringLiteral("Quotadesk"));
-        PrintFixture::printTo(m_workspace->file(QStringLiteral("out.pdf")));
+        PrintFixture::printTo(m_print.session(), m_workspace->file(QStringLiteral("out.pdf")));
         m_grid = PrintFixture::grid(5, 2);
         QVERIFY(m_print.SpreadPreview(*m_grid, QStringLiteral("FrmDetail"), QStringLiteral("Title"),
                                       QStringLiteral("L"), QStringLiteral("C"), 1, 0.3, 0.2, 0.5, 0.5, true, 1,
@@ -46,26 +46,26 @@ private slots:
     void enterOnAFocusedButtonPressesIt()
     {
         {
-            FrmSPPrint_PrintDlg dialog;
+            FrmSPPrint_PrintDlg dialog(m_print.session());
             dialog.show();
             pressEnterOn(buttonOf(dialog, QStringLiteral("닫기")));
             QVERIFY(!dialog.isVisible());
         }
         {
-            FrmSPPrint_PageSetup dialog;
+            FrmSPPrint_PageSetup dialog(m_print.session());
             dialog.show();
             pressEnterOn(buttonOf(dialog, QStringLiteral("Cancel")));
             QVERIFY(!dialog.isVisible());
             QCOMPARE(dialog.result(), int(QDialog::Rejected));
         }
         {
-            FrmSPPrint_HeaderFooter editor;
+            FrmSPPrint_HeaderFooter editor(m_print.session());
             editor.show();
             pressEnterOn(buttonOf(editor, QStringLiteral("Cancel")));
             QVERIFY(!editor.isVisible());
         }
         {
-            FrmSPPrint_Preview preview;
+            FrmSPPrint_Preview preview(m_print.session());
             preview.show();
             QToolButton *close = preview.button(FrmSPPrint_Preview::BtnClose);
             QApplication::setActiveWindow(&preview);
@@ -77,7 +77,7 @@ private slots:
 
     void previewOpensWithinTheScreen()
     {
-        FrmSPPrint_Preview preview;
+        FrmSPPrint_Preview preview(m_print.session());
         preview.show();
         QVERIFY(QTest::qWaitForWindowExposed(&preview));
         const QRect room = preview.screen()->availableGeometry();
@@ -89,7 +89,7 @@ private slots:
     // its 16-point font.
     void editorShowsItsWholeGrid()
     {
-        FrmSPPrint_HeaderFooter editor;
+        FrmSPPrint_HeaderFooter editor(m_print.session());
         editor.GetHeaderDetail(QStringLiteral("/fn\"굴림\"/fz\"16\"/fb1/fi0/fu0/fk0/cTitle/n"));
         editor.show();
         QVERIFY(QTest::qWaitForWindowExposed(&editor));
@@ -125,4 +125,4 @@ private:
 };
 
 QTEST_MAIN(TestPrintWindowKeys)
-#include "test_print_window_keys.moc"
+#include "TestPrintWindowKeys.moc"

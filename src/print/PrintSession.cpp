@@ -1,49 +1,24 @@
-#include "SpreadPrintState.h"
+#include "PrintSession.h"
 
-#include "FrmSPPrint_Preview.h"
 #include "MessageBoxes.h"
 #include "PrintSettings.h"
+#include "SessionPreview.h"
 #include "SpreadGrid.h"
 #include "SpreadPrintJob.h"
 #include "WaitCursor.h"
 
 #include <QPrinter>
 
-SpreadPrintState::SpreadPrintState() = default;
-SpreadPrintState::~SpreadPrintState() = default;
+PrintSession::PrintSession() = default;
+PrintSession::~PrintSession() = default;
 
-SpreadPrintState &SpreadPrintState::instance()
-{
-    static SpreadPrintState state;
-    return state;
-}
+SpreadGrid *PrintSession::grid() const { return m_grid; }
 
-SpreadGrid *SpreadPrintState::grid() const
-{
-    return m_grid;
-}
+void PrintSession::setGrid(SpreadGrid *grid) { m_grid = grid; }
 
-void SpreadPrintState::setGrid(SpreadGrid *grid)
-{
-    m_grid = grid;
-}
+PrintSettings PrintSession::settings() const { return PrintSettings(m_appName, m_section); }
 
-FrmSPPrint_Preview *SpreadPrintState::preview() const
-{
-    return m_preview;
-}
-
-void SpreadPrintState::setPreview(FrmSPPrint_Preview *preview)
-{
-    m_preview = preview;
-}
-
-PrintSettings SpreadPrintState::settings() const
-{
-    return PrintSettings(m_appName, m_section);
-}
-
-QPrinter &SpreadPrintState::printer()
+QPrinter &PrintSession::printer()
 {
     if (!m_printer) {
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -52,7 +27,7 @@ QPrinter &SpreadPrintState::printer()
     return *m_printer;
 }
 
-bool SpreadPrintState::printGrid()
+bool PrintSession::printGrid()
 {
     if (!m_grid)
         return false;

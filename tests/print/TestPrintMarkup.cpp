@@ -34,15 +34,9 @@ QString text(const QList<MarkupRun> &runs)
     QString out;
     for (const MarkupRun &run : runs) {
         switch (run.kind) {
-        case MarkupRunKind::Text:
-            out += run.text;
-            break;
-        case MarkupRunKind::PageNumber:
-            out += QStringLiteral("<p>");
-            break;
-        case MarkupRunKind::PageCount:
-            out += QStringLiteral("<pc>");
-            break;
+        case MarkupRunKind::Text: out += run.text; break;
+        case MarkupRunKind::PageNumber: out += QStringLiteral("<p>"); break;
+        case MarkupRunKind::PageCount: out += QStringLiteral("<pc>"); break;
         }
     }
     return out;
@@ -68,9 +62,9 @@ void TestPrintMarkup::fontTableForTitleSize16()
 
 void TestPrintMarkup::headerString()
 {
-    QCOMPARE(PrintMarkupText::header(QStringLiteral("충전 내역"), QStringLiteral("상호: 가나"),
-                                     QStringLiteral("기간"), 16),
-             PrintMarkupText::fontTable(16) + QStringLiteral("/f1/c충전 내역/n/n/f2/l상호: 가나/f4/c기간/n"));
+    QCOMPARE(
+        PrintMarkupText::header(QStringLiteral("충전 내역"), QStringLiteral("상호: 가나"), QStringLiteral("기간"), 16),
+        PrintMarkupText::fontTable(16) + QStringLiteral("/f1/c충전 내역/n/n/f2/l상호: 가나/f4/c기간/n"));
     // A slash in a text prints as a slash.
     QCOMPARE(PrintMarkupText::header(QStringLiteral("A/S"), QString(), QString(), 12),
              PrintMarkupText::fontTable(12) + QStringLiteral("/f1/cA//S/n/n/f2/l/f4/c/n"));
@@ -100,12 +94,12 @@ void TestPrintMarkup::pageParts_data()
 {
     QTest::addColumn<QString>("markup");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("header of a request")
-        << PrintMarkupText::header(QStringLiteral("T"), QStringLiteral("L"), QStringLiteral("C"), 16)
-        << QStringLiteral("|T|\n||\nL|C|");
-    QTest::newRow("footer with pages")
-        << PrintMarkupText::footer(QStringLiteral("a\r\nb"), true, 16, QDate(2011, 5, 12))
-        << QStringLiteral("a||\nb||\nPage: <p>/<pc>|출력일:2011.05.12|");
+    QTest::newRow("header of a request") << PrintMarkupText::header(QStringLiteral("T"), QStringLiteral("L"),
+                                                                    QStringLiteral("C"), 16)
+                                         << QStringLiteral("|T|\n||\nL|C|");
+    QTest::newRow("footer with pages") << PrintMarkupText::footer(QStringLiteral("a\r\nb"), true, 16,
+                                                                  QDate(2011, 5, 12))
+                                       << QStringLiteral("a||\nb||\nPage: <p>/<pc>|출력일:2011.05.12|");
     QTest::newRow("right part") << QStringLiteral("/rR/lL") << QStringLiteral("L||R");
     QTest::newRow("literal slash") << QStringLiteral("a//b") << QStringLiteral("a/b||");
     QTest::newRow("unknown code skipped") << QStringLiteral("a/xb") << QStringLiteral("ab||");
@@ -142,8 +136,8 @@ void TestPrintMarkup::fontCodes()
 void TestPrintMarkup::editorReadsHeaderOfRequest()
 {
     HeaderDetailReader reader;
-    const auto result =
-        reader.read(PrintMarkupText::header(QStringLiteral("제목"), QStringLiteral("왼쪽"), QStringLiteral("가운데"), 16));
+    const auto result = reader.read(
+        PrintMarkupText::header(QStringLiteral("제목"), QStringLiteral("왼쪽"), QStringLiteral("가운데"), 16));
     QVERIFY(result.error.isEmpty());
     const auto title = result.cells.value({1, HeaderDetailReader::CenterColumn});
     QCOMPARE(title.text, QStringLiteral("제목"));
@@ -233,4 +227,4 @@ void TestPrintMarkup::fuzzNeverCrashesOrHangs()
 }
 
 QTEST_MAIN(TestPrintMarkup)
-#include "test_print_markup.moc"
+#include "TestPrintMarkup.moc"

@@ -3,18 +3,22 @@
 #include <QString>
 #include <memory>
 
-class FrmSPPrint_Preview;
-class QPrinter;
-class SpreadGrid;
 class PrintSettings;
+class QPrinter;
+class SessionPreview;
+class SpreadGrid;
 
-// The state of the print pipeline, one set for the whole program: the grid of
-// the last print request and its settings section, the application name, the
-// scaling and zoom choices, the footer as built, the printer and the open
-// preview. A new print request replaces it.
-class SpreadPrintState {
+// The state of one print front's requests, handed to the windows a request
+// opens: the grid of the last request and its settings section, the
+// application name, the scaling and zoom choices, the footer as built, the
+// printer and the open preview. A new request replaces the grid, the section
+// and the choices; the application name and the printer stay.
+class PrintSession {
 public:
-    static SpreadPrintState &instance();
+    PrintSession();
+    ~PrintSession();
+    PrintSession(const PrintSession &) = delete;
+    PrintSession &operator=(const PrintSession &) = delete;
 
     SpreadGrid *grid() const;
     void setGrid(SpreadGrid *grid);
@@ -32,8 +36,9 @@ public:
     // The stored settings of the current request's screen.
     PrintSettings settings() const;
 
-    FrmSPPrint_Preview *preview() const;
-    void setPreview(FrmSPPrint_Preview *preview);
+    // The open preview; it leaves the session when it closes.
+    SessionPreview *preview() const { return m_preview; }
+    void setPreview(SessionPreview *preview) { m_preview = preview; }
     // The printer of the next print; the printer dialog changes it.
     QPrinter &printer();
     // Prints the current grid as its print properties say, with the wait
@@ -42,15 +47,12 @@ public:
     bool printGrid();
 
 private:
-    SpreadPrintState();
-    ~SpreadPrintState();
-
     QPointer<SpreadGrid> m_grid;
     QString m_appName;
     QString m_section;
     int m_scalingAllowed = 0;
     int m_zoomType = 8;
     QString m_savedFooter;
-    QPointer<FrmSPPrint_Preview> m_preview;
+    SessionPreview *m_preview = nullptr;
     std::unique_ptr<QPrinter> m_printer;
 };
