@@ -75,8 +75,7 @@ SpreadCellStyle CellStyleCascade::resolve(int col, int rowKey) const
     if (col < 0 || static_cast<size_t>(col) >= m_columns.size())
         return s;
     if (rowKey >= FirstDataRow) {
-        s = m_sheet;
-        s.overlay(m_columns[static_cast<size_t>(col)]);
+        s = columnStyle(col);
     } else {
         s.cellType = CellTypeStaticText;
         s.hAlign = TypeHAlignCenter;
@@ -87,6 +86,15 @@ SpreadCellStyle CellStyleCascade::resolve(int col, int rowKey) const
     const auto &cells = m_cells[static_cast<size_t>(col)];
     if (const auto it = cells.find(rowKey); it != cells.end())
         s.overlay(it->second);
+    return s;
+}
+
+SpreadCellStyle CellStyleCascade::columnStyle(int col) const
+{
+    if (col < 0 || static_cast<size_t>(col) >= m_columns.size())
+        return {};
+    SpreadCellStyle s = m_sheet;
+    s.overlay(m_columns[static_cast<size_t>(col)]);
     return s;
 }
 

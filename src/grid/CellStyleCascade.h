@@ -27,6 +27,9 @@ public:
 
     // The style a cell shows; an empty style outside the columns.
     SpreadCellStyle resolve(int col, int rowKey) const;
+    // What a data row of the column shows before its row or cell is styled:
+    // the grid's style overlaid by the column's.
+    SpreadCellStyle columnStyle(int col) const;
 
     // Rows: keys from..to (inclusive) dropped; keys >= from moved by delta
     // (the caller keeps two rows from meeting); every key replaced by newKey(key).

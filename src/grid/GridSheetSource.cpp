@@ -37,11 +37,10 @@ ExcelCell GridSheetSource::cell(int col, int row) const
 }
 
 // A header row cell looks as a new top row of its column would with the
-// header look written over it: the sheet's and the column's attributes, which
-// are all the row after the last one has.
+// header look written over it: the sheet's and the column's attributes.
 ExcelCell GridSheetSource::headerCell(int col, int headerRow) const
 {
-    SpreadCellStyle style = m_model.effectiveStyle(col, m_model.maxRows() + 1);
+    SpreadCellStyle style = m_model.columnStyle(col);
     style.overlay(headerLook());
     return styledCell(m_model.text(col, HeaderRowBase + headerRow), style);
 }

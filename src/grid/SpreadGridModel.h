@@ -62,6 +62,7 @@ public:
     // Attributes, written with the Col/Row addressing of the grid (AllCells = -1).
     void setStyle(int col, int row, SpreadCellStyle::Field field, const SpreadCellStyle &value);
     SpreadCellStyle effectiveStyle(int col, int row) const;
+    SpreadCellStyle columnStyle(int col) const { return m_styles.columnStyle(col); }
     SpreadCellLook look(int col, int row) const;
     QString displayText(int col, int row) const;
 

@@ -170,8 +170,9 @@ void CuttingProxy::hideTlsOffer(QByteArray &greeting) const
     const qsizetype capabilities = versionEnd + 1 + 4 + 8 + 1;
     if (versionEnd < 0 || capabilities + 2 > greeting.size())
         return;
-    quint16 flags = static_cast<quint8>(greeting[capabilities]) | static_cast<quint8>(greeting[capabilities + 1]) << 8;
-    flags &= ~ClientSsl;
+    auto flags = static_cast<quint16>(static_cast<quint8>(greeting[capabilities])
+                                      | static_cast<quint8>(greeting[capabilities + 1]) << 8);
+    flags = static_cast<quint16>(flags & ~ClientSsl);
     greeting[capabilities] = static_cast<char>(flags & 0xff);
     greeting[capabilities + 1] = static_cast<char>(flags >> 8);
 }

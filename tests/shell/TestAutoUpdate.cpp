@@ -361,4 +361,4 @@ void TestAutoUpdate::updaterReportsStampedVersion()
 }
 
 QTEST_MAIN(TestAutoUpdate)
-#include "tst_autoupdate.moc"
+#include "TestAutoUpdate.moc"

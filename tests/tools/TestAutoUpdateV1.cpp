@@ -189,4 +189,4 @@ void TestAutoUpdateV1::releaseBuildTakesNoServerFromTheEnvironment()
 }
 
 QTEST_MAIN(TestAutoUpdateV1)
-#include "tst_autoupdatev1.moc"
+#include "TestAutoUpdateV1.moc"

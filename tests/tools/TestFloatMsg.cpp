@@ -25,8 +25,8 @@ void TestFloatMsg::parseArguments_data()
     QTest::addColumn<int>("timeMs");
     const int fallback = NoticeArguments::kDefaultMs;
     QTest::newRow("text and time") << QStringList{"조회", "/T500"} << "조회" << 500;
-    QTest::newRow("text with blanks")
-        << QStringList{"자료가", "저장되었습니다.", "/T1200"} << "자료가 저장되었습니다." << 1200;
+    QTest::newRow("text with blanks") << QStringList{"자료가", "저장되었습니다.", "/T1200"} << "자료가 저장되었습니다."
+                                      << 1200;
     QTest::newRow("last /T word is the time") << QStringList{"/T5", "items", "/T800"} << "/T5 items" << 800;
     QTest::newRow("lower-case /t") << QStringList{"done", "/t300"} << "done" << 300;
     QTest::newRow("no time") << QStringList{"done"} << "done" << fallback;
@@ -77,4 +77,4 @@ void TestFloatMsg::programEndsByItself()
 }
 
 QTEST_MAIN(TestFloatMsg)
-#include "tst_floatmsg.moc"
+#include "TestFloatMsg.moc"

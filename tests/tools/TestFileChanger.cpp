@@ -170,4 +170,4 @@ void TestFileChanger::keepsOldProgram()
 }
 
 QTEST_MAIN(TestFileChanger)
-#include "tst_filechanger.moc"
+#include "TestFileChanger.moc"
