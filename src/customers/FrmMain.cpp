@@ -62,6 +62,7 @@ FrmMain::FrmMain(QWidget *parent) : QWidget(parent)
     SetFormStyle(this, true);
     setWindowTitle(caption());
     m_userAdd = new FrmUser_Add(this);
+    connect(m_userAdd, &FrmUser_Add::savedForCustomerList, this, &FrmMain::SyncUpdateUser);
     designGrid();
     resize(designWidth(), 600);
     LoadFormIni(this); // stored column widths and size win over the designed ones

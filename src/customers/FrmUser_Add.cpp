@@ -1,7 +1,6 @@
 #include "FrmUser_Add.h"
 
 #include "Clock.h"
-#include "FrmMain.h"
 #include "FunctionKeys.h"
 #include "HCText.h"
 #include "LabelledFields.h"
@@ -129,7 +128,7 @@ void FrmUser_Add::save()
     if (!writeRecord())
         return;
     if (callerIsCustomerList())
-        static_cast<FrmMain *>(m_caller)->SyncUpdateUser(m_mode);
+        emit savedForCustomerList(m_mode);
     ShowFloatMsg(QStringLiteral("자료가 저장되었습니다."), 500);
     if (m_mode == ModeNew && chkCun->isVisible() && chkCun->isChecked()) {
         m_fields->clear();

@@ -31,6 +31,11 @@ public:
     QPushButton *btnClose = nullptr;
     QCheckBox *chkCun = nullptr;
 
+signals:
+    // A customer was saved for the customer list that opened the window:
+    // mode ModeNew when added, ModeEdit when changed.
+    void savedForCustomerList(int mode);
+
 private:
     void buildControls();
     QString continueKey() const;
