@@ -1,3 +1,4 @@
+#include "GridSheetSource.h"
 #include "Launcher.h"
 #include "MessageRecorder.h"
 #include "SpreadGrid.h"
@@ -106,6 +107,7 @@ private slots:
     void failureWarnsAndRestoresTheGrid();
     void exportsOfOneSecondKeepEachOther();
     void headerRowsReachTheFileNotTheGrid();
+    void headerCellsTakeTheirColumnsLookOnly();
 };
 
 void TestExcelExport::emptyGridIsRefused()
@@ -308,6 +310,33 @@ void TestExcelExport::headerRowsReachTheFileNotTheGrid()
     QCOMPARE(cellText("A3"), QStringLiteral("2011-05-01"));
     QCOMPARE(cellText("A5"), QStringLiteral("2011-05-03"));
     QVERIFY(!sheet.contains(QStringLiteral("r=\"A6\"")));
+}
+
+// A header cell looks as its column does, with the header look over it: the
+// column's colour reaches it, a data row's or a data cell's does not.
+void TestExcelExport::headerCellsTakeTheirColumnsLookOnly()
+{
+    SpreadGrid grid;
+    buildHistory(grid, 2);
+    grid.SetCol(3);
+    grid.SetRow(AllCells);
+    grid.SetForeColor(QColor(0x12, 0x34, 0x56));
+    grid.SetCol(AllCells);
+    grid.SetRow(1);
+    grid.SetForeColor(QColor(0xab, 0xcd, 0xef));
+    grid.SetCol(3);
+    grid.SetRow(2);
+    grid.SetForeColor(QColor(0x65, 0x43, 0x21));
+
+    const GridSheetSource source(*grid.model(), 1);
+    const ExcelCell header = source.cell(2, 0); // column 3's header
+    QCOMPARE(header.text, QStringLiteral("구분"));
+    QCOMPARE(header.color, 0x123456u);
+    QVERIFY(header.bold);
+    QCOMPARE(header.hAlign, ExcelCell::HAlignCenter);
+    QCOMPARE(source.cell(0, 0).color, 0u);
+    QCOMPARE(source.cell(2, 1).color, 0xabcdefu); // data row 1: the row's colour
+    QCOMPARE(source.cell(2, 2).color, 0x654321u); // data row 2: the cell's own
 }
 
 QTEST_MAIN(TestExcelExport)
