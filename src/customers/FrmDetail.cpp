@@ -1,7 +1,6 @@
 #include "FrmDetail.h"
 
 #include "CaptionPanel.h"
-#include "FunctionKeys.h"
 #include "GridLoad.h"
 #include "HCTerm.h"
 #include "LeadingNumber.h"
@@ -87,9 +86,6 @@ void FrmDetail::buildControls()
     connect(btnPrint, &QPushButton::clicked, this, &FrmDetail::Print);
     connect(btnExcel, &QPushButton::clicked, this, &FrmDetail::ExportExcel);
     connect(btnClose, &QPushButton::clicked, this, &QDialog::reject);
-    // The search button's caption offers F5: it searches from anywhere in the window.
-    auto *keys = new FunctionKeys(this);
-    keys->on(Qt::Key_F5, [this] { Search(); });
 }
 
 void FrmDetail::designGrid()

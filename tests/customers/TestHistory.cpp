@@ -59,22 +59,6 @@ private slots:
         QVERIFY(m_fixture->notices().contains(QStringLiteral("조회 완료 하였습니다. /T500")));
     }
 
-    // F5, as the search button's caption offers, searches from the period box
-    // right after the dates were typed.
-    void f5SearchesFromThePeriodBox()
-    {
-        FrmDetail detail(m_code);
-        detail.show();
-        QVERIFY(QTest::qWaitForWindowActive(&detail));
-        detail.htDate->setText2(QStringLiteral("2011-05-31"));
-        detail.htDate->setFocus(Qt::OtherFocusReason);
-        QWidget *first = QApplication::focusWidget();
-        QVERIFY(first && detail.htDate->isAncestorOf(first));
-        QTest::keyClicks(first, QStringLiteral("20110501"));
-        QTest::keyClick(first, Qt::Key_F5);
-        QCOMPARE(memos(detail), (QStringList{"", "first", "odd kind", "last day"}));
-    }
-
     void kindsAndOneDayPeriods()
     {
         FrmDetail detail(m_code);
