@@ -17,7 +17,4 @@ public:
     // Applies the setting on a fresh connection; false when a statement failed
     // (the connection's error then tells why).
     static bool prepare(st_mysql *connection);
-
-private:
-    static bool isClusterNode(st_mysql *connection, bool &failed);
 };

@@ -7,6 +7,7 @@
 #include "MessageBoxes.h"
 #include "MySQLError.h"
 #include "ProfileFile.h"
+#include "ServerValue.h"
 
 #include <errmsg.h>
 #include <mysql.h>
@@ -246,15 +247,9 @@ bool cMySQL::reopen_after_loss()
 // its port tells one connection from another; a local socket shows no port.
 void cMySQL::learnIdentity()
 {
-    m_thread = {mysql_thread_id(m_mysql), QString()};
-    const QByteArray sql = "SELECT HOST FROM information_schema.PROCESSLIST WHERE ID = CONNECTION_ID()";
-    if (mysql_real_query(m_mysql, sql.constData(), sql.size()) != 0)
-        return;
-    if (MYSQL_RES *result = mysql_store_result(m_mysql)) {
-        if (MYSQL_ROW row = mysql_fetch_row(result); row && row[0])
-            m_thread.client = QString::fromLatin1(row[0]);
-        mysql_free_result(result);
-    }
+    const auto client = ReadServerValue(m_mysql,
+                                        "SELECT HOST FROM information_schema.PROCESSLIST WHERE ID = CONNECTION_ID()");
+    m_thread = {mysql_thread_id(m_mysql), QString::fromLatin1(client.value_or(QByteArray()))};
     if (!m_thread.client.contains(QLatin1Char(':')))
         m_thread.client.clear();
 }
@@ -263,17 +258,9 @@ bool cMySQL::showsSameConnection(const ServerThread &thread)
 {
     if (thread.id == 0 || thread.client.isEmpty())
         return false;
-    const QByteArray sql = "SELECT HOST FROM information_schema.PROCESSLIST WHERE ID = "
-                           + QByteArray::number(static_cast<qulonglong>(thread.id));
-    if (mysql_real_query(m_mysql, sql.constData(), sql.size()) != 0)
-        return false;
-    bool same = false;
-    if (MYSQL_RES *result = mysql_store_result(m_mysql)) {
-        if (MYSQL_ROW row = mysql_fetch_row(result); row && row[0])
-            same = QString::fromLatin1(row[0]) == thread.client;
-        mysql_free_result(result);
-    }
-    return same;
+    const auto client = ReadServerValue(m_mysql, "SELECT HOST FROM information_schema.PROCESSLIST WHERE ID = "
+                                                     + QByteArray::number(static_cast<qulonglong>(thread.id)));
+    return client && QString::fromLatin1(*client) == thread.client;
 }
 
 // Ends the old session only while the server still shows it as ours: after a
