@@ -115,7 +115,7 @@ std::optional<int> CustomerStore::insert(const CustomerRecord &customer, const Q
                         + QStringLiteral("0") + QStringLiteral(", '") + regDate.toString(QStringLiteral("yyyy-MM-dd"))
                         + QLatin1Char('\'') + QStringLiteral(", '") + SQLEscaped(customer.memo) + QLatin1Char('\'')
                         + QStringLiteral(", '") + SQLEscaped(customer.phone) + QLatin1Char('\'') + QStringLiteral(", '")
-                        + operatorId + QLatin1Char('\'') + QStringLiteral(")");
+                        + SQLEscaped(operatorId) + QLatin1Char('\'') + QStringLiteral(")");
     if (DBExecute(sql) < 1)
         return std::nullopt;
     return DBInsertId();

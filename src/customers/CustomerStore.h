@@ -59,13 +59,16 @@ public:
     std::optional<int> idHolders(const QString &userId, int exceptCode) const;
 
     // The new customer's key, or nothing when the row did not go in. The
-    // operator's ID is the login's, already escaped.
+    // operator's ID is the login's, as typed.
     std::optional<int> insert(const CustomerRecord &customer, const QDate &regDate, const QString &operatorId);
     // False when nothing changed (also when the statement failed).
     bool update(int code, const CustomerRecord &customer);
 
     // Writes a top-up once, both of its changes or neither (see TopUpTransaction).
     TopUpTransaction::Result topUp(const TopUpEntry &entry) { return m_topUp.write(entry); }
+    // A top-up whose result could not be learned; decideTopUp() tries again.
+    bool topUpPending() const { return m_topUp.pending(); }
+    TopUpTransaction::Result decideTopUp() { return m_topUp.decidePending(); }
     // Forgets a top-up whose fate is still open: the next one is another.
     void startNewTopUp() { m_topUp = TopUpTransaction(); }
 

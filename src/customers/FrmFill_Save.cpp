@@ -6,6 +6,7 @@
 #include "LoginValues.h"
 #include "ScreenButton.h"
 #include "ShellUtils.h"
+#include "WaitCursor.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -17,6 +18,11 @@
 namespace {
 const QString SaveFailed = QStringLiteral("수정된 내용이 없거나, 자료저장을 실패하였습니다.");
 const QString ProcessingFailed = QStringLiteral("데이터 처리중 문제가 발생하였습니다. 다시 처리하여 주시기 바랍니다.");
+const QString Unconfirmed = QStringLiteral("데이터베이스 연결 문제로 충전 결과를 확인하지 못하였습니다.\r\n\r\n"
+                                           "충전 내역을 확인하기 전에는 다시 처리하지 마시기 바랍니다.\r\n\r\n"
+                                           "저장을 다시 누르면 이 충전의 결과를 다시 확인합니다.");
+// The fields of the top-up itself, held while its result is open.
+constexpr int TopUpFields[] = {FrmFill_Save::FieldAmount, FrmFill_Save::FieldCount, FrmFill_Save::FieldMemo};
 } // namespace
 
 FrmFill_Save::FrmFill_Save(QWidget *parent) : QDialog(parent)
@@ -62,6 +68,7 @@ void FrmFill_Save::SetFormMode(int nUcode, const QString &sUserName, const QStri
 {
     m_mode = Mode;
     m_store.startNewTopUp();
+    holdTopUp(false);
     if (caller)
         m_caller = caller;
     if (m_mode == 1) {
@@ -75,21 +82,29 @@ void FrmFill_Save::SetFormMode(int nUcode, const QString &sUserName, const QStri
 
 void FrmFill_Save::save()
 {
-    if (CheckRequired(m_fields->field(FieldName), QStringLiteral("상호"))
-        || CheckRequired(m_fields->field(FieldId), QStringLiteral("ID"))
-        || CheckRequired(m_fields->field(FieldCode), QStringLiteral("CODE")))
+    const bool pending = m_store.topUpPending();
+    if (!pending && !readyToSave())
         return;
-    if (m_fields->number(FieldCount) == 0) {
-        ShowMsg(QStringLiteral("충전 건수를 정확히 입력하세요."));
-        return;
-    }
-    if (!writeTopUp())
+    if (!tellOutcome(pending ? decidePending() : writeTopUp()))
         return;
     ShowFloatMsg(QStringLiteral("자료가 저장되었습니다."), 500);
     accept();
 }
 
-bool FrmFill_Save::writeTopUp()
+bool FrmFill_Save::readyToSave()
+{
+    if (CheckRequired(m_fields->field(FieldName), QStringLiteral("상호"))
+        || CheckRequired(m_fields->field(FieldId), QStringLiteral("ID"))
+        || CheckRequired(m_fields->field(FieldCode), QStringLiteral("CODE")))
+        return false;
+    if (m_fields->number(FieldCount) == 0) {
+        ShowMsg(QStringLiteral("충전 건수를 정확히 입력하세요."));
+        return false;
+    }
+    return true;
+}
+
+TopUpTransaction::Result FrmFill_Save::writeTopUp()
 {
     const QDateTime now = Clock::now();
     const TopUpEntry entry{now.toString(QStringLiteral("yyyy-MM-dd")),
@@ -100,11 +115,50 @@ bool FrmFill_Save::writeTopUp()
                            g_sOperID,
                            g_sOperName,
                            m_fields->text(FieldMemo)};
-    switch (m_store.topUp(entry)) {
+    const WaitCursor busy;
+    return m_store.topUp(entry);
+}
+
+bool FrmFill_Save::tellOutcome(TopUpTransaction::Result result)
+{
+    holdTopUp(result == TopUpTransaction::Result::Unconfirmed);
+    switch (result) {
     case TopUpTransaction::Result::Saved: return true;
     case TopUpTransaction::Result::NotRecorded: ShowMsg(SaveFailed); return false;
-    case TopUpTransaction::Result::NotSaved: break;
+    case TopUpTransaction::Result::NotSaved: ShowMsg(ProcessingFailed); return false;
+    case TopUpTransaction::Result::Unconfirmed: ShowMsg(Unconfirmed); return false;
     }
-    ShowMsg(ProcessingFailed);
     return false;
+}
+
+// While its result is open the top-up stays as it was sent: what the window
+// shows is what the next press of Save decides.
+void FrmFill_Save::holdTopUp(bool held)
+{
+    for (const int field : TopUpFields) {
+        if (held)
+            m_fields->lock(field);
+        else
+            m_fields->unlock(field);
+    }
+}
+
+TopUpTransaction::Result FrmFill_Save::decidePending()
+{
+    const WaitCursor busy;
+    return m_store.decideTopUp();
+}
+
+void FrmFill_Save::reject()
+{
+    if (m_store.topUpPending()) {
+        const TopUpTransaction::Result result = decidePending();
+        if (result == TopUpTransaction::Result::Saved)
+            ShowFloatMsg(QStringLiteral("자료가 저장되었습니다."), 500);
+        else if (result == TopUpTransaction::Result::Unconfirmed)
+            ShowMsg(Unconfirmed);
+        else
+            ShowMsg(SaveFailed);
+    }
+    QDialog::reject();
 }

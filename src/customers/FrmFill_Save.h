@@ -25,10 +25,18 @@ public:
     QPushButton *btnSave = nullptr;
     QPushButton *btnClose = nullptr;
 
+    // Closing decides a top-up whose result is still open before the window goes.
+    void reject() override;
+
 private:
     void buildControls();
     void save();
-    bool writeTopUp();
+    bool readyToSave();
+    TopUpTransaction::Result writeTopUp();
+    TopUpTransaction::Result decidePending();
+    // True when the top-up is known saved; tells the operator every other outcome.
+    bool tellOutcome(TopUpTransaction::Result result);
+    void holdTopUp(bool held);
 
     std::unique_ptr<LabelledFields> m_fields;
     int m_mode = 1;

@@ -139,7 +139,7 @@ void Frmlogin::logIn()
         refuseLogin();
         return;
     }
-    g_sOperID = SQLEscaped(txtUserName->text());
+    g_sOperID = txtUserName->text();
     g_sOperName = found.name;
     g_nOperLevel = found.level;
     g_sLoginTime = found.serverNow;

@@ -90,11 +90,27 @@ void LabelledFields::clear()
 void LabelledFields::lock(int index)
 {
     HCText *field = m_fields.at(index);
+    if (!field->property("Locked").toBool())
+        m_unlockedLooks.insert(index, {field->property("FocusEffect"), field->property("BackColor"),
+                                       field->focusPolicy(), field->txtBox()->focusPolicy()});
     field->setProperty("Locked", true);
     field->setProperty("FocusEffect", false);
     field->setProperty("BackColor", HCTextColor::LightGrey);
     field->setFocusPolicy(Qt::ClickFocus);
     field->txtBox()->setFocusPolicy(Qt::ClickFocus);
+}
+
+void LabelledFields::unlock(int index)
+{
+    if (!m_unlockedLooks.contains(index))
+        return;
+    const Look look = m_unlockedLooks.take(index);
+    HCText *field = m_fields.at(index);
+    field->setProperty("Locked", false);
+    field->setProperty("FocusEffect", look.focusEffect);
+    field->setProperty("BackColor", look.backColor);
+    field->setFocusPolicy(look.focus);
+    field->txtBox()->setFocusPolicy(look.boxFocus);
 }
 
 void LabelledFields::focusFirstEditable()

@@ -1,5 +1,7 @@
 #pragma once
+#include <QHash>
 #include <QString>
+#include <QVariant>
 #include <QVector>
 
 class CaptionPanel;
@@ -32,11 +34,20 @@ public:
     // A field the operator reads but cannot change: it looks read-only and
     // Tab passes it by.
     void lock(int index);
+    // Gives a locked field back to the operator, as it was before lock().
+    void unlock(int index);
     // Focus to the first field the operator can change.
     void focusFirstEditable();
 
 private:
+    struct Look {
+        QVariant focusEffect;
+        QVariant backColor;
+        Qt::FocusPolicy focus;
+        Qt::FocusPolicy boxFocus;
+    };
     QVector<HCText *> m_fields;
+    QHash<int, Look> m_unlockedLooks;
 };
 
 // The shortest decimal form of a number, as statements carry it.

@@ -5,6 +5,7 @@
 #include "GridStyle.h"
 #include "PrintFront.h"
 #include "ShellUtils.h"
+#include "TopUpRequests.h"
 #include "cSpreadPreview.h"
 
 StartupSteps QuotadeskStartup()
@@ -23,6 +24,7 @@ StartupSteps QuotadeskStartup()
         return login.LoginSucceeded;
     };
     steps.showMainWindow = [] {
+        TopUpRequests::checkInstalled();
         FrmMain::setOnUnload([] {
             UnloadAllForms(QStringLiteral("FrmMain"));
             DestroyApp();

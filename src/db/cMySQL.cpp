@@ -12,8 +12,6 @@
 #include <errmsg.h>
 #include <mysql.h>
 
-#include <QThread>
-
 #include <cstring>
 
 namespace {
@@ -27,14 +25,14 @@ constexpr unsigned ErrorConnection = 2002;
 constexpr unsigned ErrorUnknownHost = 2005; // the client library's number for a host it cannot find
 // Over TLS a connection that the server dropped reports a TLS error instead.
 constexpr unsigned ErrorTls = 2026;
+// MySQL's number for a session it closed after the idle timeout; MariaDB uses
+// the same number for something else.
+constexpr unsigned ErrorMySQLIdleClosed = 4031;
+constexpr unsigned ErrorConnectionKilled = 1927;
+constexpr unsigned ErrorServerShutdown = 1053;
 constexpr unsigned ErrorLockWaitTimeout = 1205;
 constexpr unsigned ErrorDeadlock = 1213;
 constexpr unsigned WarningNotRolledBack = 1196; // non-transactional tables kept their changes
-
-bool isConnectionLoss(unsigned errorNumber)
-{
-    return errorNumber == ErrorServerGone || errorNumber == ErrorServerLost || errorNumber == ErrorTls;
-}
 
 QByteArray cp949(const QString &text) { return Cp949::encode(text); }
 
@@ -149,11 +147,18 @@ bool cMySQL::real_connect(const QString &hostArg, const QString &userArg, const 
         && GaleraSession::prepare(m_mysql)) {
         m_connected = true;
         m_inTransaction = false;
+        m_mariaDB = QByteArray(mysql_get_server_info(m_mysql)).contains("MariaDB");
+        m_keepsTransactions.clear();
         recordConnection(userArg);
-        learnIdentity();
+        m_session = SessionIdentity::of(m_mysql).value_or(SessionIdentity());
         return true;
     }
-    return connectFailed(mysql_errno(m_mysql), Cp949::decode(mysql_error(m_mysql)));
+    // A connection the program could not prepare is never used.
+    const unsigned number = mysql_errno(m_mysql);
+    const QString text = Cp949::decode(mysql_error(m_mysql));
+    mysql_close(m_mysql);
+    m_mysql = mysql_init(nullptr);
+    return connectFailed(number, text);
 }
 
 bool cMySQL::connectFailed(unsigned number, const QString &clientText)
@@ -175,6 +180,20 @@ void cMySQL::recordConnection(const QString &userKey)
 }
 
 RecordsetPtr cMySQL::query(const QString &statement) { return run(cp949(statement)); }
+
+RecordsetPtr cMySQL::query_quietly(const QString &statement)
+{
+    const QByteArray sql = cp949(statement);
+    m_lastError = 0;
+    if (mysql_real_query(m_mysql, sql.constData(), static_cast<unsigned long>(sql.size())) == 0) {
+        if (MYSQL_RES *result = mysql_store_result(m_mysql))
+            return takeResult(result);
+        if (mysql_field_count(m_mysql) == 0)
+            return nullptr;
+    }
+    m_lastError = mysql_errno(m_mysql);
+    return nullptr;
+}
 
 RecordsetPtr cMySQL::run(const QByteArray &statement)
 {
@@ -210,11 +229,21 @@ bool cMySQL::leftToCaller(unsigned errorNumber) const
 {
     if (!m_inTransaction)
         return false;
-    const bool lost = isConnectionLoss(errorNumber);
-    return errorNumber == ErrorLockWaitTimeout || errorNumber == ErrorDeadlock || (m_committing && lost);
+    return errorNumber == ErrorLockWaitTimeout || errorNumber == ErrorDeadlock || answer_lost();
+}
+
+bool cMySQL::isConnectionLoss(unsigned errorNumber) const
+{
+    return errorNumber == ErrorServerGone || errorNumber == ErrorServerLost || errorNumber == ErrorTls
+           || (!m_mariaDB && errorNumber == ErrorMySQLIdleClosed);
 }
 
 bool cMySQL::connection_lost() const { return isConnectionLoss(m_lastError); }
+
+bool cMySQL::answer_lost() const
+{
+    return connection_lost() || m_lastError == ErrorConnectionKilled || m_lastError == ErrorServerShutdown;
+}
 
 bool cMySQL::reconnect()
 {
@@ -226,7 +255,7 @@ bool cMySQL::reconnect()
 
 bool cMySQL::reconnectForRetry()
 {
-    const ServerThread old = m_thread;
+    const SessionIdentity old = m_session;
     if (!reconnect())
         return false;
     killIfOurs(old);
@@ -235,46 +264,40 @@ bool cMySQL::reconnectForRetry()
 
 bool cMySQL::reopen_after_loss()
 {
-    const ServerThread old = m_thread;
+    const SessionIdentity old = m_session;
     if (!reconnect())
         return false;
-    killIfOurs(old);
-    waitUntilGone(old);
+    m_previousSession = old;
     return true;
 }
 
-// The server's own view of this connection. Only a TCP client's address with
-// its port tells one connection from another; a local socket shows no port.
-void cMySQL::learnIdentity()
+void cMySQL::end_previous_session() { killIfOurs(m_previousSession); }
+
+// Ends the old session only while the same server run still shows it as
+// ours: after a restart, or on another node of a cluster, its thread id may
+// belong to another workstation's connection.
+void cMySQL::killIfOurs(const SessionIdentity &session)
 {
-    const auto client = ReadServerValue(m_mysql,
-                                        "SELECT HOST FROM information_schema.PROCESSLIST WHERE ID = CONNECTION_ID()");
-    m_thread = {mysql_thread_id(m_mysql), QString::fromLatin1(client.value_or(QByteArray()))};
-    if (!m_thread.client.contains(QLatin1Char(':')))
-        m_thread.client.clear();
+    if (session.showsOn(m_mysql, m_session))
+        mysql_kill(m_mysql, session.threadId);
 }
 
-bool cMySQL::showsSameConnection(const ServerThread &thread)
+bool cMySQL::keeps_transactions(const QStringList &tables)
 {
-    if (thread.id == 0 || thread.client.isEmpty())
-        return false;
-    const auto client = ReadServerValue(m_mysql, "SELECT HOST FROM information_schema.PROCESSLIST WHERE ID = "
-                                                     + QByteArray::number(static_cast<qulonglong>(thread.id)));
-    return client && QString::fromLatin1(*client) == thread.client;
-}
-
-// Ends the old session only while the server still shows it as ours: after a
-// restart its id may already belong to another workstation's connection.
-void cMySQL::killIfOurs(const ServerThread &thread)
-{
-    if (showsSameConnection(thread))
-        mysql_kill(m_mysql, thread.id);
-}
-
-void cMySQL::waitUntilGone(const ServerThread &thread)
-{
-    for (int i = 0; i < 200 && showsSameConnection(thread); ++i)
-        QThread::msleep(25);
+    bool all = true;
+    for (const QString &table : tables) {
+        if (!m_keepsTransactions.contains(table)) {
+            const auto engine = ReadServerValue(
+                m_mysql, "SELECT e.TRANSACTIONS FROM information_schema.TABLES t JOIN information_schema.ENGINES e "
+                         "ON e.ENGINE = t.ENGINE WHERE t.TABLE_SCHEMA = DATABASE() AND t.TABLE_NAME = '"
+                             + cp949(table) + '\'');
+            if (!engine)
+                return false; // not read: not cached, asked again next time
+            m_keepsTransactions.insert(table, *engine == "YES");
+        }
+        all = all && m_keepsTransactions.value(table);
+    }
+    return all;
 }
 
 RecordsetPtr cMySQL::takeResult(MYSQL_RES *result)
@@ -340,9 +363,7 @@ bool cMySQL::begin_transaction()
 
 bool cMySQL::commit()
 {
-    m_committing = true;
     query(QStringLiteral("COMMIT"));
-    m_committing = false;
     m_inTransaction = false;
     return m_lastError == 0;
 }
@@ -352,7 +373,7 @@ bool cMySQL::commit()
 bool cMySQL::rollback()
 {
     m_inTransaction = false;
-    if (connection_lost())
+    if (answer_lost())
         return false;
     query(QStringLiteral("ROLLBACK"));
     if (m_lastError != 0)

@@ -1,18 +1,13 @@
 #pragma once
 #include "Recordset.h"
+#include "SessionIdentity.h"
 
+#include <QHash>
 #include <QString>
+#include <QStringList>
 
 struct st_mysql;
 struct st_mysql_res;
-
-// A connection as the server knows it: its thread id and the client's address
-// and port as the server's process list shows them. Thread ids start again
-// when the server restarts, so the id alone may name somebody else's session.
-struct ServerThread {
-    unsigned long id = 0;
-    QString client;
-};
 
 // One connection to the database server. query() hands back whole results as
 // disconnected row sets of text; failures show their own message boxes.
@@ -37,11 +32,15 @@ public:
     int insert_id() const;
     void free_result() {}
 
+    // Runs one statement and leaves every failure to the caller: no message,
+    // no reconnect. The error number is last_error().
+    RecordsetPtr query_quietly(const QString &statement);
+
     // Transactions: while one is open a lost connection is reported, never
     // silently reopened, so a half-applied change cannot be retried. A
-    // deadlock or lock wait inside one, and a connection lost during COMMIT,
-    // are left to the transaction's owner to report: it may retry, or must
-    // first find out whether the commit arrived.
+    // deadlock or lock wait inside one, and an answer lost inside one, are
+    // left to the transaction's owner to report: it may retry, or must first
+    // find out whether the transaction committed.
     bool begin_transaction();
     bool commit();
     // False when the server reported changes it could not undo (tables
@@ -51,10 +50,19 @@ public:
     // Error number of the last statement (0 when it succeeded).
     unsigned last_error() const { return m_lastError; }
     bool connection_lost() const;
-    // Opens a new connection after a loss and waits until the server has
-    // finished with the old one, so that whatever the old connection sent has
-    // either taken effect or never will. False when no connection could be made.
+    // True when the last statement may have taken effect without its answer
+    // arriving: the connection was lost, killed, or the server was shutting down.
+    bool answer_lost() const;
+    // Opens a new connection after a loss; the old session is remembered, so
+    // that end_previous_session() can end it. False when no connection could
+    // be made.
     bool reopen_after_loss();
+    // Ends the session this connection had before its last reopening, when the
+    // server still shows it, on the same server run, as this program's.
+    void end_previous_session();
+    // False when a table keeps no transactions (its changes survive a
+    // rollback), or its engine could not be read. Read once per connection.
+    bool keeps_transactions(const QStringList &tables);
 
     // Thin wrappers of the client library; failures raise MySQLError.
     void create_db(const QString &name);
@@ -98,11 +106,9 @@ private:
     bool reconnect();
     bool reconnectForRetry();
     void recordConnection(const QString &userKey);
-    void learnIdentity();
-    bool showsSameConnection(const ServerThread &thread);
-    void killIfOurs(const ServerThread &thread);
-    void waitUntilGone(const ServerThread &thread);
+    void killIfOurs(const SessionIdentity &session);
     bool leftToCaller(unsigned errorNumber) const;
+    bool isConnectionLoss(unsigned errorNumber) const;
     // True when the last statement's warnings include the code (or cannot be read).
     bool warned(unsigned code);
     [[noreturn]] void raise(const char *source) const;
@@ -111,9 +117,11 @@ private:
     bool m_noMessage = false;
     bool m_connected = false;
     bool m_inTransaction = false;
-    bool m_committing = false;
+    bool m_mariaDB = true;
     unsigned m_lastError = 0;
-    ServerThread m_thread;
+    SessionIdentity m_session;
+    SessionIdentity m_previousSession;
+    QHash<QString, bool> m_keepsTransactions;
 };
 
 // The message shown when a connection fails: the first line, extended by the

@@ -40,13 +40,13 @@ void appendSQLLog(const QString &sql)
          QString(), MsgButtons::Ok, MsgIcon::Exclamation, MsgOk});
 }
 
-void logTransactionStatement(const QString &statement)
+} // namespace
+
+void DBLogStatement(const QString &sql)
 {
     if (g_bSQLLog)
-        appendSQLLog(statement);
+        appendSQLLog(sql);
 }
-
-} // namespace
 
 bool DBInit(const QString &host, const QString &user, const QString &password, const QString &database,
             const QString &host2, bool logOn)
@@ -128,6 +128,11 @@ bool CheckDuplicate(const QString &table, const QString &column, QString value, 
 
 int DBInsertId() { return writeConnection() ? writeConnection()->insert_id() : 0; }
 
+bool DBKeepsTransactions(const QStringList &tables)
+{
+    return writeConnection() && writeConnection()->keeps_transactions(tables);
+}
+
 QString SQLEscape(QString &value)
 {
     const qsizetype nul = value.indexOf(QChar(0));
@@ -184,7 +189,7 @@ DBTransaction::DBTransaction()
         return;
     m_started = writeConnection()->begin_transaction();
     if (m_started)
-        logTransactionStatement(QStringLiteral("START TRANSACTION"));
+        DBLogStatement(QStringLiteral("START TRANSACTION"));
 }
 
 DBTransaction::~DBTransaction()
@@ -193,21 +198,20 @@ DBTransaction::~DBTransaction()
         rollback();
 }
 
-DBTransaction::Outcome DBTransaction::commit(const QString &proof)
+DBTransaction::Outcome DBTransaction::commit()
 {
     if (!m_started || m_done)
         return Outcome::NotCommitted;
     m_done = true;
     cMySQL *connection = writeConnection();
     if (connection->commit()) {
-        logTransactionStatement(QStringLiteral("COMMIT"));
+        DBLogStatement(QStringLiteral("COMMIT"));
         return Outcome::Committed;
     }
-    if (!connection->connection_lost()) {
-        logTransactionStatement(QStringLiteral("ROLLBACK"));
-        return Outcome::NotCommitted;
-    }
-    return connection->reopen_after_loss() ? resolve(proof) : Outcome::Unknown;
+    if (connection->answer_lost())
+        return Outcome::AnswerLost;
+    DBLogStatement(QStringLiteral("ROLLBACK"));
+    return Outcome::NotCommitted;
 }
 
 bool DBTransaction::rollback()
@@ -216,22 +220,18 @@ bool DBTransaction::rollback()
         return true;
     m_done = true;
     const bool undone = writeConnection()->rollback();
-    logTransactionStatement(QStringLiteral("ROLLBACK"));
+    DBLogStatement(QStringLiteral("ROLLBACK"));
     return undone;
 }
 
-DBTransaction::Outcome DBTransaction::resolve(const QString &proof)
+void DBTransaction::logOutcome(bool committed)
 {
-    cMySQL *connection = writeConnection();
-    RecordsetPtr rows = connection ? connection->query(proof) : nullptr;
-    if (!rows || rows->Eof())
-        return Outcome::Unknown;
-    const bool found = rows->Fields(0).toInt() > 0;
-    logTransactionStatement(found ? QStringLiteral("COMMIT") : QStringLiteral("ROLLBACK"));
-    return found ? Outcome::Committed : Outcome::NotCommitted;
+    DBLogStatement(committed ? QStringLiteral("COMMIT") : QStringLiteral("ROLLBACK"));
 }
 
 bool DBTransaction::lastStatementFailed() { return !writeConnection() || writeConnection()->last_error() != 0; }
+
+bool DBTransaction::lastAnswerLost() { return writeConnection() && writeConnection()->answer_lost(); }
 
 bool DBTransaction::lastStatementMayRetry()
 {

@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <memory>
@@ -30,6 +31,9 @@ int DBCount(const QString &table, const QString &condition);
 bool CheckDuplicate(const QString &table, const QString &column, QString value, const QString &extra, bool ask,
                     const QString &label, const QString &display);
 int DBInsertId();
+// False when one of the tables keeps no transactions on connection 0, or its
+// engine could not be read.
+bool DBKeepsTransactions(const QStringList &tables);
 // Cuts at the first NUL and doubles every "'" (kept in value); returns that
 // text with every "\" doubled as well.
 QString SQLEscape(QString &value);
@@ -41,6 +45,9 @@ QString SQLEscaped(QString value);
 QString SQLEscapedLike(QString value);
 void CloseRecordset(RecordsetPtr &rows);
 
+// Appends a statement that ran outside DBExecute to the SQL log (when on).
+void DBLogStatement(const QString &sql);
+
 // Encodes one SQL log line: the CP949 code of each character as four hex
 // digits, halves of every group of four swapped.
 QString ScrambleLogLine(const QString &line);
@@ -49,11 +56,11 @@ QString SQLLogFile(const QDate &day);
 
 // A transaction on connection 0 that rolls back unless committed. Its
 // statements go into the SQL log like any other; the line that ends it says
-// what became of it (COMMIT or ROLLBACK), also when the connection was lost
-// during COMMIT and the outcome had to be looked up.
+// what became of it (COMMIT or ROLLBACK), also when its answer was lost and
+// the outcome had to be learned afterwards (logOutcome).
 class DBTransaction {
 public:
-    enum class Outcome { Committed, NotCommitted, Unknown };
+    enum class Outcome { Committed, NotCommitted, AnswerLost };
 
     DBTransaction();
     ~DBTransaction();
@@ -61,17 +68,17 @@ public:
     DBTransaction &operator=(const DBTransaction &) = delete;
 
     bool started() const { return m_started; }
-    // Commits. When the connection is lost on the way, a new one is opened
-    // and proof (a statement counting the rows the transaction wrote) decides;
-    // Unknown when even that cannot be read.
-    Outcome commit(const QString &proof);
+    // Commits; AnswerLost when the COMMIT may have landed unseen.
+    Outcome commit();
     // False when a change may have stayed behind (tables without transactions,
     // or a lost connection).
     bool rollback();
-    // The outcome of an earlier commit, read with its proof.
-    static Outcome resolve(const QString &proof);
+    // The line that ends a transaction whose outcome was learned afterwards.
+    static void logOutcome(bool committed);
     // True when the last statement on connection 0 failed.
     static bool lastStatementFailed();
+    // True when the last statement may have taken effect unseen (see cMySQL::answer_lost).
+    static bool lastAnswerLost();
     // True when it failed on a deadlock or a lock wait: worth one more try.
     static bool lastStatementMayRetry();
 

@@ -157,18 +157,18 @@ private slots:
         CustomerStore store;
         const CustomerRecord typed{QStringLiteral("o'k\\"), QStringLiteral("p\\w"), QStringLiteral("상호 '가'"),
                                    QStringLiteral("010-1"), QStringLiteral("메모")};
-        const std::optional<int> code = store.insert(typed, QDate(2011, 5, 23), QStringLiteral("clerk"));
+        const std::optional<int> code = store.insert(typed, QDate(2011, 5, 23), QStringLiteral("clerk's"));
         QVERIFY(code);
         QCOMPARE(QString::number(*code),
                  m_fixture->db.value(QStringLiteral("SELECT code FROM emailuser WHERE userid = 'o''k\\\\'")));
         QCOMPARE(CustomerFixture::sqlLog().last(),
                  QStringLiteral("INSERT INTO emailuser (userid, userpw, username, restcnt, regdate, bigo, hpno, "
                                 "reguser) VALUES ( 'o''k\\\\', 'p\\\\w', '상호 ''가''', 0, '2011-05-23', '메모', "
-                                "'010-1', 'clerk');"));
+                                "'010-1', 'clerk''s');"));
         QCOMPARE(m_fixture->db.value(
                      QStringLiteral("SELECT CONCAT_WS('|', restcnt, regdate, reguser) FROM emailuser WHERE code = %1")
                          .arg(*code)),
-                 QStringLiteral("0|2011-05-23|clerk"));
+                 QStringLiteral("0|2011-05-23|clerk's"));
         QCOMPARE(store.record(*code)->name, typed.name);
         QCOMPARE(store.record(*code)->userId, typed.userId);
 

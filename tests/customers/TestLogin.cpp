@@ -136,7 +136,7 @@ private slots:
         login.txtPassword->setText(QStringLiteral("p'w\\"));
         QTest::mouseClick(login.cmdOK, Qt::LeftButton);
         QVERIFY(login.LoginSucceeded);
-        QCOMPARE(g_sOperID, QStringLiteral("o''k"));
+        QCOMPARE(g_sOperID, QStringLiteral("o'k"));
         QCOMPARE(g_sOperName, QStringLiteral("따옴표"));
     }
 

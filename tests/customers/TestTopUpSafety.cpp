@@ -1,6 +1,9 @@
 #include "CustomerFixture.h"
 #include "CuttingProxy.h"
 #include "FrmFill_Save.h"
+#include "HCText.h"
+#include "LoginValues.h"
+#include <QLineEdit>
 #include "LabelledFields.h"
 #include "modMySQL_Func.h"
 
@@ -10,8 +13,14 @@
 #include <thread>
 
 namespace {
+const QString SaveFailed = QStringLiteral("수정된 내용이 없거나, 자료저장을 실패하였습니다.");
 const QString ProcessingFailed = QStringLiteral("데이터 처리중 문제가 발생하였습니다. 다시 처리하여 주시기 바랍니다.");
 const QString SavedNotice = QStringLiteral("자료가 저장되었습니다. /T500");
+const QString Unconfirmed = QStringLiteral("데이터베이스 연결 문제로 충전 결과를 확인하지 못하였습니다.\r\n\r\n"
+                                           "충전 내역을 확인하기 전에는 다시 처리하지 마시기 바랍니다.\r\n\r\n"
+                                           "저장을 다시 누르면 이 충전의 결과를 다시 확인합니다.");
+using Cut = CuttingProxy::Cut;
+using Fail = CuttingProxy::Fail;
 } // namespace
 
 // The top-up under faults of the database: tables without transactions, the
@@ -61,8 +70,198 @@ private slots:
         QCOMPARE(refused.last(), QStringLiteral("ROLLBACK;"));
         QCOMPARE(save(code, "5"), true);
         const QStringList saved = CustomerFixture::sqlLog();
-        QCOMPARE(saved.size(), refused.size() + 4);
+        QCOMPARE(saved.size(), refused.size() + 5);
+        QVERIFY(saved.at(saved.size() - 3).startsWith(QStringLiteral("INSERT INTO topup_request")));
         QCOMPARE(saved.last(), QStringLiteral("COMMIT;"));
+    }
+
+    // The answer to one statement of the top-up is lost (or replaced by the
+    // error of a session killed or a server shutting down); the top-up is
+    // decided by its token. The operator's answer is the database's truth, the
+    // operator ID is stored as typed, a top-up told not saved is saved once
+    // when Save is pressed again, and a log row that another program wrote
+    // meanwhile under the lost row's key stays.
+    void answerLostAnywhere_data()
+    {
+        QTest::addColumn<QByteArray>("statement");
+        QTest::addColumn<int>("cut");
+        QTest::addColumn<int>("error"); // answered with this error after the server's answer
+        QTest::addColumn<QString>("operatorId");
+        QTest::addColumn<bool>("landed");
+        QTest::addColumn<bool>("keyTaken");
+        const QByteArray commit("COMMIT"), update("UPDATE emailuser"), token("INSERT INTO topup_request");
+        const QByteArray log("INSERT INTO emaillog");
+        const auto row = [](const char *name) -> QTestData & { return QTest::newRow(name); };
+        row("COMMIT answered, apostrophe") << commit << int(Cut::AfterAnswer) << 0 << QStringLiteral("o'k") << true << false;
+        row("COMMIT answered, backslash") << commit << int(Cut::AfterAnswer) << 0 << QStringLiteral("b\\s") << true << false;
+        row("COMMIT sent, percent") << commit << int(Cut::BeforeAnswer) << 0 << QStringLiteral("100%") << true << false;
+        row("COMMIT never sent") << commit << int(Cut::InsteadOf) << 0 << QStringLiteral("o'k") << false << false;
+        row("COMMIT killed (1927)") << commit << int(Cut::Never) << 1927 << QStringLiteral("o'k") << true << false;
+        row("COMMIT at shutdown (1053)") << commit << int(Cut::Never) << 1053 << QStringLiteral("clerk") << true << false;
+        row("UPDATE answered, key taken") << update << int(Cut::AfterAnswer) << 0 << QStringLiteral("clerk") << false << true;
+        row("token answered") << token << int(Cut::AfterAnswer) << 0 << QStringLiteral("o'k") << false << false;
+        row("log row never sent") << log << int(Cut::InsteadOf) << 0 << QStringLiteral("clerk") << false << false;
+    }
+    void answerLostAnywhere()
+    {
+        QFETCH(QByteArray, statement);
+        QFETCH(int, cut);
+        QFETCH(int, error);
+        QFETCH(QString, operatorId);
+        QFETCH(bool, landed);
+        QFETCH(bool, keyTaken);
+        CuttingProxy proxy(TestDatabase::address());
+        proxy.hideTls(true);
+        reconnectThrough(proxy.address());
+        g_sOperID = operatorId;
+        const int code = m_fixture->addCustomer("cust", "손님", QString(), 0);
+        const int other = m_fixture->addCustomer("other", "다른", QString(), 0);
+        if (error != 0)
+            proxy.failAt(statement, static_cast<unsigned short>(error), Fail::AfterAnswerAndClose);
+        else
+            proxy.cutAt(statement, static_cast<Cut>(cut));
+        if (keyTaken)
+            proxy.afterCut([this, other] { anotherProgramTakesTheNextKey(other); });
+        FrmFill_Save fill;
+        QCOMPARE(save(fill, code, "3"), landed);
+        QVERIFY(proxy.cutDone());
+        QCOMPARE(logRows(code), landed ? QStringLiteral("1") : QStringLiteral("0"));
+        if (!landed) {
+            QCOMPARE(m_fixture->messages->last().text, ProcessingFailed);
+            QVERIFY(save(fill, code, "3"));
+            QCOMPARE(logRows(code), QStringLiteral("1"));
+        }
+        QCOMPARE(m_fixture->db.value(QStringLiteral("SELECT recuserid FROM emaillog WHERE ucode = %1").arg(code)),
+                 operatorId);
+        QCOMPARE(balance(code), QStringLiteral("3"));
+        QVERIFY(consistent(code));
+        QCOMPARE(logRows(other), keyTaken ? QStringLiteral("1") : QStringLiteral("0"));
+        QVERIFY(consistent(other));
+    }
+
+    // The commit is held on the server (a backup blocks commits) while the
+    // program stops waiting for its answer (as on a read timeout); the old
+    // session is still committing when the program asks what became of its
+    // top-up. Its answer waits for the
+    // truth, over a local socket as over TCP.
+    void commitStillOnItsWay_data()
+    {
+        QTest::addColumn<bool>("socket");
+        QTest::newRow("local socket") << true;
+        QTest::newRow("TCP") << false;
+    }
+    void commitStillOnItsWay()
+    {
+        QFETCH(bool, socket);
+        CuttingProxy proxy(socket ? qEnvironmentVariable("QD_TEST_DB_SOCKET") : TestDatabase::address());
+        proxy.hideTls(true);
+        if (socket)
+            connectOverSocket(proxy.address());
+        else
+            reconnectThrough(proxy.address());
+        const int code = m_fixture->addCustomer("cust", "손님", QString(), 0);
+        TestDatabase backup;
+        backup.exec(QStringLiteral("BACKUP STAGE START"));
+        backup.exec(QStringLiteral("BACKUP STAGE BLOCK_COMMIT"));
+        std::thread release([&backup] {
+            std::this_thread::sleep_for(std::chrono::seconds(3));
+            backup.exec(QStringLiteral("BACKUP STAGE END"));
+        });
+        proxy.cutAtCommit(Cut::LeaveServerWaiting);
+        FrmFill_Save fill;
+        const bool saved = save(fill, code, "3");
+        release.join();
+        QVERIFY(proxy.cutDone());
+        QTest::qWait(500); // anything still on its way lands now
+        QCOMPARE(logRows(code), saved ? QStringLiteral("1") : QStringLiteral("0"));
+        QCOMPARE(balance(code), saved ? QStringLiteral("3") : QStringLiteral("0"));
+        if (!saved)
+            QCOMPARE(m_fixture->messages->last().text, ProcessingFailed);
+    }
+
+    // Whether the top-up landed cannot be learned (no connection): the
+    // operator is told so, the top-up stays in the window as it was sent, and
+    // Save, or closing the window, decides that top-up by its token once the
+    // server is back, whatever was typed meanwhile.
+    void unconfirmedTopUpIsDecidedLater_data()
+    {
+        QTest::addColumn<int>("cut");
+        QTest::addColumn<bool>("byClosing");
+        QTest::addColumn<bool>("landed");
+        QTest::newRow("landed, Save") << int(Cut::BeforeAnswer) << false << true;
+        QTest::newRow("landed, closed") << int(Cut::BeforeAnswer) << true << true;
+        QTest::newRow("not landed, Save") << int(Cut::InsteadOf) << false << false;
+        QTest::newRow("not landed, closed") << int(Cut::InsteadOf) << true << false;
+    }
+    void unconfirmedTopUpIsDecidedLater()
+    {
+        QFETCH(int, cut);
+        QFETCH(bool, byClosing);
+        QFETCH(bool, landed);
+        CuttingProxy proxy(TestDatabase::address());
+        proxy.hideTls(true);
+        reconnectThrough(proxy.address());
+        const int code = m_fixture->addCustomer("cust", "손님", QString(), 0);
+        FrmFill_Save fill;
+        proxy.cutAtCommit(static_cast<Cut>(cut));
+        proxy.refuseConnections(true);
+        QCOMPARE(save(fill, code, "3"), false);
+        QCOMPARE(m_fixture->messages->last().text, Unconfirmed);
+        HCText *count = fill.fields().field(FrmFill_Save::FieldCount);
+        count->setFocus();
+        QTest::keyClicks(count->txtBox(), QStringLiteral("500"));
+        QCOMPARE(fill.fields().text(FrmFill_Save::FieldCount), QStringLiteral("3"));
+        proxy.refuseConnections(false);
+        const qsizetype told = m_fixture->messages->count();
+        if (byClosing)
+            QTest::mouseClick(fill.btnClose, Qt::LeftButton);
+        else
+            QTest::mouseClick(fill.btnSave, Qt::LeftButton);
+        QCOMPARE(m_fixture->notices().contains(SavedNotice), landed);
+        QCOMPARE(fill.isVisible(), !landed && !byClosing);
+        if (!landed)
+            QCOMPARE(m_fixture->messages->last().text, byClosing ? SaveFailed : ProcessingFailed);
+        else
+            QCOMPARE(m_fixture->messages->count(), told);
+        QCOMPARE(logRows(code), landed ? QStringLiteral("1") : QStringLiteral("0"));
+        QCOMPARE(balance(code), landed ? QStringLiteral("3") : QStringLiteral("0"));
+    }
+
+    // A table without transactions keeps what it was given when the
+    // connection breaks: an abandoned token proves nothing then, and the
+    // top-up is never told "process again", nor written a second time.
+    void withoutTransactionsALostAnswerIsUnconfirmed_data()
+    {
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QByteArray>("statement");
+        QTest::addColumn<int>("cut");
+        QTest::addColumn<QString>("balanceAfter");
+        QTest::addColumn<QString>("rowsAfter");
+        QTest::newRow("emailuser, UPDATE answered") << QStringLiteral("emailuser") << QByteArray("UPDATE emailuser")
+                                                    << int(Cut::AfterAnswer) << QStringLiteral("3") << QStringLiteral("0");
+        QTest::newRow("emaillog, COMMIT never sent") << QStringLiteral("emaillog") << QByteArray("COMMIT")
+                                                     << int(Cut::InsteadOf) << QStringLiteral("0") << QStringLiteral("1");
+    }
+    void withoutTransactionsALostAnswerIsUnconfirmed()
+    {
+        QFETCH(QString, table);
+        QFETCH(QByteArray, statement);
+        QFETCH(int, cut);
+        QFETCH(QString, balanceAfter);
+        QFETCH(QString, rowsAfter);
+        m_fixture->db.exec(QStringLiteral("ALTER TABLE %1 ENGINE=MyISAM").arg(table));
+        CuttingProxy proxy(TestDatabase::address());
+        proxy.hideTls(true);
+        reconnectThrough(proxy.address());
+        const int code = m_fixture->addCustomer("cust", "손님", QString(), 0);
+        proxy.cutAt(statement, static_cast<Cut>(cut));
+        FrmFill_Save fill;
+        QCOMPARE(save(fill, code, "3"), false);
+        QCOMPARE(m_fixture->messages->last().text, Unconfirmed);
+        QCOMPARE(pressSave(fill), false);
+        QCOMPARE(m_fixture->messages->last().text, Unconfirmed);
+        QCOMPARE(balance(code), balanceAfter);
+        QCOMPARE(logRows(code), rowsAfter);
     }
 
     // The connection drops once COMMIT is on its way to the server, before or
@@ -71,8 +270,8 @@ private slots:
     void connectionCutAtCommit_data()
     {
         QTest::addColumn<int>("cut");
-        QTest::newRow("before the answer") << static_cast<int>(CuttingProxy::Cut::BeforeAnswer);
-        QTest::newRow("after the answer") << static_cast<int>(CuttingProxy::Cut::AfterAnswer);
+        QTest::newRow("before the answer") << static_cast<int>(Cut::BeforeAnswer);
+        QTest::newRow("after the answer") << static_cast<int>(Cut::AfterAnswer);
     }
     void connectionCutAtCommit()
     {
@@ -115,11 +314,11 @@ private slots:
             QStringLiteral("SELECT AUTO_INCREMENT FROM information_schema.TABLES WHERE TABLE_SCHEMA = DATABASE() "
                            "AND TABLE_NAME = 'emaillog'"));
         FrmFill_Save fill;
-        proxy.cutAtCommit(CuttingProxy::Cut::InsteadOfCommit);
+        proxy.cutAtCommit(Cut::InsteadOf);
         proxy.refuseConnections(true);
         QCOMPARE(save(fill, code, "3"), false);
         QVERIFY(proxy.cutDone());
-        QCOMPARE(m_fixture->messages->last().text, ProcessingFailed);
+        QCOMPARE(m_fixture->messages->last().text, Unconfirmed);
         m_fixture->db.exec(QStringLiteral("INSERT INTO emaillog (idx, regdate, regtime, gubun, inprice, appcnt, ucode, "
                                           "recuserid, recusername, bigo) VALUES (%1, '2011-05-23', '14:25', 1, 0, 3, "
                                           "%2, 'boss', '사장', 'another office')")
@@ -127,7 +326,9 @@ private slots:
                                .arg(code));
         m_fixture->db.exec(QStringLiteral("UPDATE emailuser SET restcnt = restcnt + 3 WHERE code = %1").arg(code));
         proxy.refuseConnections(false);
-        QCOMPARE(save(fill, code, "3"), true);
+        QCOMPARE(pressSave(fill), false);
+        QCOMPARE(m_fixture->messages->last().text, ProcessingFailed);
+        QCOMPARE(pressSave(fill), true);
         QCOMPARE(logRows(), QStringLiteral("2"));
         QCOMPARE(balance(code), QStringLiteral("6"));
         QVERIFY(consistent(code));
@@ -143,10 +344,10 @@ private slots:
         reconnectThrough(proxy.address());
         const int code = m_fixture->addCustomer("cust", "손님", QString(), 0);
         FrmFill_Save fill;
-        proxy.cutAtCommit(CuttingProxy::Cut::BeforeAnswer);
+        proxy.cutAtCommit(Cut::BeforeAnswer);
         proxy.refuseConnections(true);
         QCOMPARE(save(fill, code, "3"), false);
-        QCOMPARE(m_fixture->messages->last().text, ProcessingFailed);
+        QCOMPARE(m_fixture->messages->last().text, Unconfirmed);
         proxy.refuseConnections(false);
         QCOMPARE(save(fill, code, "5"), true);
         QCOMPARE(logRows(), QStringLiteral("2"));
@@ -233,12 +434,35 @@ private:
         fill.SetFormMode(code, QStringLiteral("손님"), QStringLiteral("cust"), 1, nullptr, 0);
         fill.show();
         fill.fields().setText(FrmFill_Save::FieldCount, QString::fromLatin1(count));
+        return pressSave(fill);
+    }
+    bool pressSave(FrmFill_Save &fill)
+    {
         m_fixture->launches.clear();
         QTest::mouseClick(fill.btnSave, Qt::LeftButton);
         const bool closed = !fill.isVisible();
         if (closed != m_fixture->notices().contains(SavedNotice))
             qWarning("the saved notice does not match the window's state");
         return closed && m_fixture->notices().contains(SavedNotice);
+    }
+    // Another program's top-up of 7 for the customer under the key the
+    // program's lost log row had.
+    void anotherProgramTakesTheNextKey(int customer)
+    {
+        TestDatabase other;
+        const QString key = other.value(QStringLiteral("SELECT MAX(idx) + 1 FROM emaillog"));
+        other.exec(QStringLiteral("INSERT INTO emaillog (idx, regdate, regtime, gubun, inprice, appcnt, ucode, "
+                                  "recuserid, recusername, bigo) VALUES (%1, '2011-05-23', '14:25', 1, 0, 7, %2, "
+                                  "'boss', '사장', 'another office')")
+                       .arg(key.isEmpty() ? QStringLiteral("1") : key)
+                       .arg(customer));
+        other.exec(QStringLiteral("UPDATE emailuser SET restcnt = restcnt + 7 WHERE code = %1").arg(customer));
+    }
+    void connectOverSocket(const QString &socket)
+    {
+        g_DB[0] = std::make_unique<cMySQL>();
+        QVERIFY(g_DB[0]->real_connect(QStringLiteral("localhost"), QStringLiteral("twbusiness"),
+                                      QStringLiteral("kpvr5820"), QStringLiteral("businesslog"), 3306, socket));
     }
     void reconnectThrough(const QString &address)
     {
@@ -247,6 +471,10 @@ private:
                QString(), true);
     }
     QString logRows() { return m_fixture->db.value(QStringLiteral("SELECT COUNT(*) FROM emaillog")); }
+    QString logRows(int code)
+    {
+        return m_fixture->db.value(QStringLiteral("SELECT COUNT(*) FROM emaillog WHERE ucode = %1").arg(code));
+    }
     QString balance(int code)
     {
         return m_fixture->db.value(QStringLiteral("SELECT restcnt FROM emailuser WHERE code = %1").arg(code));

@@ -104,7 +104,8 @@ private slots:
         QCOMPARE(rows->Fields(1), QStringLiteral("1"));
     }
 
-    void lostConnectionInsideTransactionIsReported()
+    // The transaction's owner learns what became of it and tells the operator.
+    void lostConnectionInsideTransactionIsLeftToItsOwner()
     {
         m_db.exec(QStringLiteral("CREATE TABLE texts (id INT, v VARCHAR(20)) ENGINE=InnoDB"));
         MessageRecorder messages;
@@ -115,8 +116,7 @@ private slots:
         m_db.kill(c.thread_id());
         QVERIFY(!c.query(QStringLiteral("INSERT INTO texts VALUES (2,'other half')")));
         QVERIFY(c.connection_lost());
-        QCOMPARE(messages.count(), 1);
-        QVERIFY(messages.last().text.startsWith(QStringLiteral("Error 20")));
+        QCOMPARE(messages.count(), 0);
         c.rollback();
         QCOMPARE(m_db.value(QStringLiteral("SELECT COUNT(*) FROM texts")), QStringLiteral("0"));
         // Outside the transaction the next statement reconnects again.

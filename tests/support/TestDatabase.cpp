@@ -30,7 +30,7 @@ TestDatabase::~TestDatabase() { mysql_close(m_mysql); }
 
 void TestDatabase::reset()
 {
-    for (const char *table : {"emailuser", "emaillog", "`user`", "user_mac"})
+    for (const char *table : {"emailuser", "emaillog", "`user`", "user_mac", "topup_request"})
         exec(QStringLiteral("TRUNCATE TABLE %1").arg(QLatin1String(table)));
 }
 
