@@ -55,6 +55,73 @@ private slots:
         QCOMPARE(messages.count(), 0);
     }
 
+    // Another program's session on the restarted server holds this one's old
+    // thread id and comes from the very address and port this one came
+    // from: the same session in every way but the server's run. This one's
+    // reconnect must leave it alone.
+    void reconnectSparesTheSessionWithOurIdAndAddressOnANewServerRun()
+    {
+        if (!TestServer::available())
+            QSKIP("QD_TEST_DB_FOLDER does not name a running test server (run through scripts/test)");
+        restartServer();
+        CuttingProxy ours(TestDatabase::address());
+        CuttingProxy theirs(TestDatabase::address());
+        MessageRecorder messages;
+        cMySQL first;
+        QVERIFY(first.real_connect(ours.address(), QStringLiteral("twbusiness"), QStringLiteral("kpvr5820"),
+                                   QStringLiteral("businesslog")));
+        const unsigned long oldId = first.thread_id();
+        const QString oldClient = TestDatabase().value(
+            QStringLiteral("SELECT HOST FROM information_schema.PROCESSLIST WHERE ID = %1").arg(oldId));
+        restartServer();
+        // The other program connects from the old port until it holds the old id.
+        auto second = std::make_unique<cMySQL>();
+        for (int i = 0; i < 100 && (i == 0 || second->thread_id() < oldId); ++i) {
+            second = std::make_unique<cMySQL>();
+            theirs.connectNextFrom(ours.lastSourcePort());
+            QVERIFY(second->real_connect(theirs.address(), QStringLiteral("twbusiness"), QStringLiteral("kpvr5820"),
+                                         QStringLiteral("businesslog")));
+        }
+        const QString secondClient = TestDatabase().value(
+            QStringLiteral("SELECT HOST FROM information_schema.PROCESSLIST WHERE ID = %1").arg(second->thread_id()));
+        if (second->thread_id() != oldId || secondClient != oldClient)
+            QSKIP("the restarted server did not give the old thread id to a session from the old address");
+
+        QVERIFY(first.query(QStringLiteral("SELECT 1")));
+        RecordsetPtr rows = second->query(QStringLiteral("SELECT CONNECTION_ID()"));
+        QVERIFY(rows);
+        QCOMPARE(rows->Fields(0), QString::number(oldId)); // no reconnect: the session survived
+        QCOMPARE(messages.count(), 0);
+    }
+
+    // MySQL ends a session idle past its timeout with error 4031 before
+    // closing it: the connection is lost and made again. MariaDB uses the
+    // number for an error of the statement itself.
+    void idleSessionEndedByTheServer_data()
+    {
+        QTest::addColumn<QByteArray>("version");
+        QTest::addColumn<bool>("reconnects");
+        QTest::newRow("MySQL") << QByteArray("8.0.36") << true;
+        QTest::newRow("MariaDB") << QByteArray() << false;
+    }
+    void idleSessionEndedByTheServer()
+    {
+        QFETCH(QByteArray, version);
+        QFETCH(bool, reconnects);
+        CuttingProxy proxy(TestDatabase::address());
+        proxy.hideTls(true);
+        proxy.presentVersion(version);
+        MessageRecorder messages;
+        cMySQL c;
+        QVERIFY(c.real_connect(proxy.address(), QStringLiteral("twbusiness"), QStringLiteral("kpvr5820"),
+                               QStringLiteral("businesslog")));
+        proxy.failAt("SELECT 41", 4031, CuttingProxy::Fail::InsteadOfAndClose);
+        RecordsetPtr rows = c.query(QStringLiteral("SELECT 41 + 1"));
+        QVERIFY(proxy.cutDone());
+        QCOMPARE(bool(rows), reconnects);
+        QCOMPARE(messages.count(), reconnects ? 0 : 1);
+    }
+
     void tlsIsUsedWhenOffered()
     {
         cMySQL c;

@@ -87,10 +87,14 @@ struct CuttingProxy::Pair {
     bool greeted = false;
     Trap awaitingAnswer; // a trap that acts on the server's answer
     bool open() const { return client >= 0 || server >= 0; }
+    // The server's side is reset, not closed in order: its address and port
+    // are free again at once for a connection from the same port.
     void close()
     {
         if (client >= 0)
             ::close(client);
+        const linger reset{1, 0};
+        ::setsockopt(server, SOL_SOCKET, SO_LINGER, &reset, sizeof reset);
         ::close(server);
         client = server = -1;
     }
