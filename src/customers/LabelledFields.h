@@ -34,6 +34,8 @@ public:
     void lock(int index);
     // Focus to the first field the operator can change.
     void focusFirstEditable();
+    // After a refusal: the focus to the field to correct, its text selected.
+    void focusToCorrect(int index);
 
 private:
     QVector<HCText *> m_fields;
