@@ -21,8 +21,7 @@ void CalendarButton::pick()
     const QString before = m_field->rawText();
     FrmCalendar popup(window());
     popup.setText(before);
-    const QPoint origin = m_field->mapToGlobal(QPoint(0, 0));
-    popup.move(origin.x(), origin.y() + height());
+    popup.placeUnder(QRect(m_field->mapToGlobal(QPoint(0, 0)), QSize(m_field->width(), height())));
     popup.exec();
 
     m_field->setRawText(popup.text());

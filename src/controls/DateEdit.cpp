@@ -6,8 +6,11 @@
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QTimer>
+
+#include <algorithm>
 
 DateEdit::DateEdit(QWidget *parent) : QLineEdit(parent)
 {
@@ -107,12 +110,36 @@ bool DateEdit::handleKeyPress(QKeyEvent *event)
     }
     if (keyAscii >= '0' && keyAscii <= '9')
         prepareForDigit();
+    else if (refusedByTheDigits(keyAscii))
+        return true;
     if (keyAscii != typed) {
         QKeyEvent replaced(event->type(), 0, event->modifiers(), QString(QChar(keyAscii)));
         QLineEdit::keyPressEvent(&replaced);
         return true;
     }
     return false;
+}
+
+// A character the digit positions cannot take changes nothing: the masked
+// box would drop the selected date for it. A "-" with nothing selected steps
+// over the separator, as the masked box does.
+bool DateEdit::refusedByTheDigits(int keyAscii) const
+{
+    if (keyAscii < 32)
+        return false;
+    return keyAscii != '-' || hasSelectedText();
+}
+
+// Text composed with an input method (hangul, say) has no place among the
+// digits; digits so composed are typed as keys are.
+void DateEdit::inputMethodEvent(QInputMethodEvent *event)
+{
+    const QString commit = event->commitString();
+    if (std::any_of(commit.cbegin(), commit.cend(), [](QChar c) { return c < u'0' || c > u'9'; })) {
+        event->accept();
+        return;
+    }
+    QLineEdit::inputMethodEvent(event);
 }
 
 // A digit is typed over the one character at the caret (at the start of a

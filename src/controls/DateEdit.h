@@ -80,6 +80,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
@@ -87,6 +88,7 @@ protected:
 
 private:
     bool handleKeyPress(QKeyEvent *event);
+    bool refusedByTheDigits(int keyAscii) const;
     void prepareForDigit();
     void leave(Qt::FocusReason reason);
     void checkOnDeactivation();

@@ -4,10 +4,14 @@
 #include "DateText.h"
 
 #include <QCalendarWidget>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 FrmCalendar::FrmCalendar(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
@@ -15,6 +19,7 @@ FrmCalendar::FrmCalendar(QWidget *parent)
 {
     setWindowTitle(QStringLiteral("날짜 선택"));
     m_monthView->setObjectName(QStringLiteral("MonthView1"));
+    m_monthView->setLocale(QLocale(QLocale::Korean, QLocale::SouthKorea));
     m_monthView->setFirstDayOfWeek(Qt::Sunday);
     m_monthView->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     m_monthView->setNavigationBarVisible(false);
@@ -83,4 +88,50 @@ void FrmCalendar::choose(const QDate &date)
 {
     m_text = DateText::format(date);
     accept();
+}
+
+void FrmCalendar::placeUnder(const QRect &anchor)
+{
+    m_anchor = anchor;
+    applyPlacement();
+}
+
+QPoint FrmCalendar::frameOriginUnder(const QRect &anchor, const QSize &frameSize, const QRect &area)
+{
+    const int x = std::max(area.left(), std::min(anchor.left(), area.right() + 1 - frameSize.width()));
+    const int y = std::max(area.top(), std::min(anchor.bottom() + 1, area.bottom() + 1 - frameSize.height()));
+    return {x, y};
+}
+
+void FrmCalendar::applyPlacement()
+{
+    if (!m_anchor.isValid())
+        return;
+    const QScreen *screen = QGuiApplication::screenAt(m_anchor.center());
+    if (!screen)
+        screen = this->screen();
+    adjustSize();
+    m_placedFrame = QMargins(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
+                             frameGeometry().right() - geometry().right(),
+                             frameGeometry().bottom() - geometry().bottom());
+    move(frameOriginUnder(m_anchor, size().grownBy(m_placedFrame), screen->availableGeometry()));
+}
+
+void FrmCalendar::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    applyPlacement();
+}
+
+// The window manager adds its frame (title bar) once the window is mapped;
+// the popup is placed again then, so that the frame never covers the field.
+void FrmCalendar::moveEvent(QMoveEvent *event)
+{
+    QDialog::moveEvent(event);
+    const QRect frame = frameGeometry();
+    const QRect inner = geometry();
+    const QMargins now(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+                       frame.bottom() - inner.bottom());
+    if (isVisible() && now != m_placedFrame)
+        applyPlacement();
 }

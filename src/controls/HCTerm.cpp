@@ -140,6 +140,8 @@ void HCTerm::openPresets()
     if (dialog.ok())
         setPeriod(dialog.text1(), dialog.text2());
     field(0)->setFocus(Qt::OtherFocusReason);
+    if (dialog.ok())
+        emit PeriodChosen();
 }
 
 void HCTerm::resizeEvent(QResizeEvent *)

@@ -23,8 +23,8 @@ class QPushButton;
 //
 // Each field is checked before the focus leaves it (message "날짜입력 확인",
 // focus kept, the click that would have taken it refused). Events as the
-// single date boxes (DateControlBase), for either field; nothing is raised
-// after the dialog.
+// single date boxes (DateControlBase), for either field; after the dialog
+// only PeriodChosen, when a period was confirmed in it.
 class HCTerm : public DateControlBase {
     Q_OBJECT
     Q_PROPERTY(QString Text1 READ text1 WRITE setText1)
@@ -64,6 +64,9 @@ public:
     // corner is at boxOrigin; nothing for a position that does not move it.
     static std::optional<QPointF> easyDateOrigin(int showPos, const QPointF &boxOrigin, qreal boxWidth,
                                                  qreal dialogWidth);
+
+signals:
+    void PeriodChosen();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

@@ -1,54 +1,12 @@
 #include "HCTextKeys.h"
 
-#include <QHash>
-
-namespace {
-
-int padKeyCode(int key)
-{
-    if (key >= Qt::Key_0 && key <= Qt::Key_9)
-        return 96 + (key - Qt::Key_0);
-    switch (key) {
-    case Qt::Key_Asterisk: return 106;
-    case Qt::Key_Plus: return 107;
-    case Qt::Key_Minus: return 109;
-    case Qt::Key_Period: return HCTextKeys::PadDecimal;
-    case Qt::Key_Slash: return 111;
-    default: return 0;
-    }
-}
-
-int mainKeyCode(int key)
-{
-    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
-        return key;
-    if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
-        return 112 + (key - Qt::Key_F1);
-    static const QHash<int, int> codes = {
-        {Qt::Key_Backspace, 8},  {Qt::Key_Tab, 9},       {Qt::Key_Backtab, 9},
-        {Qt::Key_Return, 13},    {Qt::Key_Enter, 13},    {Qt::Key_Shift, 16},
-        {Qt::Key_Control, 17},   {Qt::Key_Alt, 18},      {Qt::Key_Escape, 27},
-        {Qt::Key_Space, 32},     {Qt::Key_PageUp, 33},   {Qt::Key_PageDown, 34},
-        {Qt::Key_End, 35},       {Qt::Key_Home, 36},     {Qt::Key_Left, 37},
-        {Qt::Key_Up, HCTextKeys::Up}, {Qt::Key_Right, 39}, {Qt::Key_Down, HCTextKeys::Down},
-        {Qt::Key_Insert, 45},    {Qt::Key_Delete, 46},   {Qt::Key_Semicolon, 186},
-        {Qt::Key_Equal, 187},    {Qt::Key_Comma, 188},   {Qt::Key_Minus, 189},
-        {Qt::Key_Period, HCTextKeys::FullStop}, {Qt::Key_Slash, 191},
-    };
-    return codes.value(key, key & 0xFFFF);
-}
-
-} // namespace
+#include "VirtualKeys.h"
 
 namespace HCTextKeys {
 
 int keyCode(const QKeyEvent &event)
 {
-    if (event.modifiers() & Qt::KeypadModifier) {
-        if (const int code = padKeyCode(event.key()))
-            return code;
-    }
-    return mainKeyCode(event.key());
+    return VirtualKeys::ofQtKey(event.key(), event.modifiers() & Qt::KeypadModifier);
 }
 
 int shiftState(Qt::KeyboardModifiers modifiers)

@@ -1,15 +1,19 @@
 #pragma once
+#include "VirtualKeys.h"
+
 #include <QKeyEvent>
 
 // Translation of toolkit key events into the key values the host forms see:
-// platform key codes (Down = 40, decimal key of the numeric pad = 110, full
-// stop = 190), the shift state (1 Shift, 2 Ctrl, 4 Alt) and the typed character.
+// the code of the key pressed (VirtualKeys: Down = 40, decimal key of the
+// numeric pad = 110, full stop = 190; a typed "(" is the 9 key, never Down),
+// the shift state (1 Shift, 2 Ctrl, 4 Alt) and the typed character.
 namespace HCTextKeys {
-constexpr int Up = 38;
-constexpr int Down = 40;
-constexpr int PadDecimal = 110;
-constexpr int FullStop = 190;
+constexpr int Up = VirtualKeys::Up;
+constexpr int Down = VirtualKeys::Down;
+constexpr int PadDecimal = VirtualKeys::PadDecimal;
+constexpr int FullStop = VirtualKeys::FullStop;
 
+// Never 0: 0 is what a host writes to cancel a key.
 int keyCode(const QKeyEvent &event);
 int shiftState(Qt::KeyboardModifiers modifiers);
 // The character code the key types: Backspace 8, Enter 13, or the printable

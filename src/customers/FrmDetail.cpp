@@ -1,6 +1,7 @@
 #include "FrmDetail.h"
 
 #include "CaptionPanel.h"
+#include "FunctionKeys.h"
 #include "GridLoad.h"
 #include "HCTerm.h"
 #include "LeadingNumber.h"
@@ -29,7 +30,7 @@ QString longestText(FrmDetail::Column col)
     case FrmDetail::ColTime: return QStringLiteral("00:00");
     case FrmDetail::ColKind: return QStringLiteral("충전");
     case FrmDetail::ColCount:
-    case FrmDetail::ColAmount: return QStringLiteral("-999,999,999");
+    case FrmDetail::ColAmount: return QStringLiteral("-999,999,999,999");
     case FrmDetail::ColOperator: return QStringLiteral("이메일마케팅서초");
     case FrmDetail::ColMemo: // the memo also takes whatever width the others leave
         return QStringLiteral("서초지점 담당자 연락처");
@@ -86,6 +87,18 @@ void FrmDetail::buildControls()
     connect(btnPrint, &QPushButton::clicked, this, &FrmDetail::Print);
     connect(btnExcel, &QPushButton::clicked, this, &FrmDetail::ExportExcel);
     connect(btnClose, &QPushButton::clicked, this, &QDialog::reject);
+    // The list never shows rows of another filter than the one on screen:
+    // a kind or a preset period chosen searches again, a date changed
+    // otherwise empties the list until the next search.
+    connect(kinds, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked)
+            Search();
+    });
+    connect(htDate, &HCTerm::PeriodChosen, this, &FrmDetail::Search);
+    connect(htDate, &HCTerm::Change, this, &FrmDetail::dropRowsOfAnotherPeriod);
+    // The search button's caption offers F5: it searches from anywhere in the window.
+    auto *keys = new FunctionKeys(this);
+    keys->on(Qt::Key_F5, [this] { Search(); });
 }
 
 void FrmDetail::designGrid()
@@ -121,7 +134,14 @@ void FrmDetail::Search()
     spList->SetMaxRows(found.count());
     for (int row = 1; found.rows && !found.rows->Eof(); ++row, found.rows->MoveNext())
         fillRow(row, *found.rows);
+    m_shownPeriod = {htDate->text1(), htDate->text2()};
     load.finish(!found.failed);
+}
+
+void FrmDetail::dropRowsOfAnotherPeriod()
+{
+    if (spList->MaxRows() > 0 && m_shownPeriod != std::pair{htDate->text1(), htDate->text2()})
+        spList->SetMaxRows(0);
 }
 
 void FrmDetail::fillRow(int row, const Recordset &rows)

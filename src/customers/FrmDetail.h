@@ -3,6 +3,8 @@
 
 #include <QDialog>
 
+#include <utility>
+
 class HCTerm;
 class QPushButton;
 class QRadioButton;
@@ -45,7 +47,9 @@ private:
     void designGrid();
     CustomerStore::HistoryKind kind() const;
     void fillRow(int row, const Recordset &rows);
+    void dropRowsOfAnotherPeriod();
 
     CustomerStore m_store;
     int m_code = 0;
+    std::pair<QString, QString> m_shownPeriod; // the period of the rows listed
 };

@@ -1,6 +1,7 @@
 #include "FrmFill_Save.h"
 
 #include "Clock.h"
+#include "FunctionKeys.h"
 #include "HCText.h"
 #include "LabelledFields.h"
 #include "LoginValues.h"
@@ -61,6 +62,13 @@ void FrmFill_Save::buildControls()
     layout->addLayout(buttons);
     connect(btnSave, &QPushButton::clicked, this, &FrmFill_Save::save);
     connect(btnClose, &QPushButton::clicked, this, &QDialog::reject);
+    // The save button's caption offers F2: as in the registration window, F2
+    // anywhere in the window moves the focus to 저장 and saves.
+    auto *keys = new FunctionKeys(this);
+    keys->on(Qt::Key_F2, [this] {
+        SafeSetFocus(btnSave);
+        save();
+    });
 }
 
 void FrmFill_Save::SetFormMode(int nUcode, const QString &sUserName, const QString &sUserID, int Mode, QWidget *caller,
@@ -99,6 +107,7 @@ bool FrmFill_Save::readyToSave()
         return false;
     if (m_fields->number(FieldCount) == 0) {
         ShowMsg(QStringLiteral("충전 건수를 정확히 입력하세요."));
+        m_fields->focusToCorrect(FieldCount);
         return false;
     }
     return true;

@@ -44,7 +44,7 @@ QString longestText(FrmMain::Column col)
     case FrmMain::ColPhone: return QStringLiteral("0000-0000-00000");
     case FrmMain::ColId:
     case FrmMain::ColPw: return QStringLiteral("mailmarketing_seocho");
-    case FrmMain::ColRest: return QStringLiteral("-999,999,999");
+    case FrmMain::ColRest: return QStringLiteral("-999,999,999,999");
     case FrmMain::ColRegDate: return QStringLiteral("0000-00-00");
     case FrmMain::ColMemo: // the memo also takes whatever width the others leave
         return QStringLiteral("서초지점 담당자 연락처");

@@ -123,6 +123,7 @@ void FrmUser_Add::save()
     }
     if (*holders > 0) {
         ShowMsg(QLatin1Char('[') + id + QStringLiteral("]은(는) 이미 사용중인 ID입니다."));
+        m_fields->focusToCorrect(FieldId);
         return;
     }
     if (!writeRecord())

@@ -45,6 +45,8 @@ Frmlogin::Frmlogin(QWidget *parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Frmlogin"));
     buildControls();
     PressButtonsOnEnter(this);
+    // Enter anywhere else in the dialog (the check box, say) logs in.
+    cmdOK->setDefault(true);
     loadSettings();
 }
 

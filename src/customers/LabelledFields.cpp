@@ -5,6 +5,7 @@
 #include "HCTextColor.h"
 #include "NumberText.h"
 #include "PropertyStore.h"
+#include "ShellUtils.h"
 
 #include <QGridLayout>
 #include <QLineEdit>
@@ -28,14 +29,18 @@ PropertyStore designFor(const LabelledFields::FieldDesign &design)
 constexpr int WidestShownBytes = 60;
 
 // Wide enough for its maximum length in hangul (two bytes a syllable) or in
-// small latin letters, with one syllable more for the box's frame and margins.
-int fieldWidth(const HCText &field, int maxLength)
+// small latin letters, and a number field for its widest figure (a separator
+// or sign is never wider than a digit), with one syllable more for the box's
+// frame and margins.
+int fieldWidth(const HCText &field, const LabelledFields::FieldDesign &design)
 {
     const QFontMetrics metrics(field.txtBox()->font());
-    const int bytes = std::min(std::max(maxLength, 4), WidestShownBytes);
+    const int bytes = std::min(std::max(design.maxLength, 4), WidestShownBytes);
     const int syllable = metrics.horizontalAdvance(QStringLiteral("가"));
-    const int letters = metrics.horizontalAdvance(QString(bytes, QLatin1Char('n')));
-    return std::max(letters, (bytes + 1) / 2 * syllable) + syllable;
+    int text = std::max(metrics.horizontalAdvance(QString(bytes, QLatin1Char('n'))), (bytes + 1) / 2 * syllable);
+    if (design.kind != LabelledFields::Kind::Text)
+        text = std::max(text, metrics.horizontalAdvance(QString(design.maxLength, QLatin1Char('9'))));
+    return text + syllable;
 }
 
 // "*상 호 명" is announced as "상호".
@@ -56,7 +61,7 @@ LabelledFields::LabelledFields(QWidget *window, QGridLayout *layout, const QVect
         field->setObjectName(QStringLiteral("htField_%1").arg(i));
         field->setProperty("Index", i);
         field->loadProperties(designFor(design));
-        field->setMinimumWidth(fieldWidth(*field, design.maxLength));
+        field->setMinimumWidth(fieldWidth(*field, design));
         m_fields << field;
         if (design.label.isEmpty()) {
             field->hide();
@@ -120,6 +125,13 @@ void LabelledFields::focusFirstEditable()
     });
     if (editable != m_fields.cend())
         (*editable)->setFocus(Qt::OtherFocusReason);
+}
+
+void LabelledFields::focusToCorrect(int index)
+{
+    HCText *field = m_fields.at(index);
+    SafeSetFocus(field);
+    field->txtBox()->selectAll();
 }
 
 QString SqlNumber(double value)

@@ -38,6 +38,8 @@ public:
     void unlock(int index);
     // Focus to the first field the operator can change.
     void focusFirstEditable();
+    // After a refusal: the focus to the field to correct, its text selected.
+    void focusToCorrect(int index);
 
 private:
     struct Look {

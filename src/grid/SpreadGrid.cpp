@@ -4,6 +4,8 @@
 #include "SpreadGridDelegate.h"
 #include "SpreadGridModel.h"
 #include "SpreadGridView.h"
+#include "SpreadNumberFormat.h"
+#include "VirtualKeys.h"
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -18,25 +20,6 @@ namespace {
 // Pixels left over beside a cell's widest text, so that a bold or
 // differently hinted glyph never clips it.
 constexpr int CellTextSpare = 4;
-
-// SetActionKey takes the key as the screens number it: a virtual-key code
-// (113 = F2); letters and digits are their capital character codes.
-int qtKeyOfVirtualKey(int vk)
-{
-    constexpr int VkF1 = 112;
-    constexpr int VkF24 = 135;
-    if (vk >= VkF1 && vk <= VkF24)
-        return Qt::Key_F1 + (vk - VkF1);
-    switch (vk) {
-    case 8: return Qt::Key_Backspace;
-    case 9: return Qt::Key_Tab;
-    case 13: return Qt::Key_Return;
-    case 27: return Qt::Key_Escape;
-    case 32: return Qt::Key_Space;
-    case 46: return Qt::Key_Delete;
-    default: return vk;
-    }
-}
 
 SpreadCellStyle styleWith(SpreadCellStyle::Field field, auto apply)
 {
@@ -139,11 +122,13 @@ void SpreadGrid::SetText(int col, int row, QString value)
     m_model->setText(col, row, std::move(value));
     if (col == 0 && row == 0)
         m_view->update(); // the corner cell
+    if (!m_model->signalsSuspended())
+        fitFigureCol(col);
 }
 
 void SpreadGrid::SetText(int col, int row, QStringView value)
 {
-    if (col == 0 && row == 0)
+    if ((col == 0 && row == 0) || !m_model->signalsSuspended())
         SetText(col, row, value.toString());
     else
         m_model->setText(col, row, value);
@@ -464,6 +449,31 @@ int SpreadGrid::TextWidthNeeded(int col, int row, const QString &value) const
     return metrics.horizontalAdvance(value) + 2 * margin + 1 + CellTextSpare;
 }
 
+void SpreadGrid::SetStoredColWidth(int col, double chars)
+{
+    if (chars < 0 || col == AllCells)
+        return;
+    m_model->setStoredColWidth(col, chars);
+    applyColumn(col);
+}
+
+// A figure cut short reads as another amount: a number column is at least as
+// wide as the widest figure it holds, unless the operator chose its width.
+void SpreadGrid::fitFigureCol(int col)
+{
+    if (col < 1 || col > MaxCols() || m_model->colWidthStored(col))
+        return;
+    const SpreadCellStyle style = m_model->columnStyle(col);
+    const QString widest = m_model->widestText(col);
+    if (style.cellType != CellTypeNumber || widest.isEmpty())
+        return;
+    const auto number = SpreadNumberFormat::parse(widest);
+    const QString shown = number ? SpreadNumberFormat::format(*number, style.decPlaces, style.showSep) : widest;
+    const int pixels = TextWidthNeeded(col, 1, shown);
+    if (pixels > ColWidthPixels(col))
+        SetColWidth(col, colWidthForPixels(pixels));
+}
+
 void SpreadGrid::FitColWidth(int col, const QString &longestText)
 {
     int pixels = TextWidthNeeded(col, 1, longestText);
@@ -574,6 +584,8 @@ void SpreadGrid::SetReDraw(bool on)
         return;
     }
     m_model->resumeSignals(); // the reset re-applies sizes and the active cell
+    for (int col = 1; col <= MaxCols(); ++col)
+        fitFigureCol(col);
     if (!m_heldSelection.isEmpty())
         m_heldSelection.applyTo(*m_view->selectionModel());
     m_heldSelection = {};
@@ -629,9 +641,10 @@ void SpreadGrid::SetActionKey(int action, bool shift, bool ctrl, int key)
 {
     if (action < ActionKeyClear || action > ActionKeyPopup)
         return;
-    int combined = 0;
-    if (key != 0) {
-        combined = qtKeyOfVirtualKey(key);
+    // The key as the screens number it (113 = F2); one that names no key
+    // switches the action off.
+    int combined = VirtualKeys::toQtKey(key);
+    if (combined != 0) {
         if (shift)
             combined |= Qt::ShiftModifier;
         if (ctrl)

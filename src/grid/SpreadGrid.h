@@ -120,6 +120,9 @@ public:
     double ColWidth(int col) const;            // in characters; col 0 the row headers
     int ColWidthPixels(int col) const;         // the same on screen
     void SetColWidth(int col, double chars);
+    // A width the operator chose, read from the layout file: kept as it is.
+    // Any other number column widens to its widest figure once painting is on.
+    void SetStoredColWidth(int col, double chars);
     // Widens the column so that its header and longestText show in full in
     // the fonts of the column's header and cells.
     void FitColWidth(int col, const QString &longestText);
@@ -207,6 +210,7 @@ signals:
 private:
     friend class SpreadGridView;
     void applyViewMetrics();
+    void fitFigureCol(int col);
     void applyColumn(int col);
     void applyRowHeights();
     void applyHeaderStyle();

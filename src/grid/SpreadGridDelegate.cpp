@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QPainter>
 
+#include <algorithm>
+
 SpreadGridDelegate::SpreadGridDelegate(SpreadGrid &grid, QObject *parent) : QStyledItemDelegate(parent), m_grid(grid) {}
 
 void SpreadGridDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
@@ -31,6 +33,25 @@ void SpreadGridDelegate::initStyleOption(QStyleOptionViewItem *option, const QMo
     const QVariant fore = index.data(Qt::ForegroundRole);
     if (fore.canConvert<QBrush>())
         option->palette.setBrush(QPalette::HighlightedText, fore.value<QBrush>());
+    if (index.data(SpreadGridModel::CellTypeRole).toInt() == CellTypeNumber)
+        keepFigureWhole(option);
+}
+
+// A figure is never shortened to "987,654,32…", which reads as another
+// amount: one too wide for its cell (a width the operator chose) shows as
+// "#" marks, as spreadsheets do, until the column is widened.
+void SpreadGridDelegate::keepFigureWhole(QStyleOptionViewItem *option)
+{
+    option->textElideMode = Qt::ElideNone;
+    if (option->rect.width() <= 0)
+        return; // measuring, not painting
+    const QStyle *style = option->widget ? option->widget->style() : QApplication::style();
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, option->widget) + 1;
+    const int room = option->rect.width() - 2 * margin;
+    if (option->fontMetrics.horizontalAdvance(option->text) <= room)
+        return;
+    const int mark = std::max(1, option->fontMetrics.horizontalAdvance(QLatin1Char('#')));
+    option->text = QString(std::max(1, room / mark), QLatin1Char('#'));
 }
 
 QWidget *SpreadGridDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option,

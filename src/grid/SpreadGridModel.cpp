@@ -162,6 +162,9 @@ void SpreadGridModel::setMaxRows(int rows)
     }
     for (auto &column : m_text)
         column.resize(rows);
+    if (rows == 0)
+        for (ColumnInfo &info : m_cols)
+            info.widest.clear();
     if (!grow) {
         const int from = rows + 1;
         eraseKeys(m_rowHeaderText, from, m_maxRows);
@@ -370,10 +373,12 @@ TextColumn SpreadGridModel::blankColumn() const
 
 void SpreadGridModel::setText(int col, int row, QStringView value)
 {
-    if (m_suspended && col >= 1 && row >= 1 && col <= m_maxCols && row <= m_maxRows)
+    if (m_suspended && col >= 1 && row >= 1 && col <= m_maxCols && row <= m_maxRows) {
         m_text[static_cast<size_t>(col - 1)].set(row - 1, value); // the quiet fill of a whole list
-    else
+        noteText(col, value);
+    } else {
         setText(col, row, value.toString());
+    }
 }
 
 void SpreadGridModel::setText(int col, int row, QString value)
@@ -390,6 +395,7 @@ void SpreadGridModel::setText(int col, int row, QString value)
         if (column.view(row - 1) == value)
             return;
         column.set(row - 1, value);
+        noteText(col, value);
         notifyCell(col, row);
         return;
     }
@@ -553,6 +559,31 @@ void SpreadGridModel::setHeaderColors(QRgb back, QRgb fore)
 double SpreadGridModel::colWidth(int col) const
 {
     return col >= 0 && col <= m_maxCols ? m_cols[static_cast<size_t>(col)].width : 0;
+}
+
+void SpreadGridModel::noteText(int col, QStringView value)
+{
+    QString &widest = m_cols[static_cast<size_t>(col)].widest;
+    if (value.size() > widest.size())
+        widest = value.toString();
+}
+
+QString SpreadGridModel::widestText(int col) const
+{
+    return col >= 1 && col <= m_maxCols ? m_cols[static_cast<size_t>(col)].widest : QString();
+}
+
+void SpreadGridModel::setStoredColWidth(int col, double width)
+{
+    if (col < 0 || col > m_maxCols)
+        return;
+    m_cols[static_cast<size_t>(col)].width = width;
+    m_cols[static_cast<size_t>(col)].widthStored = true;
+}
+
+bool SpreadGridModel::colWidthStored(int col) const
+{
+    return col >= 0 && col <= m_maxCols && m_cols[static_cast<size_t>(col)].widthStored;
 }
 
 void SpreadGridModel::setColWidth(int col, double width)

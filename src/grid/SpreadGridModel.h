@@ -77,6 +77,13 @@ public:
     // Columns and rows
     double colWidth(int col) const;
     void setColWidth(int col, double width);
+    // A width the operator chose (from the layout file): never widened to fit.
+    void setStoredColWidth(int col, double width);
+    bool colWidthStored(int col) const;
+    // The longest text put into a data cell of the column since the grid was
+    // last emptied: the widest figure of a number column, found without
+    // measuring every cell.
+    QString widestText(int col) const;
     bool colHidden(int col) const;
     void setColHidden(int col, bool hidden);
     QString colId(int col) const;
@@ -104,7 +111,10 @@ private:
         bool hidden = false;
         SpreadMerge merge = MergeNone;
         QString id;
+        bool widthStored = false;
+        QString widest;
     };
+    void noteText(int col, QStringView value);
     static int headerIndex(int row);          // 0-based header row of a header row address
     int styleRowKey(int row) const;           // data rows as is, header row k as -k
     QString &headerTextRef(int col, int row); // row headers and column headers

@@ -121,7 +121,7 @@ void LoadSpreadIni(SpreadGrid *grid, const QString &sFile, int nIndex)
     const QString widths = base + QStringLiteral("_ColsWidth");
     for (int col = 1; col <= grid->MaxCols(); ++col)
         if (const auto width = readNumber(sFile, widths, QString::number(col), {0, MaxColWidth}))
-            grid->SetColWidth(col, *width);
+            grid->SetStoredColWidth(col, *width);
 
     const QString general = base + QStringLiteral("_General");
     if (const auto size = readNumber(sFile, general, QStringLiteral("FontSize"), {0, MaxPoints}); size && *size > 0) {

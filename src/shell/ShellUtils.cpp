@@ -36,8 +36,8 @@ void ShowMsg(const QString &text, const QString &title)
 
 int AskYesNo(const QString &text, const QString &title, bool yesIsDefault)
 {
-    return MessageBoxes::show({text, titleOrApp(title), MsgButtons::YesNo, MsgIcon::Question,
-                               yesIsDefault ? MsgYes : MsgNo});
+    return MessageBoxes::show(
+        {text, titleOrApp(title), MsgButtons::YesNo, MsgIcon::Question, yesIsDefault ? MsgYes : MsgNo});
 }
 
 bool CheckRequired(QWidget *control, const QString &label, bool zeroIsEmpty)
@@ -47,8 +47,7 @@ bool CheckRequired(QWidget *control, const QString &label, bool zeroIsEmpty)
     if (!empty)
         return false;
     if (!label.isEmpty())
-        ShowMsg(QLatin1Char('[') + label + QStringLiteral("]은(는) 필수 입력 사항입니다."),
-                QStringLiteral("필수입력"));
+        ShowMsg(QLatin1Char('[') + label + QStringLiteral("]은(는) 필수 입력 사항입니다."), QStringLiteral("필수입력"));
     else
         ShowMsg(QStringLiteral("필수 입력사항을 입력하지 않았습니다."), QStringLiteral("필수입력"));
     SafeSetFocus(control);
@@ -77,24 +76,24 @@ void SetFormStyle(QWidget *window, bool takeIcon)
 
 void ShowFloatMsg(const QString &text, int time, int, int)
 {
-    if (floatMsgStatus == FloatMsgStatus::Missing)
-        return;
+    if (floatMsgStatus == FloatMsgStatus::Missing || text.trimmed().isEmpty())
+        return; // an empty notice would be an empty box
     const QString program = ProgramFolder::file(ProgramFolder::programFileName(QStringLiteral("FloatMsg")));
     if (floatMsgStatus == FloatMsgStatus::Untested) {
         if (!QFile::exists(program)) {
             floatMsgStatus = FloatMsgStatus::Missing;
-            MessageBoxes::show({program + QStringLiteral("\r\n플로팅 메시지박스 파일을 찾을 수 없습니다."),
-                                g_sAppTitle, MsgButtons::Ok, MsgIcon::None, MsgOk});
+            MessageBoxes::show({program + QStringLiteral("\r\n플로팅 메시지박스 파일을 찾을 수 없습니다."), g_sAppTitle,
+                                MsgButtons::Ok, MsgIcon::None, MsgOk});
             return;
         }
         floatMsgStatus = FloatMsgStatus::Present;
     }
-    Launcher::start(program, text + QStringLiteral(" /T") + QString::number(time),
-                    ProgramFolder::path(), WindowMode::MinimizedNoActivate);
+    Launcher::start(program, text + QStringLiteral(" /T") + QString::number(time), ProgramFolder::path(),
+                    WindowMode::MinimizedNoActivate);
 }
 
-void RunAndWait(const QString &file, QWidget *, const QString &parameters, const QString &folder,
-                bool hidden, bool minimised)
+void RunAndWait(const QString &file, QWidget *, const QString &parameters, const QString &folder, bool hidden,
+                bool minimised)
 {
     const WindowMode mode = hidden      ? WindowMode::Hidden
                             : minimised ? WindowMode::MinimizedNoActivate

@@ -17,6 +17,7 @@
 #include <QCalendarWidget>
 #include <QDialog>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
@@ -106,7 +107,9 @@ private slots:
     void dayUpDown();
     void calendarDateClick_data();
     void calendarDateClick();
+    void calendarPlacement_data();
     void calendarPlacement();
+    void calendarWeekdaysInKorean();
     void calendarEnter();
     void focusEffect();
     void layouts();
@@ -402,23 +405,60 @@ void TestDateControls::calendarDateClick()
     QCOMPARE(m_messages->count(), 0);
 }
 
+void TestDateControls::calendarPlacement_data()
+{
+    QTest::addColumn<bool>("atScreenCorner");
+    QTest::newRow("room under the field") << false;
+    QTest::newRow("field at the screen's bottom right") << true;
+}
+
+// The popup opens under its field, left-aligned with it, its frame never over
+// the field; at the screen's edge it moves only as far as needed to stay on it.
 void TestDateControls::calendarPlacement()
 {
+    QFETCH(bool, atScreenCorner);
     Host host(new HCDate);
+    const QRect area = host.window.screen()->availableGeometry();
+    if (atScreenCorner) {
+        const QPoint field = host.box->field()->mapTo(&host.window, QPoint(0, 0));
+        host.window.move(area.right() - field.x() - host.box->field()->width() / 2,
+                         area.bottom() - field.y() - host.box->field()->height());
+    }
     host.box->field()->setRawText(QStringLiteral("2011-05-03"));
-    QPoint at;
+    QRect frame;
     QString title;
     onModal([&](QWidget *popup) {
-        at = popup->pos();
+        frame = popup->frameGeometry();
         title = popup->windowTitle();
         QVERIFY(popup->windowFlags() & Qt::WindowStaysOnTopHint);
         QTest::keyClick(popup, Qt::Key_Escape);
     });
     auto *button = host.box->findChild<CalendarButton *>();
     QTest::mouseClick(button, Qt::LeftButton);
-    const QPoint fieldOrigin = host.box->field()->mapToGlobal(QPoint(0, 0));
-    QCOMPARE(at, QPoint(fieldOrigin.x(), fieldOrigin.y() + button->height()));
+    const QRect field(host.box->field()->mapToGlobal(QPoint(0, 0)), host.box->field()->size());
     QCOMPARE(title, QStringLiteral("날짜 선택"));
+    QVERIFY2(
+        area.contains(frame),
+        qPrintable(QStringLiteral("%1,%2 %3x%4").arg(frame.x()).arg(frame.y()).arg(frame.width()).arg(frame.height())));
+    if (atScreenCorner) {
+        QCOMPARE(frame.right(), area.right());
+        QCOMPARE(frame.bottom(), area.bottom());
+    } else {
+        QCOMPARE(frame.topLeft(), QPoint(field.left(), field.top() + button->height()));
+        QVERIFY(!frame.intersects(field));
+    }
+}
+
+// The days of the week are named in Korean, as the rest of the program.
+void TestDateControls::calendarWeekdaysInKorean()
+{
+    FrmCalendar popup;
+    popup.show();
+    auto *view = popup.monthView()->findChild<QTableView *>();
+    QStringList names;
+    for (int column = 0; column < view->model()->columnCount(); ++column)
+        names << view->model()->index(0, column).data().toString();
+    QCOMPARE(names, (QStringList{"일", "월", "화", "수", "목", "금", "토"}));
 }
 
 void TestDateControls::calendarEnter()

@@ -41,8 +41,9 @@ private slots:
     void listColumnsShowTheLongestDataInFull()
     {
         useFontSize();
-        m_fixture->addCustomer("mailmarketing_seocho", "이메일마케팅서초지점영업본부장", "010-1234-5678", 999999999);
-        m_fixture->addCustomer("m2", "가", "02-555-0000", -999999999);
+        // The balance column holds what BIGINT keeps within the number cell's range.
+        m_fixture->addCustomer("mailmarketing_seocho", "이메일마케팅서초지점영업본부장", "010-1234-5678", 999999999999);
+        m_fixture->addCustomer("m2", "가", "02-555-0000", -999999999999);
         m_fixture->db.exec(
             QStringLiteral("UPDATE emailuser SET userpw = userid, bigo = '서초지점 담당자 연락처 확인'"));
         FrmMain main;
@@ -67,7 +68,8 @@ private slots:
         m_fixture->db.exec(
             QStringLiteral(
                 "INSERT INTO emaillog (regdate, regtime, gubun, inprice, appcnt, ucode, recusername, bigo) VALUES "
-                "('2011-05-28', '23:59', 1, 999999999, -999999999, %1, '이메일마케팅서초', '서초지점 담당자 연락처')")
+                "('2011-05-28', '23:59', 1, 999999999999, -999999999999, %1, '이메일마케팅서초', '서초지점 담당자 "
+                "연락처')")
                 .arg(code));
         FrmDetail detail(code);
         detail.resize(1100, 500);
@@ -83,6 +85,29 @@ private slots:
         verifyShownInFull(*detail.spList, FrmDetail::ColMemo, 0);
         if (screenFont())
             verifyLastColumnReachesTheEdge(*detail.spList, FrmDetail::ColMemo);
+    }
+
+    // The amount and count boxes of the top-up show their largest figure whole.
+    void topUpFiguresShowWhole_data()
+    {
+        QTest::addColumn<int>("field");
+        QTest::newRow("amount") << int(FrmFill_Save::FieldAmount);
+        QTest::newRow("count") << int(FrmFill_Save::FieldCount);
+    }
+    void topUpFiguresShowWhole()
+    {
+        QFETCH(int, field);
+        FrmFill_Save fill;
+        fill.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fill));
+        QLineEdit *box = fill.fields().field(field)->txtBox();
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, QStringLiteral("9999999999999999"));
+        QCOMPARE(box->text(), QStringLiteral("999,999,999,999"));
+        // The box's frame and text margins take 2 + 2 pixels on each side.
+        QVERIFY2(box->width() - 8 >= box->fontMetrics().horizontalAdvance(box->text()),
+                 qPrintable(QString::number(box->width())));
     }
 
     void storedColumnWidthsWin()

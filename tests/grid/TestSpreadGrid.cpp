@@ -2,6 +2,7 @@
 #include "MessageRecorder.h"
 #include "ReDrawGuard.h"
 #include "SpreadGrid.h"
+#include "SpreadGridDelegate.h"
 #include "SpreadGridModel.h"
 
 #include <QAbstractItemModelTester>
@@ -12,6 +13,8 @@
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
+
+#include <optional>
 
 namespace {
 
@@ -63,6 +66,11 @@ private slots:
     void reDrawOffSendsNoSignals();
     void headerClickSorts();
     void columnsAndRowSizes();
+    void typedCharacterIsNoActionKey_data();
+    void typedCharacterIsNoActionKey();
+    void figureColumnsFitTheirWidestFigure_data();
+    void figureColumnsFitTheirWidestFigure();
+    void figureIsNeverElided();
 };
 
 void TestSpreadGrid::modelStaysConsistent()
@@ -493,6 +501,114 @@ void TestSpreadGrid::columnsAndRowSizes()
     }
     QVERIFY(grid.view()->isColumnHidden(2));
     QVERIFY(grid.view()->columnWidth(1) > grid.view()->columnWidth(0));
+}
+
+// An action key given as the screens number it (40 = Down) is that key, not
+// the character with the same value ("(" is 0x28).
+void TestSpreadGrid::typedCharacterIsNoActionKey_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("character");
+    QTest::newRow("Down, (") << 40 << int(Qt::Key_ParenLeft) << "(";
+    QTest::newRow("Up, &") << 38 << int(Qt::Key_Ampersand) << "&";
+    QTest::newRow("Left, %") << 37 << int(Qt::Key_Percent) << "%";
+    QTest::newRow("Right, '") << 39 << int(Qt::Key_Apostrophe) << "'";
+    QTest::newRow("Home, $") << 36 << int(Qt::Key_Dollar) << "$";
+    QTest::newRow("Delete, .") << 46 << int(Qt::Key_Period) << ".";
+}
+
+void TestSpreadGrid::typedCharacterIsNoActionKey()
+{
+    QFETCH(int, code);
+    QFETCH(int, key);
+    QFETCH(QString, character);
+    MessageRecorder recorder;
+    SpreadGrid grid;
+    fill(grid, 3, 2);
+    grid.SetCol(1);
+    grid.SetRow(AllCells);
+    grid.SetCellType(CellTypeButton);
+    grid.SetActionKey(ActionKeyPopup, false, false, code);
+    grid.show();
+    grid.SetActiveCell(1, 2);
+    QSignalSpy clicked(&grid, &SpreadGrid::ButtonClicked);
+    QTest::sendKeyEvent(QTest::Click, grid.view(), static_cast<Qt::Key>(key), character, Qt::NoModifier);
+    QCOMPARE(clicked.count(), 0);
+    QCOMPARE(grid.ActiveRow(), 2);
+}
+
+void TestSpreadGrid::figureColumnsFitTheirWidestFigure_data()
+{
+    QTest::addColumn<bool>("painting");
+    QTest::addColumn<bool>("stored");
+    QTest::newRow("list filled with painting off") << false << false;
+    QTest::newRow("cell written on screen") << true << false;
+    QTest::newRow("width the operator chose") << false << true;
+}
+
+// After a fill the number column shows its widest figure whole, unless the
+// operator chose the column's width.
+void TestSpreadGrid::figureColumnsFitTheirWidestFigure()
+{
+    QFETCH(bool, painting);
+    QFETCH(bool, stored);
+    SpreadGrid grid;
+    grid.SetMaxCols(2);
+    grid.SetCol(2);
+    grid.SetRow(AllCells);
+    grid.SetCellType(CellTypeNumber);
+    grid.SetTypeNumberShowSep(true);
+    if (stored)
+        grid.SetStoredColWidth(2, 6);
+    grid.show();
+    const int before = grid.ColWidthPixels(2);
+    {
+        std::optional<ReDrawGuard> quiet;
+        if (!painting)
+            quiet.emplace(grid);
+        grid.SetMaxRows(3);
+        grid.SetText(2, 1, QStringLiteral("5"));
+        grid.SetText(2, 2, QStringLiteral("-999999999999"));
+        grid.SetText(2, 3, QStringLiteral("2500000000"));
+    }
+    QCOMPARE(grid.displayText(2, 2), QStringLiteral("-999,999,999,999"));
+    if (stored)
+        QCOMPARE(grid.ColWidthPixels(2), before);
+    else
+        QVERIFY(grid.ColWidthPixels(2) >= grid.TextWidthNeeded(2, 2, QStringLiteral("-999,999,999,999")));
+}
+
+// A figure too wide for the width the operator chose shows as "#" marks,
+// never shortened with "…" into another amount.
+void TestSpreadGrid::figureIsNeverElided()
+{
+    SpreadGrid grid;
+    grid.SetMaxCols(1);
+    grid.SetMaxRows(1);
+    grid.SetCol(1);
+    grid.SetRow(AllCells);
+    grid.SetCellType(CellTypeNumber);
+    grid.SetTypeNumberShowSep(true);
+    grid.SetStoredColWidth(1, 5);
+    grid.SetText(1, 1, QStringLiteral("987654321000"));
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    QTableView *view = grid.view();
+    const QModelIndex cell = grid.model()->index(0, 0);
+    QStyleOptionViewItem option;
+    option.initFrom(view->viewport());
+    option.rect = view->visualRect(cell);
+    option.widget = view;
+    option.textElideMode = view->textElideMode();
+    auto *delegate = qobject_cast<SpreadGridDelegate *>(view->itemDelegateForIndex(cell));
+    QVERIFY(delegate);
+    delegate->initStyleOption(&option, cell);
+    QVERIFY2(!option.text.contains(QChar(0x2026)), qPrintable(option.text));
+    QCOMPARE(option.textElideMode, Qt::ElideNone);
+    QVERIFY2(option.text == QStringLiteral("987,654,321,000")
+                 || option.text.count(QLatin1Char('#')) == option.text.size(),
+             qPrintable(option.text));
 }
 
 QTEST_MAIN(TestSpreadGrid)

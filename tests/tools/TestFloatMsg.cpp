@@ -1,10 +1,15 @@
 #include "FloatNotice.h"
 #include "NoticeArguments.h"
+#include "NoticeSlot.h"
 
 #include <QPointer>
 #include <QProcess>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QtTest>
+
+#include <memory>
+#include <vector>
 
 // The notice program: its parameters, its window, and the built program ending by itself.
 class TestFloatMsg : public QObject {
@@ -16,6 +21,9 @@ private slots:
     void noticeNeverTakesFocus();
     void noticeSitsBottomRightAndCloses();
     void programEndsByItself();
+    void emptyNoticeShowsNothing_data();
+    void emptyNoticeShowsNothing();
+    void noticesOnScreenTogetherStack();
 };
 
 void TestFloatMsg::parseArguments_data()
@@ -74,6 +82,47 @@ void TestFloatMsg::programEndsByItself()
     QVERIFY(program.waitForFinished(10000));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), 0);
+}
+
+void TestFloatMsg::emptyNoticeShowsNothing_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("no text") << QStringList{QStringLiteral("/T5000")};
+    QTest::newRow("blanks only") << QStringList{QStringLiteral("  "), QStringLiteral("/T5000")};
+}
+
+// A notice without a text would be an empty green box: the program ends at
+// once, long before the time it was given.
+void TestFloatMsg::emptyNoticeShowsNothing()
+{
+    QFETCH(QStringList, arguments);
+    QProcess program;
+    program.start(QStringLiteral(FLOATMSG_PATH), arguments);
+    QVERIFY(program.waitForFinished(3000));
+    QCOMPARE(program.exitCode(), 0);
+}
+
+// Notices on screen together take the slots from the corner upwards, each
+// held while its program runs, and never cover each other.
+void TestFloatMsg::noticesOnScreenTogetherStack()
+{
+    QTemporaryDir folder;
+    std::vector<std::unique_ptr<NoticeSlot>> held;
+    for (int i = 0; i < 3; ++i)
+        held.push_back(std::make_unique<NoticeSlot>(folder.path(), 500));
+    QCOMPARE(held[0]->index(), 0);
+    QCOMPARE(held[1]->index(), 1);
+    QCOMPARE(held[2]->index(), 2);
+    held[0].reset();
+    QCOMPARE(NoticeSlot(folder.path(), 500).index(), 0);
+
+    FloatNotice lower(QStringLiteral("조회 완료 하였습니다."), 60000);
+    FloatNotice upper(QStringLiteral("자료가 저장되었습니다."), 60000);
+    lower.showInCorner(0);
+    upper.showInCorner(1);
+    QVERIFY(!lower.geometry().intersects(upper.geometry()));
+    QVERIFY(upper.geometry().bottom() < lower.geometry().top());
+    QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(upper.geometry()));
 }
 
 QTEST_MAIN(TestFloatMsg)

@@ -6,13 +6,15 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 constexpr int kMarginPx = 16;
-}
+constexpr int kGapPx = 6; // between stacked notices
+} // namespace
 
 FloatNotice::FloatNotice(const QString &text, int timeMs, QWidget *parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
-                          | Qt::WindowDoesNotAcceptFocus),
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus),
       m_label(new QLabel(text, this)), m_timeMs(timeMs)
 {
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -32,19 +34,20 @@ FloatNotice::FloatNotice(const QString &text, int timeMs, QWidget *parent)
 
 QString FloatNotice::text() const { return m_label->text(); }
 
-void FloatNotice::showInCorner()
+void FloatNotice::showInCorner(int slot)
 {
     adjustSize();
-    placeInCorner();
+    placeInCorner(slot);
     show();
     QTimer::singleShot(m_timeMs, this, &QWidget::close);
 }
 
-void FloatNotice::placeInCorner()
+void FloatNotice::placeInCorner(int slot)
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
     const QRect area = screen->availableGeometry();
-    move(area.right() - width() - kMarginPx, area.bottom() - height() - kMarginPx);
+    const int bottom = area.bottom() - kMarginPx - slot * (height() + kGapPx);
+    move(area.right() - width() - kMarginPx, std::max(area.top(), bottom - height()));
 }

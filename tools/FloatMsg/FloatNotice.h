@@ -11,11 +11,12 @@ public:
     explicit FloatNotice(const QString &text, int timeMs, QWidget *parent = nullptr);
 
     QString text() const;
-    // Shows the notice in its corner; the time runs from here.
-    void showInCorner();
+    // Shows the notice in its corner, slot notices high above the corner
+    // (stacked over the notices on screen before it); the time runs from here.
+    void showInCorner(int slot = 0);
 
 private:
-    void placeInCorner();
+    void placeInCorner(int slot);
 
     QLabel *m_label;
     int m_timeMs;
