@@ -3,6 +3,7 @@
 #include "FrmFill_Save.h"
 #include "HCText.h"
 #include "LoginValues.h"
+#include "TopUpRequests.h"
 #include <QLineEdit>
 #include "LabelledFields.h"
 #include "modMySQL_Func.h"
@@ -353,6 +354,19 @@ private slots:
         QCOMPARE(logRows(), QStringLiteral("2"));
         QCOMPARE(balance(code), QStringLiteral("8"));
         QVERIFY(consistent(code));
+    }
+
+    // A database without the program's table of top-ups is named at start-up
+    // with the file that makes it.
+    void missingTokenTableIsTold()
+    {
+        m_fixture->db.exec(QStringLiteral("RENAME TABLE topup_request TO topup_request_kept"));
+        const bool installed = TopUpRequests::checkInstalled();
+        m_fixture->db.exec(QStringLiteral("RENAME TABLE topup_request_kept TO topup_request"));
+        QVERIFY(!installed);
+        QVERIFY(m_fixture->messages->last().text.contains(QStringLiteral("02_topup_request.sql")));
+        QVERIFY(TopUpRequests::checkInstalled());
+        QCOMPARE(m_fixture->messages->count(), 1);
     }
 
     // Another session holds the customer's row past the lock wait: tried
