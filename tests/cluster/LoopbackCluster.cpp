@@ -2,7 +2,9 @@
 
 #include <mysql.h>
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QtTest>
@@ -15,7 +17,24 @@
 #include <cstring>
 
 namespace {
-QString clusterScript() { return QStringLiteral(CLUSTER_SCRIPT); }
+// The cluster's scripts and schema, copied into a folder closed to other
+// users, as a checkout in a home folder is: the nodes and the balancer, which
+// run as their own user when the test runs as root, must need nothing from it.
+QString copyCheckoutPart(const QString &closedFolder)
+{
+    const QDir source(QStringLiteral(QD_SOURCE_DIR));
+    for (const QString &name : {QStringLiteral("scripts/cluster"), QStringLiteral("scripts/common.sh"),
+                                QStringLiteral("scripts/galera-check")}) {
+        QDir(closedFolder).mkpath(QFileInfo(closedFolder + QLatin1Char('/') + name).path());
+        if (!QFile::copy(source.filePath(name), closedFolder + QLatin1Char('/') + name))
+            qFatal("cannot copy %s", qPrintable(name));
+    }
+    QDir(closedFolder).mkpath(QStringLiteral("schema"));
+    for (const QFileInfo &sql :
+         QDir(source.filePath(QStringLiteral("schema"))).entryInfoList({QStringLiteral("0*.sql")}))
+        QFile::copy(sql.filePath(), closedFolder + QStringLiteral("/schema/") + sql.fileName());
+    return closedFolder + QStringLiteral("/scripts/cluster");
+}
 } // namespace
 
 QString LoopbackCluster::missingPart()
@@ -34,8 +53,9 @@ LoopbackCluster::LoopbackCluster()
       m_folder(qEnvironmentVariableIsSet("QD_TEST_CLUSTER_DIR") ? qEnvironmentVariable("QD_TEST_CLUSTER_DIR")
                                                                 : m_temporary.path())
 {
-    if (m_folder.isEmpty())
+    if (m_folder.isEmpty() || !m_checkout.isValid())
         qFatal("no folder for the cluster");
+    m_script = copyCheckoutPart(m_checkout.path());
     run({QStringLiteral("start")});
     QFile env(file(QStringLiteral("cluster.env")));
     if (!env.open(QIODevice::ReadOnly))
@@ -97,7 +117,7 @@ void LoopbackCluster::run(const QStringList &arguments) const
     env.insert(QStringLiteral("CLUSTER_DIR"), m_folder);
     script.setProcessEnvironment(env);
     script.setProcessChannelMode(QProcess::MergedChannels);
-    script.start(clusterScript(), arguments);
+    script.start(m_script, arguments);
     if (script.waitForFinished(300000) && script.exitStatus() == QProcess::NormalExit && script.exitCode() == 0)
         return;
     if (arguments.first() != QLatin1String("stop"))

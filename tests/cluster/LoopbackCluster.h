@@ -5,8 +5,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-// A three-node cluster behind its balancer, run by scripts/cluster for the
-// life of the object, in the folder QD_TEST_CLUSTER_DIR names (scripts/test
+// A three-node cluster behind its balancer, run by a copy of scripts/cluster
+// in a folder closed to other users for the life of the object, in the folder QD_TEST_CLUSTER_DIR names (scripts/test
 // stops whatever runs there when it ends, even after a crash) or else in a
 // private temporary folder. Root reaches each node through the node's own
 // socket; the program goes through the balancer.
@@ -43,6 +43,8 @@ private:
     QString file(const QString &name) const { return m_folder + QLatin1Char('/') + name; }
 
     QTemporaryDir m_temporary;
+    QTemporaryDir m_checkout; // closed to other users, as QTemporaryDir makes it
+    QString m_script;
     QString m_folder;
     QMap<QString, QString> m_env;
 };
