@@ -8,7 +8,9 @@
 #include "MessageBoxes.h"
 #include "ProgramFolder.h"
 #include "ShellUtils.h"
+#include "UpdateLog.h"
 #include "UpdateServer.h"
+#include "UpdateSignature.h"
 
 #include <QDir>
 #include <QEventLoop>
@@ -33,8 +35,9 @@ const QString kChangerBase = QStringLiteral("filechanger");
 const QString kNewPrefix = QStringLiteral("New_");
 const QByteArray kAgent = "Quotadesk AutoUpdate/1.0";
 constexpr qsizetype kVersionTextBytes = 20;
-constexpr int kStallTimeoutMs = 15000;   // no data for this long ends a transfer
-constexpr int kVersionTimeoutMs = 30000; // the version text never takes longer
+constexpr qsizetype kSignatureBytes = 65; // one more than a signature, so a longer file is refused
+constexpr int kStallTimeoutMs = 15000;    // no data for this long ends a transfer
+constexpr int kVersionTimeoutMs = 30000;  // the version text never takes longer
 
 QNetworkRequest UpdateRequest(const QString &address)
 {
@@ -96,11 +99,42 @@ QString UpdaterRevision(const QString &path)
     return version.mid(version.lastIndexOf(QLatin1Char('.')) + 1);
 }
 
-// Fetches one program of the suite into the program folder, ready to run.
-bool DownloadProgram(const QString &name)
+// The first limit bytes of the resource at the address; empty on any failure.
+QByteArray ReadUrlBytes(const QString &address, qsizetype limit)
+{
+    Fetch fetch(address);
+    QByteArray bytes;
+    QNetworkReply *reply = fetch.reply();
+    QObject::connect(reply, &QNetworkReply::readyRead, reply, [&] {
+        bytes += reply->read(limit - bytes.size());
+        if (bytes.size() >= limit)
+            fetch.stop();
+    });
+    QTimer::singleShot(kVersionTimeoutMs, reply, [&] { reply->abort(); });
+    fetch.wait();
+    return fetch.succeeded() ? bytes : QByteArray();
+}
+
+// Whether the signature published beside the file verifies the statement; a
+// refusal is written to the update log.
+bool SignedByDeployer(const QString &name, const QByteArray &statement)
+{
+    const QByteArray signature = ReadUrlBytes(UpdateDownloadFolder() + name + QStringLiteral(".sig"), kSignatureBytes);
+    const std::optional<QString> refusal = UpdateSignature(UpdateServer::keys()).refusal(statement, signature);
+    if (refusal)
+        UpdateLog::refused(name, *refusal);
+    return !refusal;
+}
+
+// Fetches one program of the suite, published under revision, into the
+// program folder, ready to run; the local file is replaced only by a signed one.
+bool DownloadProgram(const QString &name, long revision)
 {
     const QString path = ProgramFolder::file(name);
-    if (!DownloadToFile(UpdateDownloadFolder() + name, path))
+    const auto isSigned = [&](const QByteArray &content) {
+        return SignedByDeployer(name, UpdateSignature::fileStatement(name, revision, content));
+    };
+    if (!DownloadToFile(UpdateDownloadFolder() + name, path, isSigned))
         return false;
     QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther);
     return true;
@@ -135,22 +169,9 @@ QString UpdateDownloadFolder()
     return folder + QStringLiteral("download/자동업데이트_v1/");
 }
 
-QString ReadUrlText(const QString &address)
-{
-    Fetch fetch(address);
-    QByteArray text;
-    QNetworkReply *reply = fetch.reply();
-    QObject::connect(reply, &QNetworkReply::readyRead, reply, [&] {
-        text += reply->read(kVersionTextBytes - text.size());
-        if (text.size() >= kVersionTextBytes)
-            fetch.stop();
-    });
-    QTimer::singleShot(kVersionTimeoutMs, reply, [&] { reply->abort(); });
-    fetch.wait();
-    return fetch.succeeded() ? Cp949::decode(text) : QString();
-}
+QString ReadUrlText(const QString &address) { return Cp949::decode(ReadUrlBytes(address, kVersionTextBytes)); }
 
-bool DownloadToFile(const QString &address, const QString &path)
+bool DownloadToFile(const QString &address, const QString &path, const ContentCheck &accept)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
@@ -159,9 +180,12 @@ bool DownloadToFile(const QString &address, const QString &path)
     QNetworkReply *reply = fetch.reply();
     bool writeFailed = false;
     qint64 received = 0;
+    QByteArray content; // kept only for the check
     const auto store = [&] {
         const QByteArray chunk = reply->readAll();
         received += chunk.size();
+        if (accept)
+            content += chunk;
         if (file.write(chunk) != chunk.size()) {
             writeFailed = true;
             reply->abort();
@@ -172,7 +196,7 @@ bool DownloadToFile(const QString &address, const QString &path)
     store();
     const QVariant announced = reply->header(QNetworkRequest::ContentLengthHeader);
     const bool complete = !announced.isValid() || announced.toLongLong() == received;
-    if (writeFailed || !fetch.succeeded() || !complete) {
+    if (writeFailed || !fetch.succeeded() || !complete || (accept && !accept(content))) {
         file.cancelWriting();
         return false;
     }
@@ -184,19 +208,26 @@ bool AutoUpdaterSelfUpdate()
     if (UpdateServer::address().isEmpty())
         return false;
     const QString name = ProgramFolder::programFileName(kUpdaterBase);
-    const double localRevision = LeadingNumber(UpdaterRevision(ProgramFolder::file(name)));
-    const QString text = ReadUrlText(UpdateDownloadFolder() + kUpdaterBase + QStringLiteral("_lastver.txt"));
+    const long localRevision = std::lround(LeadingNumber(UpdaterRevision(ProgramFolder::file(name))));
+    const QString versionFile = kUpdaterBase + QStringLiteral("_lastver.txt");
+    const QString text = ReadUrlText(UpdateDownloadFolder() + versionFile);
     if (text.trimmed().isEmpty()) {
         MessageBoxes::show(MessageRequest{name + QStringLiteral("의 최신버전 정보를 읽어올 수 없습니다!"), g_sAppTitle,
                                           MsgButtons::Ok, MsgIcon::Critical, MsgOk});
         return false;
     }
-    const double latest = std::round(LeadingNumber(text.trimmed()));
+    const long latest = std::lround(LeadingNumber(text.trimmed()));
+    // The announced revision counts only when the deployer signed it.
+    if (!SignedByDeployer(versionFile, UpdateSignature::versionStatement(versionFile, latest)))
+        return false;
+    if (localRevision > latest)
+        UpdateLog::refused(versionFile,
+                           QStringLiteral("revision %1 is older than the installed %2").arg(latest).arg(localRevision));
     if (localRevision >= latest)
         return true;
-    if (!DownloadProgram(name))
+    if (!DownloadProgram(name, latest))
         return false;
-    return DownloadProgram(ProgramFolder::programFileName(kChangerBase));
+    return DownloadProgram(ProgramFolder::programFileName(kChangerBase), latest);
 }
 
 void RunAutoUpdate(bool skip)

@@ -2,6 +2,7 @@
 #include "Cp949.h"
 #include "CuttingHttpServer.h"
 #include "Launcher.h"
+#include "LeadingNumber.h"
 #include "LocalHttpServer.h"
 #include "MessageRecorder.h"
 #include "ProgramExit.h"
@@ -9,14 +10,22 @@
 #include "ShellUtils.h"
 #include "TestWorkspace.h"
 #include "UpdateServer.h"
+#include "UpdateSigner.h"
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QtTest>
+#include <cmath>
 #include <memory>
 
-// The update step of start-up against a local download server. Programs are
-// never really started: the launcher records the requests.
+// How a test spoils one file of a signed release.
+enum class Spoil { Nothing, ChangedAfterSigning, OtherKey, NoSignature, OlderRelease, SignedForOlderRevision };
+Q_DECLARE_METATYPE(Spoil)
+
+// The update step of start-up against a local download server, with a
+// deployer's key made for the test. Programs are never really started (the
+// launcher records the requests), except the updater where a test says so.
 class TestAutoUpdate : public QObject {
     Q_OBJECT
 
@@ -41,11 +50,18 @@ private slots:
     void downloadKeepsFileOnFailure();
     void downloadBrokenOffKeepsFile();
     void updaterReportsStampedVersion();
+    void onlySignedUpdateTaken_data();
+    void onlySignedUpdateTaken();
 
 private:
     static QString updaterName() { return ProgramFolder::programFileName(QStringLiteral("AutoUpdateV1")); }
     static QString changerName() { return ProgramFolder::programFileName(QStringLiteral("filechanger")); }
     static QString exeName() { return ProgramFolder::programFileName(ProgramFolder::executableBaseName()); }
+    static QString exeVersionFile() { return ProgramFolder::executableBaseName() + QStringLiteral("_lastver.txt"); }
+    void publishUpdater(const QByteArray &versionText, bool withChanger = true) const;
+    void publishRelease(Spoil spoil, const QString &target) const;
+    void runUpdater(const LaunchRequest &request) const;
+    QStringList updateLog() const;
     static QByteArray read(const QString &path);
     static void write(const QString &path, const QByteArray &content);
     void installBuiltUpdater() const;
@@ -59,6 +75,7 @@ private:
     }
 
     std::unique_ptr<LocalHttpServer> m_server;
+    std::unique_ptr<UpdateSigner> m_signer;
     std::unique_ptr<TestWorkspace> m_workspace;
     std::unique_ptr<MessageRecorder> m_messages;
     QList<LaunchRequest> m_launches;
@@ -70,6 +87,7 @@ void TestAutoUpdate::initTestCase()
 {
     m_server = std::make_unique<LocalHttpServer>();
     QVERIFY2(m_server->isRunning(), "python3 -m http.server did not start");
+    m_signer = std::make_unique<UpdateSigner>();
 }
 
 void TestAutoUpdate::init()
@@ -81,6 +99,7 @@ void TestAutoUpdate::init()
     m_ends = 0;
     g_sAppTitle = QStringLiteral("Quotadesk");
     UpdateServer::redirect(m_server->address());
+    UpdateServer::redirectKeys(m_signer->publicKey());
     ProgramExit::setHandler([this](int) { ++m_ends; });
     Launcher::setHandler([this](const LaunchRequest &request) {
         m_launches << request;
@@ -89,8 +108,7 @@ void TestAutoUpdate::init()
         return true;
     });
     write(m_workspace->file(exeName()), "current program");
-    for (const QString &name : {QStringLiteral("AutoUpdateV1_lastver.txt"), updaterName(), changerName()})
-        m_server->withdraw(name);
+    m_server->withdrawAll();
 }
 
 void TestAutoUpdate::cleanup()
@@ -98,6 +116,7 @@ void TestAutoUpdate::cleanup()
     Launcher::setHandler({});
     ProgramExit::setHandler({});
     UpdateServer::redirect(QString());
+    UpdateServer::redirectKeys(QString());
     m_messages.reset();
     m_workspace.reset();
 }
@@ -113,6 +132,22 @@ void TestAutoUpdate::write(const QString &path, const QByteArray &content)
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(content);
+}
+
+// The updater's version file with the updater and the file changer published
+// under its revision, all signed.
+void TestAutoUpdate::publishUpdater(const QByteArray &versionText, bool withChanger) const
+{
+    const long revision = std::lround(LeadingNumber(QString::fromLatin1(versionText)));
+    m_signer->publishVersion(*m_server, QStringLiteral("AutoUpdateV1"), versionText);
+    m_signer->publishFile(*m_server, updaterName(), "updater from the server", revision);
+    if (withChanger)
+        m_signer->publishFile(*m_server, changerName(), "file changer from the server", revision);
+}
+
+QStringList TestAutoUpdate::updateLog() const
+{
+    return QString::fromUtf8(read(m_workspace->file(QStringLiteral("update.log")))).split(u'\n', Qt::SkipEmptyParts);
 }
 
 void TestAutoUpdate::installBuiltUpdater() const
@@ -195,12 +230,13 @@ void TestAutoUpdate::updaterRefresh_data()
     QTest::addColumn<bool>("localUpdater");
     QTest::addColumn<QByteArray>("published");
     QTest::addColumn<bool>("fetched");
-    QTest::newRow("same revision") << true << QByteArray::number(local) << false;
-    QTest::newRow("newer revision") << true << QByteArray::number(local + 1) << true;
-    QTest::newRow("older revision") << true << QByteArray::number(local - 1) << false;
-    QTest::newRow("no local updater counts as 0") << false << QByteArray("1") << true;
-    QTest::newRow("fraction rounds up") << true << QByteArray::number(local) + ".6" << true;
-    QTest::newRow("text after the number") << true << QByteArray::number(local) + " release\r\n" << false;
+    QTest::addColumn<bool>("refused"); // an older revision is noted in the update log
+    QTest::newRow("same revision") << true << QByteArray::number(local) << false << false;
+    QTest::newRow("newer revision") << true << QByteArray::number(local + 1) << true << false;
+    QTest::newRow("older revision") << true << QByteArray::number(local - 1) << false << true;
+    QTest::newRow("no local updater counts as 0") << false << QByteArray("1") << true << false;
+    QTest::newRow("fraction rounds up") << true << QByteArray::number(local) + ".6" << true << false;
+    QTest::newRow("text after the number") << true << QByteArray::number(local) + " release\r\n" << false << false;
 }
 
 void TestAutoUpdate::updaterRefresh()
@@ -208,16 +244,16 @@ void TestAutoUpdate::updaterRefresh()
     QFETCH(bool, localUpdater);
     QFETCH(QByteArray, published);
     QFETCH(bool, fetched);
+    QFETCH(bool, refused);
     if (localUpdater)
         installBuiltUpdater();
     const QByteArray before = read(m_workspace->file(updaterName()));
-    m_server->publish(QStringLiteral("AutoUpdateV1_lastver.txt"), published);
-    m_server->publish(updaterName(), "updater from the server");
-    m_server->publish(changerName(), "file changer from the server");
+    publishUpdater(published);
 
     RunAutoUpdate(false);
 
     QCOMPARE(m_messages->count(), 0);
+    QCOMPARE(updateLog().size(), refused ? 1 : 0);
     if (fetched) {
         QCOMPARE(read(m_workspace->file(updaterName())), QByteArray("updater from the server"));
         QCOMPARE(read(m_workspace->file(changerName())), QByteArray("file changer from the server"));
@@ -244,9 +280,9 @@ void TestAutoUpdate::failedDownload()
     QFETCH(bool, updaterPublished);
     installBuiltUpdater();
     const QByteArray before = read(m_workspace->file(updaterName()));
-    m_server->publish(QStringLiteral("AutoUpdateV1_lastver.txt"), "9999");
-    if (updaterPublished)
-        m_server->publish(updaterName(), "updater from the server");
+    publishUpdater("9999", false);
+    if (!updaterPublished)
+        m_server->withdraw(updaterName());
 
     QVERIFY(!AutoUpdaterSelfUpdate());
     RunAutoUpdate(false);
@@ -255,13 +291,13 @@ void TestAutoUpdate::failedDownload()
     QVERIFY(!QFile::exists(m_workspace->file(changerName())));
     QCOMPARE(m_messages->count(), 0);
     QVERIFY(m_launches.isEmpty());
-    QCOMPARE(files(), sorted({exeName(), updaterName()})); // no half-written files
+    QCOMPARE(files(), sorted({exeName(), updaterName()})); // no half-written files, nothing refused
 }
 
 void TestAutoUpdate::missingProgramFileSkipsUpdater()
 {
     installBuiltUpdater();
-    m_server->publish(QStringLiteral("AutoUpdateV1_lastver.txt"), "1");
+    publishUpdater("1");
     QVERIFY(QFile::remove(m_workspace->file(exeName())));
     RunAutoUpdate(false);
     QVERIFY(m_launches.isEmpty());
@@ -272,7 +308,7 @@ void TestAutoUpdate::newProgramStartsFileChanger()
 {
     installBuiltUpdater();
     write(m_workspace->file(changerName()), "file changer");
-    m_server->publish(QStringLiteral("AutoUpdateV1_lastver.txt"), "1");
+    publishUpdater("1");
     m_onUpdaterRun = [this] { write(m_workspace->file(QStringLiteral("New_") + exeName()), "new"); };
 
     RunAutoUpdate(false);
@@ -290,7 +326,7 @@ void TestAutoUpdate::newProgramStartsFileChanger()
 void TestAutoUpdate::missingFileChangerEndsProgram()
 {
     installBuiltUpdater();
-    m_server->publish(QStringLiteral("AutoUpdateV1_lastver.txt"), "1");
+    publishUpdater("1");
     m_onUpdaterRun = [this] { write(m_workspace->file(QStringLiteral("New_") + exeName()), "new"); };
 
     RunAutoUpdate(false);
@@ -358,6 +394,110 @@ void TestAutoUpdate::updaterReportsStampedVersion()
     QCOMPARE(GetFileVer(QStringLiteral(UPDATER_PATH), true, true),
              QStringLiteral("1.00.") + QString::number(QD_UPDATER_REVISION));
     QCOMPARE(GetFileVer(QStringLiteral(UPDATER_PATH), false, true), QStringLiteral("1.00"));
+}
+
+// A release of the updater (with the file changer) and of the program, signed
+// by the test's key except where the spoil changes the target file afterwards.
+void TestAutoUpdate::publishRelease(Spoil spoil, const QString &target) const
+{
+    const UpdateSigner otherKey;
+    const auto signer = [&](const QString &name) -> const UpdateSigner & {
+        return spoil == Spoil::OtherKey && name == target ? otherKey : *m_signer;
+    };
+    const QByteArray updaterVersion = QByteArray::number(QD_UPDATER_REVISION + 1);
+    signer(QStringLiteral("AutoUpdateV1_lastver.txt"))
+        .publishVersion(*m_server, QStringLiteral("AutoUpdateV1"), updaterVersion);
+    QFile updater(QStringLiteral(UPDATER_UNDER_TEST_PATH));
+    QVERIFY(updater.open(QIODevice::ReadOnly));
+    signer(updaterName()).publishFile(*m_server, updaterName(), updater.readAll(), QD_UPDATER_REVISION + 1);
+    signer(changerName()).publishFile(*m_server, changerName(), "file changer", QD_UPDATER_REVISION + 1);
+
+    const long older = QD_REVISION - 1;
+    const long published = spoil == Spoil::OlderRelease ? older : QD_REVISION + 1;
+    const long signedFor = spoil == Spoil::SignedForOlderRevision ? older : published;
+    signer(exeVersionFile())
+        .publishVersion(*m_server, ProgramFolder::executableBaseName(), QByteArray::number(published));
+    signer(exeName()).publishFile(*m_server, exeName(), "program " + QByteArray::number(published), signedFor);
+
+    if (spoil == Spoil::ChangedAfterSigning)
+        m_server->publish(target, "99999");
+    if (spoil == Spoil::NoSignature)
+        m_server->withdraw(target + QStringLiteral(".sig"));
+}
+
+// Runs the updater as a process, as start-up does, against the test's server and key.
+void TestAutoUpdate::runUpdater(const LaunchRequest &request) const
+{
+    QProcess updater;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QD_UPDATE_SERVER"), m_server->address());
+    environment.insert(QStringLiteral("QD_UPDATE_KEY"), m_signer->publicKey());
+    updater.setProcessEnvironment(environment);
+    updater.setWorkingDirectory(request.folder);
+    updater.start(request.program, Launcher::splitParameters(request.parameters));
+    QVERIFY(updater.waitForFinished(60000));
+}
+
+void TestAutoUpdate::onlySignedUpdateTaken_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<Spoil>("spoil");
+    QTest::addColumn<bool>("updaterTaken");
+    QTest::addColumn<bool>("programTaken");
+    QTest::addColumn<QString>("reason"); // in the update log; empty: nothing refused
+    const QString updaterVersion = QStringLiteral("AutoUpdateV1_lastver.txt");
+    const QString badSignature = QStringLiteral("its signature does not verify against the built-in update key");
+    const QString noSignature = QStringLiteral("no signature was published with it");
+    QTest::newRow("signed release") << QString() << Spoil::Nothing << true << true << QString();
+    QTest::newRow("updater's version file changed after signing")
+        << updaterVersion << Spoil::ChangedAfterSigning << false << false << badSignature;
+    QTest::newRow("updater changed after signing")
+        << updaterName() << Spoil::ChangedAfterSigning << false << false << badSignature;
+    QTest::newRow("updater without signature") << updaterName() << Spoil::NoSignature << false << false << noSignature;
+    QTest::newRow("file changer signed by another key")
+        << changerName() << Spoil::OtherKey << true << false << badSignature;
+    QTest::newRow("program's version file signed by another key")
+        << exeVersionFile() << Spoil::OtherKey << true << false << badSignature;
+    QTest::newRow("program changed after signing")
+        << exeName() << Spoil::ChangedAfterSigning << true << false << badSignature;
+    QTest::newRow("signed version file, unsigned program")
+        << exeName() << Spoil::NoSignature << true << false << noSignature;
+    QTest::newRow("older signed release")
+        << exeVersionFile() << Spoil::OlderRelease << true << false
+        << QStringLiteral("revision %1 is older than the installed %2").arg(QD_REVISION - 1).arg(QD_REVISION);
+    QTest::newRow("older program under the newer version file")
+        << exeName() << Spoil::SignedForOlderRevision << true << false << badSignature;
+}
+
+void TestAutoUpdate::onlySignedUpdateTaken()
+{
+    QFETCH(QString, target);
+    QFETCH(Spoil, spoil);
+    QFETCH(bool, updaterTaken);
+    QFETCH(bool, programTaken);
+    QFETCH(QString, reason);
+    publishRelease(spoil, target);
+    Launcher::setHandler([this](const LaunchRequest &request) {
+        m_launches << request;
+        if (request.kind == LaunchRequest::StartAndWait)
+            runUpdater(request);
+        return true;
+    });
+
+    RunAutoUpdate(false);
+
+    QCOMPARE(QFile::exists(m_workspace->file(updaterName())), updaterTaken);
+    QCOMPARE(read(m_workspace->file(QStringLiteral("New_") + exeName())),
+             programTaken ? "program " + QByteArray::number(QD_REVISION + 1) : QByteArray());
+    QCOMPARE(read(m_workspace->file(exeName())), QByteArray("current program"));
+    QCOMPARE(requests(LaunchRequest::Start).size(), programTaken ? 1 : 0); // the file changer
+    QCOMPARE(m_ends, programTaken ? 1 : 0);
+    QCOMPARE(m_messages->count(), 0);
+    const QStringList log = updateLog();
+    QCOMPARE(log.size(), reason.isEmpty() ? 0 : 1);
+    if (!reason.isEmpty())
+        QVERIFY2(log[0].contains(QStringLiteral(" refused ") + target + QStringLiteral(": ") + reason),
+                 qPrintable(log[0]));
 }
 
 QTEST_MAIN(TestAutoUpdate)

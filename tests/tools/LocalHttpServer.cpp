@@ -14,8 +14,8 @@ LocalHttpServer::LocalHttpServer() : m_port(freePort())
     m_process.setStandardErrorFile(QProcess::nullDevice());
     m_process.start(QStringLiteral("python3"),
                     {QStringLiteral("-m"), QStringLiteral("http.server"), QString::number(m_port),
-                     QStringLiteral("--bind"), QStringLiteral("127.0.0.1"),
-                     QStringLiteral("--directory"), m_root.path()});
+                     QStringLiteral("--bind"), QStringLiteral("127.0.0.1"), QStringLiteral("--directory"),
+                     m_root.path()});
     if (!m_process.waitForStarted())
         return;
     for (QDeadlineTimer deadline(10000); !deadline.hasExpired(); QThread::msleep(50)) {
@@ -34,15 +34,9 @@ LocalHttpServer::~LocalHttpServer()
     m_process.waitForFinished();
 }
 
-QString LocalHttpServer::address() const
-{
-    return QStringLiteral("http://127.0.0.1:%1/").arg(m_port);
-}
+QString LocalHttpServer::address() const { return QStringLiteral("http://127.0.0.1:%1/").arg(m_port); }
 
-QString LocalHttpServer::folder() const
-{
-    return m_root.path() + QStringLiteral("/download/자동업데이트_v1");
-}
+QString LocalHttpServer::folder() const { return m_root.path() + QStringLiteral("/download/자동업데이트_v1"); }
 
 void LocalHttpServer::publish(const QString &name, const QByteArray &content) const
 {
@@ -51,15 +45,15 @@ void LocalHttpServer::publish(const QString &name, const QByteArray &content) co
         file.write(content);
 }
 
-void LocalHttpServer::withdraw(const QString &name) const
+void LocalHttpServer::withdraw(const QString &name) const { QFile::remove(folder() + QLatin1Char('/') + name); }
+
+void LocalHttpServer::withdrawAll() const
 {
-    QFile::remove(folder() + QLatin1Char('/') + name);
+    QDir(folder()).removeRecursively();
+    QDir().mkpath(folder());
 }
 
-QString LocalHttpServer::deadAddress()
-{
-    return QStringLiteral("http://127.0.0.1:%1/").arg(freePort());
-}
+QString LocalHttpServer::deadAddress() { return QStringLiteral("http://127.0.0.1:%1/").arg(freePort()); }
 
 quint16 LocalHttpServer::freePort()
 {

@@ -18,6 +18,7 @@ public:
     QString address() const; // "http://127.0.0.1:<port>/"
     void publish(const QString &name, const QByteArray &content) const;
     void withdraw(const QString &name) const;
+    void withdrawAll() const;
 
     // An address on which nothing listens.
     static QString deadAddress();

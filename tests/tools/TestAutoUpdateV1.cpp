@@ -3,6 +3,8 @@
 #include "ProgramFolder.h"
 #include "UpdateOrder.h"
 #include "UpdateServer.h"
+#include "UpdateSignature.h"
+#include "UpdateSigner.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,7 +13,7 @@
 #include <QtTest>
 
 // The built updater, run as a process in a temporary program folder against a
-// local download server.
+// local download server whose files are signed by a key made for the test.
 class TestAutoUpdateV1 : public QObject {
     Q_OBJECT
 
@@ -25,6 +27,7 @@ private slots:
 
 private:
     static QByteArray read(const QString &path);
+    static QProcessEnvironment pointedAt(const QString &server, const UpdateSigner &signer);
     static void write(const QString &path, const QByteArray &content);
 };
 
@@ -39,6 +42,15 @@ void TestAutoUpdateV1::write(const QString &path, const QByteArray &content)
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(content);
+}
+
+// The environment that gives the updater built for the tests its server and key.
+QProcessEnvironment TestAutoUpdateV1::pointedAt(const QString &server, const UpdateSigner &signer)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QD_UPDATE_SERVER"), server);
+    environment.insert(QStringLiteral("QD_UPDATE_KEY"), signer.publicKey());
+    return environment;
 }
 
 void TestAutoUpdateV1::parseOrder_data()
@@ -82,6 +94,7 @@ void TestAutoUpdateV1::fetchNewProgram_data()
     QTest::newRow("same revision") << QByteArray("27") << true << false << 0 << QByteArray();
     QTest::newRow("same revision removes leftover") << QByteArray("27") << true << true << 0 << QByteArray();
     QTest::newRow("version file missing") << QByteArray() << true << false << 1 << QByteArray();
+    QTest::newRow("failure removes leftover") << QByteArray() << true << true << 1 << QByteArray();
     QTest::newRow("program missing on the server") << QByteArray("28") << false << false << 1 << QByteArray();
 }
 
@@ -95,11 +108,12 @@ void TestAutoUpdateV1::fetchNewProgram()
 
     LocalHttpServer server;
     QVERIFY2(server.isRunning(), "python3 -m http.server did not start");
+    const UpdateSigner signer;
     const QString program = ProgramFolder::programFileName(QStringLiteral("Quotadesk"));
     if (!published.isNull())
-        server.publish(QStringLiteral("Quotadesk_lastver.txt"), published);
+        signer.publishVersion(server, QStringLiteral("Quotadesk"), published);
     if (programPublished)
-        server.publish(program, "program 28");
+        signer.publishFile(server, program, "program 28", 28);
 
     QTemporaryDir folder;
     const QString updater = folder.filePath(ProgramFolder::programFileName(QStringLiteral("AutoUpdateV1")));
@@ -109,9 +123,7 @@ void TestAutoUpdateV1::fetchNewProgram()
         write(folder.filePath(QStringLiteral("New_") + program), "left over");
 
     QProcess run;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QD_UPDATE_SERVER"), server.address());
-    run.setProcessEnvironment(environment);
+    run.setProcessEnvironment(pointedAt(server.address(), signer));
     run.start(updater, {QStringLiteral("27;") + program});
     QVERIFY(run.waitForFinished(60000));
     QCOMPARE(run.exitStatus(), QProcess::NormalExit);
@@ -122,8 +134,6 @@ void TestAutoUpdateV1::fetchNewProgram()
     if (!newFile.isNull()) {
         QCOMPARE(read(newPath), newFile);
         QVERIFY(QFileInfo(newPath).isExecutable());
-        expectedFiles << QFileInfo(newPath).fileName();
-    } else if (leftover && exitCode != 0) {
         expectedFiles << QFileInfo(newPath).fileName();
     } else {
         QVERIFY(!QFile::exists(newPath));
@@ -139,7 +149,10 @@ void TestAutoUpdateV1::brokenDownloadLeavesNoNewFile()
 {
     const QString program = ProgramFolder::programFileName(QStringLiteral("Quotadesk"));
     CuttingHttpServer server;
+    const UpdateSigner signer;
     server.serve(QStringLiteral("Quotadesk_lastver.txt"), "28");
+    server.serve(QStringLiteral("Quotadesk_lastver.txt.sig"),
+                 signer.sign(UpdateSignature::versionStatement(QStringLiteral("Quotadesk_lastver.txt"), 28)));
     server.serve(program, "the first bytes of program 28", 500000);
 
     QTemporaryDir folder;
@@ -148,9 +161,7 @@ void TestAutoUpdateV1::brokenDownloadLeavesNoNewFile()
     write(folder.filePath(program), "program 27");
 
     QProcess run;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QD_UPDATE_SERVER"), server.address());
-    run.setProcessEnvironment(environment);
+    run.setProcessEnvironment(pointedAt(server.address(), signer));
     run.start(updater, {QStringLiteral("27;") + program});
     // The server answers from this event loop, so wait without blocking it.
     QTRY_VERIFY_WITH_TIMEOUT(run.state() == QProcess::NotRunning, 60000);
@@ -162,26 +173,26 @@ void TestAutoUpdateV1::brokenDownloadLeavesNoNewFile()
     QCOMPARE(files, expected);
 }
 
-// The released updater knows only the server it was built with: an
-// environment variable cannot send it to another one.
+// The released updater knows only the server and the key it was built with:
+// environment variables cannot send it to another server or make it trust
+// another key.
 void TestAutoUpdateV1::releaseBuildTakesNoServerFromTheEnvironment()
 {
     if (!UpdateServer::address().isEmpty())
         QSKIP("this build names a download server");
     LocalHttpServer server;
     QVERIFY2(server.isRunning(), "python3 -m http.server did not start");
+    const UpdateSigner signer;
     const QString program = ProgramFolder::programFileName(QStringLiteral("Quotadesk"));
-    server.publish(QStringLiteral("Quotadesk_lastver.txt"), "28");
-    server.publish(program, "program 28");
+    signer.publishVersion(server, QStringLiteral("Quotadesk"), "28");
+    signer.publishFile(server, program, "program 28", 28);
 
     QTemporaryDir folder;
     const QString updater = folder.filePath(ProgramFolder::programFileName(QStringLiteral("AutoUpdateV1")));
     QVERIFY(QFile::copy(QStringLiteral(RELEASE_UPDATER_PATH), updater));
     write(folder.filePath(program), "program 27");
     QProcess run;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QD_UPDATE_SERVER"), server.address());
-    run.setProcessEnvironment(environment);
+    run.setProcessEnvironment(pointedAt(server.address(), signer));
     run.start(updater, {QStringLiteral("27;") + program});
     QVERIFY(run.waitForFinished(60000));
     QCOMPARE(run.exitCode(), 0);

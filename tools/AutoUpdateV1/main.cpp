@@ -6,7 +6,8 @@
 #include <QTextStream>
 
 // AutoUpdateV1 "revision;program file": stores a newer program file beside the
-// program as "New_" + its name when the download server publishes one.
+// program as "New_" + its name when the download server publishes one signed
+// by the deployer.
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
@@ -15,6 +16,7 @@ int main(int argc, char *argv[])
         QTextStream(stderr) << "usage: AutoUpdateV1 revision;program-file" << Qt::endl;
         return ProgramUpdater::BadArguments;
     }
-    ProgramUpdater updater(QCoreApplication::applicationDirPath(), UpdateServer::address());
+    ProgramUpdater updater(QCoreApplication::applicationDirPath(), UpdateServer::address(),
+                           UpdateSignature(UpdateServer::keys()));
     return updater.run(*order);
 }
