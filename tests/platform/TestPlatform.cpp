@@ -2,6 +2,7 @@
 #include "DataFolder.h"
 #include "EnterPressesButton.h"
 #include "InstanceLock.h"
+#include "Launcher.h"
 #include "NetworkAdapters.h"
 #include "ProfileFile.h"
 #include "ProgramFolder.h"
@@ -54,6 +55,31 @@ class TestPlatform : public QObject {
     Q_OBJECT
 
 private slots:
+    // The desktop's opener reports nothing when no program takes the file's
+    // type; the association is asked first and the opener not started.
+    void openingAFileNoProgramTakesFails()
+    {
+        TestWorkspace ws;
+        const QString bin = ws.file(QStringLiteral("bin"));
+        QVERIFY(QDir().mkpath(bin));
+        const QString opened = ws.file(QStringLiteral("opened"));
+        const auto script = [&bin](const QString &name, const QString &body) {
+            QFile file(bin + QLatin1Char('/') + name);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(("#!/bin/sh\n" + body + "\n").toUtf8());
+            file.close();
+            file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+        };
+        script(QStringLiteral("xdg-mime"), QStringLiteral("exit 0"));
+        script(QStringLiteral("xdg-open"), QStringLiteral("touch '%1'").arg(opened));
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", bin.toLocal8Bit() + ':' + path);
+        const bool started = Launcher::openDocument(ws.file(QStringLiteral("Exp110523_142501.xlsx")));
+        qputenv("PATH", path);
+        QVERIFY(!started);
+        QTest::qWait(200);
+        QVERIFY(!QFile::exists(opened));
+    }
     void cp949ByteLengthsAndCuts()
     {
         QCOMPARE(Cp949::byteLength(QStringLiteral("a가b")), 4);
