@@ -1,0 +1,18 @@
+#pragma once
+#include <QDialog>
+
+class QLineEdit;
+
+// "페이지 이동": asks the preview's page to show, 1 to the page count. Opened
+// with a digit the user began typing, or with the page shown.
+class PreviewPageDialog : public QDialog {
+public:
+    PreviewPageDialog(const QString &typed, int pageCount, QWidget *parent = nullptr);
+
+    // The page entered; 0 when the field is empty.
+    int page() const;
+    QLineEdit *field() const { return m_field; }
+
+private:
+    QLineEdit *m_field = nullptr;
+};
