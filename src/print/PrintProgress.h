@@ -14,7 +14,7 @@ class QWidget;
 class PrintProgress {
 public:
     static constexpr int ShowAfterMs = 400;
-    static constexpr int UpdateEveryMs = 50; // the label and the other windows
+    static constexpr int UpdateEveryMs = 100; // the label and the other windows
 
     PrintProgress(const QString &title, QWidget *parent);
     ~PrintProgress();
