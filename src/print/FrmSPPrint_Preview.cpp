@@ -274,9 +274,7 @@ void FrmSPPrint_Preview::keyPressEvent(QKeyEvent *event)
 
 void FrmSPPrint_Preview::askForPage(const QString &start, bool selected)
 {
-    PreviewPageDialog dialog(start, m_preview->pageCount(), this);
-    if (selected)
-        dialog.field()->selectAll();
+    PreviewPageDialog dialog(start, selected, m_preview->pageCount(), this);
     if (dialog.exec() == QDialog::Accepted && dialog.page() > 0)
         m_preview->setCurrentPage(dialog.page());
 }
