@@ -13,27 +13,6 @@ Launcher::Handler &handler()
     return h;
 }
 
-// The desktop's opener starts without waiting and says nothing when no
-// program is associated with the file's type, so the association is asked
-// first where the desktop can tell it; elsewhere the opener's answer stands.
-bool hasAssociatedProgram(const QString &path)
-{
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-    const QString xdgMime = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
-    if (xdgMime.isEmpty())
-        return true;
-    QProcess query;
-    query.start(xdgMime,
-                {QStringLiteral("query"), QStringLiteral("default"), QMimeDatabase().mimeTypeForFile(path).name()});
-    if (!query.waitForFinished(5000) || query.exitStatus() != QProcess::NormalExit)
-        return true;
-    return !query.readAllStandardOutput().trimmed().isEmpty();
-#else
-    Q_UNUSED(path);
-    return true;
-#endif
-}
-
 bool dispatch(const LaunchRequest &request, const std::function<bool()> &real)
 {
     if (handler())
@@ -88,11 +67,32 @@ bool Launcher::startAndWait(const QString &program, const QString &parameters, c
     });
 }
 
+// The desktop's opener starts without waiting and says nothing when no
+// program is associated with the file's type, so the association is asked
+// first where the desktop can tell it; elsewhere the opener's answer stands.
+bool Launcher::hasProgramFor(const QString &path)
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    const QString xdgMime = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
+    if (xdgMime.isEmpty())
+        return true;
+    QProcess query;
+    query.start(xdgMime,
+                {QStringLiteral("query"), QStringLiteral("default"), QMimeDatabase().mimeTypeForFile(path).name()});
+    if (!query.waitForFinished(5000) || query.exitStatus() != QProcess::NormalExit)
+        return true;
+    return !query.readAllStandardOutput().trimmed().isEmpty();
+#else
+    Q_UNUSED(path);
+    return true;
+#endif
+}
+
 bool Launcher::openDocument(const QString &path)
 {
     const LaunchRequest request{LaunchRequest::OpenDocument, path, QString(), QString(), WindowMode::Normal};
     return dispatch(request,
-                    [&] { return hasAssociatedProgram(path) && QDesktopServices::openUrl(QUrl::fromLocalFile(path)); });
+                    [&] { return hasProgramFor(path) && QDesktopServices::openUrl(QUrl::fromLocalFile(path)); });
 }
 
 void Launcher::setHandler(Handler h) { handler() = std::move(h); }

@@ -27,6 +27,9 @@ public:
     // Opens a document or folder with its associated application; false when
     // no application is associated with it or it could not be started.
     static bool openDocument(const QString &path);
+    // False when the desktop reports no application for the file's type;
+    // true where it cannot tell.
+    static bool hasProgramFor(const QString &path);
 
     static void setHandler(Handler handler); // empty restores real starts
 

@@ -82,15 +82,15 @@ void SpreadPrintLayout::widenForFigures()
     if (m_firstRow > m_lastRow)
         return;
     if (m_rowHeaderWidth > 0)
-        m_rowHeaderWidth = qMax(m_rowHeaderWidth, figureWidth(0, m_lastRow));
+        m_rowHeaderWidth = qMax(m_rowHeaderWidth, printedWidth(0, m_lastRow));
     for (int col = m_firstCol; col <= m_lastCol; ++col) {
         if (m_colWidths[col] > 0 && m_figureCols[col])
-            m_colWidths[col] = qMax(m_colWidths[col], figureWidth(col, widestFigureRow(col)));
+            m_colWidths[col] = qMax(m_colWidths[col], printedWidth(col, widestFigureRow(col)));
     }
 }
 
 // The width a cell's text needs on paper, with the insets on both sides.
-double SpreadPrintLayout::figureWidth(int col, int row) const
+double SpreadPrintLayout::printedWidth(int col, int row) const
 {
     const SpreadCellLook look = m_grid.cellLook(col, row);
     return PrintCellText::width(PrintCellText::fontOf(look.font), look.text) + 2 * TextInset;
@@ -151,7 +151,7 @@ void SpreadPrintLayout::shareWidth(double width)
     const int col = lastTextColumn(shown);
     if (col == 0)
         return;
-    const double heading = m_headerRows.isEmpty() ? 2 * TextInset : figureWidth(col, m_headerRows.first());
+    const double heading = m_headerRows.isEmpty() ? 2 * TextInset : printedWidth(col, m_headerRows.first());
     m_colWidths[col] = qMax(qMin(heading, m_colWidths[col]), m_colWidths[col] - excess);
 }
 

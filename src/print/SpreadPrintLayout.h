@@ -58,7 +58,7 @@ private:
     void chooseRange();
     void measureColumns();
     void widenForFigures();
-    double figureWidth(int col, int row) const;
+    double printedWidth(int col, int row) const;
     int widestFigureRow(int col) const;
     int lastTextColumn(const QList<int> &cols) const;
     void shareWidth(double width);

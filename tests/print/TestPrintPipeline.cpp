@@ -136,6 +136,7 @@ private slots:
     void widestFiguresPrintWhole_data();
     void widestFiguresPrintWhole();
     void landscapeFillsThePageAndCutsTextVisibly();
+    void widenedFiguresTakeTheirRoomFromTheMemo();
     void cancelledJobLeavesNoFile();
 
 private:
@@ -547,6 +548,33 @@ void TestPrintPipeline::landscapeFillsThePageAndCutsTextVisibly()
     QVERIFY(!text.contains(LongMemo));
     QVERIFY(!text.contains(QStringLiteral("이메일마케팅서초지점관리자")));
     QVERIFY2(text.count(QChar(0x2026)) >= 40, qPrintable(text)); // every memo and every name
+}
+
+// A sheet that fits across the page at the screen's widths still does when
+// its figures widen: the memo gives up the room.
+void TestPrintPipeline::widenedFiguresTakeTheirRoomFromTheMemo()
+{
+    auto grid = historyGrid(5);
+    QVERIFY(request(*grid));
+    const SpreadPrintLayout before(*grid, QPageSize(QPageSize::A4));
+    const double twipsPerPixel = 1440.0 / grid->view()->logicalDpiY();
+    const auto screenWidth = [&] {
+        double width = 0;
+        for (int col = 1; col <= 7; ++col)
+            width += grid->ColWidthPixels(col) * twipsPerPixel;
+        return width;
+    };
+    const double room = before.sheetArea().width() - before.rowHeaderWidth();
+    double chars = grid->ColWidth(7);
+    while (screenWidth() < room - 3 * twipsPerPixel)
+        grid->SetColWidth(7, chars += 0.25);
+    while (screenWidth() > room)
+        grid->SetColWidth(7, chars -= 0.05);
+
+    const SpreadPrintLayout layout(*grid, QPageSize(QPageSize::A4));
+    QCOMPARE(layout.pageColumns(1), (QList<int>{1, 2, 3, 4, 5, 6, 7}));
+    QCOMPARE(layout.pageCount(), 1);
+    QVERIFY(layout.colWidth(7) < grid->ColWidthPixels(7) * twipsPerPixel);
 }
 
 // Cancelling in the progress dialog ends the job: no file, no message, not printed.
