@@ -1,8 +1,7 @@
 #include "XlsxColumnWidths.h"
 
-#include "SpreadNumberFormat.h"
-
 #include <algorithm>
+#include <cmath>
 
 namespace {
 constexpr double BoldFactor = 1.1;
@@ -22,15 +21,33 @@ double textWidth(const QString &text)
         width += isWide(c.unicode()) ? 2 : 1;
     return width;
 }
+
+// The characters of a number as its format shows it ("-12,345.60"), counted
+// without writing it out: this runs for every number of the sheet.
+double numberWidth(const ExcelCell &cell)
+{
+    const double scale = std::pow(10.0, cell.decPlaces);
+    const double shown = std::round(std::abs(cell.number) * scale) / scale;
+    int digits = 1;
+    for (double rest = shown; rest >= 10; rest /= 10)
+        ++digits;
+    double width = digits;
+    if (cell.showSep)
+        width += (digits - 1) / 3;
+    if (cell.decPlaces > 0)
+        width += cell.decPlaces + 1;
+    if (cell.number < 0 && shown != 0)
+        width += 1;
+    return width;
+}
 } // namespace
 
 double XlsxColumnWidths::widthOf(const ExcelCell &cell)
 {
-    const QString shown = cell.isNumber ? SpreadNumberFormat::format(cell.number, cell.decPlaces, cell.showSep)
-                                        : cell.text;
-    if (shown.isEmpty())
+    if (!cell.isNumber && cell.text.isEmpty())
         return 0;
-    return textWidth(shown) * (cell.bold ? BoldFactor : 1) + Padding;
+    const double width = cell.isNumber ? numberWidth(cell) : textWidth(cell.text);
+    return width * (cell.bold ? BoldFactor : 1) + Padding;
 }
 
 void XlsxColumnWidths::add(int col, const ExcelCell &cell) { m_widest[col] = std::max(m_widest[col], widthOf(cell)); }
