@@ -1,6 +1,7 @@
 #include "XlsxSheetWriter.h"
 
 #include "SpreadNumberFormat.h"
+#include "XlsxColumnWidths.h"
 
 #include <QFile>
 
@@ -103,18 +104,14 @@ XlsxWriteResult XlsxSheetWriter::writeWorkbook(const ExcelSheetSource &source, c
     }
 
     FormatCache formats(book);
-    for (int c = 0; c < result.cols; ++c) {
-        lxw_row_col_options colOptions{};
-        colOptions.hidden = source.colHidden(c) ? 1 : 0;
-        worksheet_set_column_opt(sheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c), source.colWidth(c),
-                                 nullptr, &colOptions);
-    }
     worksheet_protect(sheet, nullptr, nullptr);
 
+    XlsxColumnWidths widths(result.cols);
     lxw_error error = LXW_NO_ERROR;
     for (int r = 0; r < result.rows && error == LXW_NO_ERROR; ++r) {
         for (int c = 0; c < result.cols && error == LXW_NO_ERROR; ++c) {
             const ExcelCell cell = source.cell(c, r);
+            widths.add(c, cell);
             lxw_format *format = formats.formatFor(cell, cell.locked && !m_unlockAll);
             if (cell.isNumber)
                 error = worksheet_write_number(sheet, static_cast<lxw_row_t>(r), static_cast<lxw_col_t>(c), cell.number,
@@ -125,6 +122,13 @@ XlsxWriteResult XlsxSheetWriter::writeWorkbook(const ExcelSheetSource &source, c
             else
                 error = worksheet_write_blank(sheet, static_cast<lxw_row_t>(r), static_cast<lxw_col_t>(c), format);
         }
+    }
+    // The columns are written out on closing, so their widths can wait for the last row.
+    for (int c = 0; c < result.cols; ++c) {
+        lxw_row_col_options colOptions{};
+        colOptions.hidden = source.colHidden(c) ? 1 : 0;
+        worksheet_set_column_opt(sheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c),
+                                 widths.width(c, source.colWidth(c)), nullptr, &colOptions);
     }
     const lxw_error closeError = workbook_close(book);
     if (error == LXW_NO_ERROR)

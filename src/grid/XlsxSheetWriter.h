@@ -14,7 +14,8 @@ struct XlsxWriteResult {
 // held flat (rows go out in order and are not kept). The sheet is protected:
 // cells whose source says locked stay locked, the others are editable. The
 // workbook is written beside path and takes its name only when complete: a
-// failed write leaves no file and an existing file is never replaced.
+// failed write leaves no file and an existing file is never replaced. Each
+// column is as wide as the source says or as its widest value needs.
 class XlsxSheetWriter {
 public:
     explicit XlsxSheetWriter(bool unlockAll = false) : m_unlockAll(unlockAll) {}

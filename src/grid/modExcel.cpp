@@ -50,6 +50,17 @@ XlsxWriteResult writeWorkbook(const ExcelSheetSource &source, const QString &fil
     return result;
 }
 
+// Without a program for workbooks the operator learns where the file is.
+void openOrTellWhere(const QString &file, const QString &title)
+{
+    if (Launcher::openDocument(file))
+        return;
+    MessageBoxes::show({QStringLiteral("엑셀 파일을 열 수 있는 프로그램이 없습니다.\n"
+                                       "파일은 다음 위치에 저장되었습니다.\n")
+                            + QDir::toNativeSeparators(file),
+                        title, MsgButtons::Ok, MsgIcon::Information, MsgOk});
+}
+
 } // namespace
 
 QString ExportToExcelFile(const SpreadGrid &grid, const QString &sSheetName, bool bUnlock, bool bNoQuestion,
@@ -98,7 +109,7 @@ QString ExportToExcelFile(const SpreadGrid &grid, const QString &sSheetName, boo
     } else {
         result = file;
         if (bOpenAfter)
-            steps.run([&] { Launcher::openDocument(file); });
+            steps.run([&] { openOrTellWhere(file, title); });
     }
     return result;
 }

@@ -1,7 +1,9 @@
 #include "Launcher.h"
 
 #include <QDesktopServices>
+#include <QMimeDatabase>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace {
@@ -42,17 +44,13 @@ QStringList Launcher::splitParameters(const QString &parameters)
     return args;
 }
 
-bool Launcher::start(const QString &program, const QString &parameters, const QString &folder,
-                     WindowMode mode)
+bool Launcher::start(const QString &program, const QString &parameters, const QString &folder, WindowMode mode)
 {
     const LaunchRequest request{LaunchRequest::Start, program, parameters, folder, mode};
-    return dispatch(request, [&] {
-        return QProcess::startDetached(program, splitParameters(parameters), folder);
-    });
+    return dispatch(request, [&] { return QProcess::startDetached(program, splitParameters(parameters), folder); });
 }
 
-bool Launcher::startAndWait(const QString &program, const QString &parameters,
-                            const QString &folder, WindowMode mode)
+bool Launcher::startAndWait(const QString &program, const QString &parameters, const QString &folder, WindowMode mode)
 {
     const LaunchRequest request{LaunchRequest::StartAndWait, program, parameters, folder, mode};
     return dispatch(request, [&] {
@@ -69,11 +67,32 @@ bool Launcher::startAndWait(const QString &program, const QString &parameters,
     });
 }
 
+// The desktop's opener starts without waiting and says nothing when no
+// program is associated with the file's type, so the association is asked
+// first where the desktop can tell it; elsewhere the opener's answer stands.
+bool Launcher::hasProgramFor(const QString &path)
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    const QString xdgMime = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
+    if (xdgMime.isEmpty())
+        return true;
+    QProcess query;
+    query.start(xdgMime,
+                {QStringLiteral("query"), QStringLiteral("default"), QMimeDatabase().mimeTypeForFile(path).name()});
+    if (!query.waitForFinished(5000) || query.exitStatus() != QProcess::NormalExit)
+        return true;
+    return !query.readAllStandardOutput().trimmed().isEmpty();
+#else
+    Q_UNUSED(path);
+    return true;
+#endif
+}
+
 bool Launcher::openDocument(const QString &path)
 {
-    const LaunchRequest request{LaunchRequest::OpenDocument, path, QString(), QString(),
-                                WindowMode::Normal};
-    return dispatch(request, [&] { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); });
+    const LaunchRequest request{LaunchRequest::OpenDocument, path, QString(), QString(), WindowMode::Normal};
+    return dispatch(request,
+                    [&] { return hasProgramFor(path) && QDesktopServices::openUrl(QUrl::fromLocalFile(path)); });
 }
 
 void Launcher::setHandler(Handler h) { handler() = std::move(h); }

@@ -19,14 +19,17 @@ public:
     using Handler = std::function<bool(const LaunchRequest &)>;
 
     // Starts without waiting; false when the start failed.
-    static bool start(const QString &program, const QString &parameters,
-                      const QString &folder = QString(), WindowMode mode = WindowMode::Normal);
+    static bool start(const QString &program, const QString &parameters, const QString &folder = QString(),
+                      WindowMode mode = WindowMode::Normal);
     // Starts and waits without limit until the program ends; false when the start failed.
-    static bool startAndWait(const QString &program, const QString &parameters,
-                             const QString &folder = QString(),
+    static bool startAndWait(const QString &program, const QString &parameters, const QString &folder = QString(),
                              WindowMode mode = WindowMode::Normal);
-    // Opens a document or folder with its associated application.
+    // Opens a document or folder with its associated application; false when
+    // no application is associated with it or it could not be started.
     static bool openDocument(const QString &path);
+    // False when the desktop reports no application for the file's type;
+    // true where it cannot tell.
+    static bool hasProgramFor(const QString &path);
 
     static void setHandler(Handler handler); // empty restores real starts
 

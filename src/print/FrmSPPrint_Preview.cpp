@@ -4,6 +4,7 @@
 #include "FrmSPPrint_PageSetup.h"
 #include "FrmSPPrint_PrintDlg.h"
 #include "PreviewImages.h"
+#include "PreviewPageDialog.h"
 #include "PrintSession.h"
 #include "ReDrawGuard.h"
 #include "SpreadGrid.h"
@@ -11,9 +12,12 @@
 #include "SpreadPrintLayout.h"
 #include "modSpreadPrint.h"
 
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPrinter>
 #include <QScreen>
+#include <QShortcut>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -50,6 +54,7 @@ FrmSPPrint_Preview::FrmSPPrint_Preview(PrintSession &session, QWidget *parent) :
     });
     connect(m_preview, &SpreadPreviewView::viewChanged, this, &FrmSPPrint_Preview::refreshButtons);
 
+    addPageKeys();
     m_bPrintedOK = false;
     refreshButtons();
     SetPreviewZoom(m_session, m_session.zoomType());
@@ -239,6 +244,41 @@ void FrmSPPrint_Preview::openChild(QDialog &dialog)
         Activate();
 }
 
+void FrmSPPrint_Preview::addPageKeys()
+{
+    const std::pair<QKeySequence, void (FrmSPPrint_Preview::*)()> keys[] = {
+        {QKeySequence(Qt::Key_PageDown), &FrmSPPrint_Preview::nextPage},
+        {QKeySequence(Qt::Key_PageUp), &FrmSPPrint_Preview::previousPage},
+        {QKeySequence(Qt::Key_Home), &FrmSPPrint_Preview::firstPage},
+        {QKeySequence(Qt::Key_End), &FrmSPPrint_Preview::lastPage},
+        {QKeySequence(Qt::CTRL | Qt::Key_Home), &FrmSPPrint_Preview::firstPage},
+        {QKeySequence(Qt::CTRL | Qt::Key_End), &FrmSPPrint_Preview::lastPage},
+    };
+    for (const auto &[key, action] : keys)
+        connect(new QShortcut(key, this), &QShortcut::activated, this, action);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_G), this), &QShortcut::activated, this,
+            [this] { askForPage(QString::number(m_preview->currentPage()), true); });
+}
+
+// A digit typed where no field takes it starts a page number.
+void FrmSPPrint_Preview::keyPressEvent(QKeyEvent *event)
+{
+    const QString typed = event->text();
+    if (event->modifiers() == Qt::NoModifier && typed.size() == 1 && typed.at(0) >= QLatin1Char('1')
+        && typed.at(0) <= QLatin1Char('9')) {
+        askForPage(typed, false);
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void FrmSPPrint_Preview::askForPage(const QString &start, bool selected)
+{
+    PreviewPageDialog dialog(start, selected, m_preview->pageCount(), this);
+    if (dialog.exec() == QDialog::Accepted && dialog.page() > 0)
+        m_preview->setCurrentPage(dialog.page());
+}
+
 // The buttons follow the page through pageChanged.
 void FrmSPPrint_Preview::nextPage()
 {
@@ -250,6 +290,14 @@ void FrmSPPrint_Preview::previousPage()
 {
     if (m_preview->currentPage() > 1)
         m_preview->setCurrentPage(m_preview->currentPage() - m_preview->pagesPerScreen());
+}
+
+void FrmSPPrint_Preview::firstPage() { m_preview->setCurrentPage(1); }
+
+// The last screenful: the last page, and the pages before it that the view shows with it.
+void FrmSPPrint_Preview::lastPage()
+{
+    m_preview->setCurrentPage(m_preview->pageCount() - m_preview->pagesPerScreen() + 1);
 }
 
 void FrmSPPrint_Preview::done(int result)

@@ -14,7 +14,9 @@ class SpreadPreviewView;
 
 // "스프레드 인쇄 미리보기": the grid of its session's request as printed pages,
 // with a toolbar to page through them, zoom, print, set up the page and close;
-// the windows it opens get the same session.
+// the windows it opens get the same session. Keys page through it as well:
+// Page Down and Page Up as "Next" and "Previous", Home and End (also with
+// Ctrl) to the first and last pages; a digit or Ctrl+G asks for a page.
 // While it is open, a grid whose first column merges its rows gets a hidden
 // first column "MERGE_COL" holding each row's page number, so that merged
 // blocks end at page breaks; closing removes it again.
@@ -35,6 +37,9 @@ public:
     void DisableButton(int position, int image);
     void EnableButton(int position, int image);
     void UpdatePageCount();
+    // Asks for a page to show, the field starting with start (selected: the
+    // first key typed replaces it).
+    void askForPage(const QString &start, bool selected);
     // Binds the preview to the grid again and brings the page-number column
     // and the page label up to date; run whenever the window becomes active.
     void Activate();
@@ -52,13 +57,17 @@ public slots:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void openWithinTheScreen(const QSize &design);
     void addButton(int position, const QString &caption, int image);
     void toolbarClicked(int position);
+    void addPageKeys();
     void nextPage();
     void previousPage();
+    void firstPage();
+    void lastPage();
     void openChild(QDialog &dialog);
     void refreshButtons();
     void addPageNumberColumn(SpreadGrid &grid);

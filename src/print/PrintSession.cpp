@@ -1,13 +1,17 @@
 #include "PrintSession.h"
 
 #include "MessageBoxes.h"
+#include "PrintProgress.h"
 #include "PrintSettings.h"
 #include "SessionPreview.h"
 #include "SpreadGrid.h"
 #include "SpreadPrintJob.h"
 #include "WaitCursor.h"
 
+#include <QApplication>
 #include <QPrinter>
+
+#include <functional>
 
 PrintSession::PrintSession() = default;
 PrintSession::~PrintSession() = default;
@@ -31,15 +35,16 @@ bool PrintSession::printGrid()
 {
     if (!m_grid)
         return false;
-    bool printed = false;
+    SpreadPrintJob::Outcome outcome = SpreadPrintJob::Failed;
     {
         const WaitCursor wait;
+        PrintProgress progress(m_appName, QApplication::activeWindow());
         const int page = m_preview ? m_preview->currentPage() : 1;
-        printed = SpreadPrintJob::print(*m_grid, printer(), page);
+        outcome = SpreadPrintJob::print(*m_grid, printer(), page, std::ref(progress));
     }
-    if (!printed) {
+    if (outcome == SpreadPrintJob::Failed) {
         MessageBoxes::show(MessageRequest{QStringLiteral("인쇄하지 못했습니다. 프린터를 확인하십시오."), m_appName,
                                           MsgButtons::Ok, MsgIcon::Exclamation, MsgOk});
     }
-    return printed;
+    return outcome == SpreadPrintJob::Printed;
 }

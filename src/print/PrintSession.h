@@ -42,8 +42,9 @@ public:
     // The printer of the next print; the printer dialog changes it.
     QPrinter &printer();
     // Prints the current grid as its print properties say, with the wait
-    // cursor; the preview's page for "current page". Tells the user and gives
-    // false when nothing could be printed.
+    // cursor and the job's progress; the preview's page for "current page".
+    // Tells the user and gives false when nothing could be printed; false
+    // without a word when the user cancelled the job.
     bool printGrid();
 
 private:

@@ -1,27 +1,15 @@
 #include "SpreadPageRenderer.h"
 
-#include "PrintFonts.h"
+#include "PrintCellText.h"
 #include "PrintText.h"
 #include "SpreadGrid.h"
 #include "SpreadPrintLayout.h"
 
-#include <QFontInfo>
-#include <QFontMetricsF>
 #include <QPainter>
 
 namespace {
-constexpr double TextInset = 30; // twips between a cell's edge and its text
 constexpr double GridPen = 10;   // twips
 constexpr double BorderPen = 20; // twips
-
-// The cell's font as the screen shows it: the family the screen found for
-// the one asked for, so that the printed text is as wide as on screen.
-QFont printFont(const QFont &font)
-{
-    const double points = font.pointSizeF() > 0 ? font.pointSizeF() : qMax(1, font.pixelSize()) * 0.75;
-    return PrintFonts::twipsFont(QFontInfo(font).family(), points, font.bold(), font.italic(), font.underline(),
-                                 font.strikeOut());
-}
 } // namespace
 
 SpreadPageRenderer::SpreadPageRenderer(const SpreadGrid &grid, const SpreadPrintLayout &layout)
@@ -148,15 +136,17 @@ void SpreadPageRenderer::drawCell(QPainter &painter, const QRectF &rect, const S
     }
     if (look.text.isEmpty())
         return;
-    const QFont font = printFont(look.font);
-    const QRectF textRect = rect.adjusted(TextInset, 0, -TextInset, 0);
-    const bool cut = QFontMetricsF(font).horizontalAdvance(look.text) > textRect.width();
+    const double inset = SpreadPrintLayout::TextInset;
+    const QRectF textRect = rect.adjusted(inset, 0, -inset, 0);
+    const PrintCellText fitted(look, textRect.width());
+    // Only a cell too narrow for even the smallest text or an ellipsis overflows.
+    const bool cut = PrintCellText::width(fitted.font(), fitted.text()) > textRect.width();
     painter.setPen(ink(fore));
     if (cut) {
         painter.save();
         painter.setClipRect(rect, Qt::IntersectClip);
     }
-    PrintText::draw(painter, font, textRect, look.alignment, look.text);
+    PrintText::draw(painter, fitted.font(), textRect, look.alignment, fitted.text());
     if (cut)
         painter.restore();
 }

@@ -7,10 +7,12 @@
 
 #include <QPainter>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 namespace {
 constexpr int Gap = 12; // pixels around and between pages
 constexpr double TwipsPerInch = 1440;
+constexpr int WheelStep = 120; // one notch of a mouse wheel
 } // namespace
 
 SpreadPreviewView::SpreadPreviewView(QWidget *parent) : QAbstractScrollArea(parent)
@@ -133,6 +135,28 @@ void SpreadPreviewView::resizeEvent(QResizeEvent *event)
 {
     QAbstractScrollArea::resizeEvent(event);
     updateScrollBars();
+}
+
+void SpreadPreviewView::wheelEvent(QWheelEvent *event)
+{
+    QScrollBar *bar = verticalScrollBar();
+    const int delta = event->angleDelta().y();
+    const bool forward = delta < 0;
+    if (delta == 0 || (forward ? bar->value() < bar->maximum() : bar->value() > bar->minimum())) {
+        m_wheelTurn = 0;
+        QAbstractScrollArea::wheelEvent(event);
+        return;
+    }
+    event->accept();
+    m_wheelTurn += delta;
+    if (qAbs(m_wheelTurn) < WheelStep)
+        return;
+    m_wheelTurn = 0;
+    const int page = m_currentPage + (forward ? pagesPerScreen() : -pagesPerScreen());
+    if (qBound(1, page, pageCount()) == m_currentPage)
+        return;
+    setCurrentPage(page);
+    bar->setValue(forward ? bar->minimum() : bar->maximum());
 }
 
 void SpreadPreviewView::paintEvent(QPaintEvent *)

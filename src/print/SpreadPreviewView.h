@@ -12,6 +12,8 @@ class SpreadPrintLayout;
 // Shows a grid as printed pages: one page at a percentage, fitted to the
 // width, the height or whole, or several pages across and down. The grid is
 // laid out when bound and on relayout(); painting draws only the pages shown.
+// The mouse wheel scrolls the pages shown and, at their top or bottom, turns
+// to the previous or next pages.
 class SpreadPreviewView : public QAbstractScrollArea {
     Q_OBJECT
 public:
@@ -40,6 +42,7 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
 
 private:
     PreviewView effectiveView() const;
@@ -54,4 +57,5 @@ private:
     PreviewView m_view;
     int m_currentPage = 1;
     bool m_zoomed = false;
+    int m_wheelTurn = 0; // wheel movement beyond the scroll range, not yet a whole step
 };

@@ -4,6 +4,7 @@
 #include "SpreadPageRenderer.h"
 #include "SpreadPrintLayout.h"
 
+#include <QFile>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPrinter>
@@ -39,13 +40,14 @@ int SpreadPrintJob::pageCount(const SpreadGrid &grid, const QPagedPaintDevice &d
     return SpreadPrintLayout(grid, paperOf(device)).pageCount();
 }
 
-bool SpreadPrintJob::print(const SpreadGrid &grid, QPagedPaintDevice &device, int currentPage)
+SpreadPrintJob::Outcome SpreadPrintJob::print(const SpreadGrid &grid, QPagedPaintDevice &device, int currentPage,
+                                              const Progress &progress)
 {
     const QPageSize paper = paperOf(device);
     const SpreadPrintLayout layout(grid, paper);
     const QList<int> pages = pagesToPrint(grid.Print(), layout.pageCount(), currentPage);
     if (pages.isEmpty())
-        return true;
+        return Printed;
     if (auto *printer = dynamic_cast<QPrinter *>(&device)) {
         printer->setFullPage(true);
         if (!grid.Print().PrintJobName.isEmpty())
@@ -54,15 +56,40 @@ bool SpreadPrintJob::print(const SpreadGrid &grid, QPagedPaintDevice &device, in
     device.setPageLayout(QPageLayout(paper, layout.orientation(), QMarginsF(0, 0, 0, 0)));
     QPainter painter;
     if (!painter.begin(&device))
-        return false;
+        return Failed;
     const SpreadPageRenderer renderer(grid, layout);
-    bool first = true;
-    for (int page : pages) {
-        if (!first && !device.newPage())
-            return false;
-        first = false;
-        const QRectF target(0, 0, device.width(), device.height());
-        renderer.render(painter, target, page);
+    const int total = static_cast<int>(pages.size());
+    bool asking = static_cast<bool>(progress);
+    for (int done = 0; done < total; ++done) {
+        if (asking && !progress(done, total)) {
+            if (discard(painter, device))
+                return Cancelled;
+            asking = false;
+        }
+        if (done > 0 && !device.newPage())
+            return Failed;
+        renderer.render(painter, QRectF(0, 0, device.width(), device.height()), pages.at(done));
     }
-    return painter.end();
+    if (asking)
+        progress(total, total);
+    return painter.end() ? Printed : Failed;
+}
+
+// Withdraws the job the painter has begun: the printer's own abort, or for
+// output to a file, the file removed once it is closed.
+bool SpreadPrintJob::discard(QPainter &painter, QPagedPaintDevice &device)
+{
+    auto *printer = dynamic_cast<QPrinter *>(&device);
+    if (!printer)
+        return false;
+    if (printer->abort()) {
+        painter.end();
+        return true;
+    }
+    const QString file = printer->outputFileName();
+    if (file.isEmpty())
+        return false;
+    painter.end();
+    QFile::remove(file);
+    return true;
 }

@@ -1,9 +1,13 @@
 #include "SpreadPrintLayout.h"
 
+#include "PrintCellText.h"
 #include "PrintFonts.h"
 #include "SpreadGrid.h"
 
+#include <QFontMetricsF>
 #include <QTableView>
+
+#include <array>
 
 namespace {
 constexpr double Tolerance = 0.01; // twips of rounding allowed when filling a page
@@ -21,7 +25,10 @@ SpreadPrintLayout::SpreadPrintLayout(const SpreadGrid &grid, const QPageSize &pa
     measureColumns();
     choosePaper(paper);
     placeBlocks();
-    splitColumns(m_sheetArea.width() / m_scale - m_rowHeaderWidth);
+    const double width = m_sheetArea.width() / m_scale - m_rowHeaderWidth;
+    shareWidth(width);
+    splitColumns(width);
+    stretchBands(width);
     splitRows(m_sheetArea.height() / m_scale - m_headerHeight);
 }
 
@@ -52,8 +59,11 @@ void SpreadPrintLayout::measureColumns()
     const SpreadPrintSettings &print = m_grid.Print();
     m_twipsPerPixel = TwipsPerInch / qMax(1, m_grid.view()->logicalDpiY());
     m_colWidths.fill(0, qMax(0, m_lastCol) + 1);
-    for (int col = m_firstCol; col <= m_lastCol; ++col)
+    m_figureCols.fill(false, m_colWidths.size());
+    for (int col = m_firstCol; col <= m_lastCol; ++col) {
         m_colWidths[col] = m_grid.ColHidden(col) ? 0 : colWidth(col);
+        m_figureCols[col] = m_grid.CellType(col, m_firstRow) == CellTypeNumber;
+    }
     m_rowHeaderWidth = print.PrintRowHeaders && m_grid.RowHeadersShow() ? colWidth(0) : 0;
     m_headerRows.clear();
     m_headerHeight = 0;
@@ -62,6 +72,98 @@ void SpreadPrintLayout::measureColumns()
             m_headerRows << (k == 0 ? 0 : HeaderRowBase + k);
             m_headerHeight += rowHeight(m_headerRows.last());
         }
+    }
+    m_screenWidth = sheetWidth() - m_rowHeaderWidth;
+    widenForFigures();
+}
+
+void SpreadPrintLayout::widenForFigures()
+{
+    if (m_firstRow > m_lastRow)
+        return;
+    if (m_rowHeaderWidth > 0)
+        m_rowHeaderWidth = qMax(m_rowHeaderWidth, printedWidth(0, m_lastRow));
+    for (int col = m_firstCol; col <= m_lastCol; ++col) {
+        if (m_colWidths[col] > 0 && m_figureCols[col])
+            m_colWidths[col] = qMax(m_colWidths[col], printedWidth(col, widestFigureRow(col)));
+    }
+}
+
+// The width a cell's text needs on paper, with the insets on both sides.
+double SpreadPrintLayout::printedWidth(int col, int row) const
+{
+    const SpreadCellLook look = m_grid.cellLook(col, row);
+    return PrintCellText::width(PrintCellText::fontOf(look.font), look.text) + 2 * TextInset;
+}
+
+// The row whose figure is widest in the column's font, found by adding up
+// the widths of its characters (figures are digits and signs, which fonts
+// set without kerning); measured once per character.
+int SpreadPrintLayout::widestFigureRow(int col) const
+{
+    const QFontMetricsF metrics(PrintCellText::fontOf(m_grid.cellLook(col, m_firstRow).font));
+    std::array<double, 128> advance;
+    advance.fill(-1);
+    const auto widthOf = [&](QChar c) {
+        if (c.unicode() >= advance.size())
+            return metrics.horizontalAdvance(c);
+        double &known = advance[c.unicode()];
+        if (known < 0)
+            known = metrics.horizontalAdvance(c);
+        return known;
+    };
+    int widestRow = m_firstRow;
+    double widest = -1;
+    for (int row = m_firstRow; row <= m_lastRow; ++row) {
+        double width = 0;
+        for (const QChar c : m_grid.displayText(col, row))
+            width += widthOf(c);
+        if (width > widest) {
+            widest = width;
+            widestRow = row;
+        }
+    }
+    return widestRow;
+}
+
+int SpreadPrintLayout::lastTextColumn(const QList<int> &cols) const
+{
+    for (auto it = cols.crbegin(); it != cols.crend(); ++it) {
+        if (!m_figureCols[*it])
+            return *it;
+    }
+    return 0;
+}
+
+// A sheet that fitted across the page with the screen's widths still does
+// once its figures are widened: the last text column gives the width back,
+// down to what its heading needs. Its text then ends in an ellipsis.
+void SpreadPrintLayout::shareWidth(double width)
+{
+    const double excess = sheetWidth() - m_rowHeaderWidth - width;
+    if (excess <= Tolerance || m_screenWidth > width + Tolerance)
+        return;
+    QList<int> shown;
+    for (int col = m_firstCol; col <= m_lastCol; ++col) {
+        if (m_colWidths[col] > 0)
+            shown << col;
+    }
+    const int col = lastTextColumn(shown);
+    if (col == 0)
+        return;
+    const double heading = m_headerRows.isEmpty() ? 2 * TextInset : printedWidth(col, m_headerRows.first());
+    m_colWidths[col] = qMax(qMin(heading, m_colWidths[col]), m_colWidths[col] - excess);
+}
+
+void SpreadPrintLayout::stretchBands(double width)
+{
+    for (const QList<int> &band : std::as_const(m_colBands)) {
+        double used = 0;
+        for (int col : band)
+            used += m_colWidths[col];
+        const int col = lastTextColumn(band);
+        if (col != 0 && used < width)
+            m_colWidths[col] += width - used;
     }
 }
 

@@ -15,12 +15,18 @@ class SpreadGrid;
 // Everything is in twips of the page. Rows are split by their cumulative
 // heights and columns by their widths; pages run down first, then across.
 // Building it walks the rows once; a page is then found without walking.
+// Columns print as wide as on screen, with three exceptions: a number column
+// widens to its widest figure (taking the width back from the last text
+// column when the sheet would no longer fit across the page), the row
+// headers widen to the last row's number, and the last text column of a page
+// takes the width the page has to spare.
 class SpreadPrintLayout {
 public:
     // Margins used when the sheet is fitted to the page (the stored margins
     // and orientation apply only to unscaled printing).
     static constexpr double FitMargin = 720;
     static constexpr double BlockGap = 120; // between the header or footer and the sheet
+    static constexpr double TextInset = 30; // between a cell's edge and its text
 
     SpreadPrintLayout(const SpreadGrid &grid, const QPageSize &paper);
 
@@ -51,6 +57,12 @@ public:
 private:
     void chooseRange();
     void measureColumns();
+    void widenForFigures();
+    double printedWidth(int col, int row) const;
+    int widestFigureRow(int col) const;
+    int lastTextColumn(const QList<int> &cols) const;
+    void shareWidth(double width);
+    void stretchBands(double width);
     void choosePaper(const QPageSize &paper);
     void placeBlocks();
     void splitColumns(double width);
@@ -64,6 +76,8 @@ private:
     int m_firstRow = 1;
     int m_lastRow = 0;
     QVector<double> m_colWidths; // by column number; 0 for hidden columns
+    QVector<bool> m_figureCols;  // number columns, by column number
+    double m_screenWidth = 0;    // of the columns at the screen's widths
     double m_twipsPerPixel = 15;
     QList<int> m_headerRows;
     double m_headerHeight = 0;

@@ -108,6 +108,9 @@ private slots:
     void exportsOfOneSecondKeepEachOther();
     void headerRowsReachTheFileNotTheGrid();
     void headerCellsTakeTheirColumnsLookOnly();
+    void columnsAsWideAsTheirWidestValue_data();
+    void columnsAsWideAsTheirWidestValue();
+    void withoutAProgramTheOperatorLearnsWhereTheFileIs();
 };
 
 void TestExcelExport::emptyGridIsRefused()
@@ -337,6 +340,53 @@ void TestExcelExport::headerCellsTakeTheirColumnsLookOnly()
     QCOMPARE(source.cell(0, 0).color, 0u);
     QCOMPARE(source.cell(2, 1).color, 0xabcdefu); // data row 1: the row's colour
     QCOMPARE(source.cell(2, 2).color, 0x654321u); // data row 2: the cell's own
+}
+
+void TestExcelExport::columnsAsWideAsTheirWidestValue_data()
+{
+    QTest::addColumn<int>("col");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<double>("leastWidth"); // the value as shown, a wide character counting two
+    QTest::newRow("count") << 4 << "12345678901" << double(QStringLiteral("12,345,678,901").size());
+    QTest::newRow("amount") << 5 << "-999999999999" << double(QStringLiteral("-999,999,999,999").size());
+    QTest::newRow("Korean memo") << 7 << QString(40, QChar(0xAC00)) << 80.0;
+}
+
+// A number wider than its column shows as "####" in a spreadsheet program.
+void TestExcelExport::columnsAsWideAsTheirWidestValue()
+{
+    QFETCH(int, col);
+    QFETCH(QString, value);
+    QFETCH(double, leastWidth);
+    TestWorkspace ws;
+    MessageRecorder recorder;
+    SpreadGrid grid;
+    buildHistory(grid, 3);
+    grid.SetText(col, 2, value);
+    const QString file = ExportToExcelFile(grid, "Sheet1", true, true, false, false, true);
+    const QString sheet = unzip(file, QStringLiteral("xl/worksheets/sheet1.xml"));
+    const QRegularExpression colWidth(QStringLiteral("<col min=\"%1\" max=\"%1\" width=\"([0-9.]+)\"").arg(col));
+    const QRegularExpressionMatch found = colWidth.match(sheet);
+    QVERIFY2(found.hasMatch(), qPrintable(sheet.left(600)));
+    const double width = found.captured(1).toDouble();
+    const double padding = 1;
+    QVERIFY2(width >= leastWidth + padding, qPrintable(QStringLiteral("%1 < %2").arg(width).arg(leastWidth + padding)));
+}
+
+void TestExcelExport::withoutAProgramTheOperatorLearnsWhereTheFileIs()
+{
+    TestWorkspace ws;
+    MessageRecorder recorder;
+    Launcher::setHandler([](const LaunchRequest &) { return false; });
+    SpreadGrid grid;
+    buildHistory(grid, 2);
+    const QString file = ExportToExcelFile(grid, "Sheet1", true, true, false, true, true);
+    Launcher::setHandler({});
+    QVERIFY(QFile::exists(file));
+    QCOMPARE(recorder.texts(), QStringList{QStringLiteral("엑셀 파일을 열 수 있는 프로그램이 없습니다.\n"
+                                                          "파일은 다음 위치에 저장되었습니다.\n")
+                                           + QDir::toNativeSeparators(file)});
+    QCOMPARE(recorder.last().icon, MsgIcon::Information);
 }
 
 QTEST_MAIN(TestExcelExport)

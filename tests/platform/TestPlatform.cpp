@@ -2,6 +2,7 @@
 #include "DataFolder.h"
 #include "EnterPressesButton.h"
 #include "InstanceLock.h"
+#include "Launcher.h"
 #include "NetworkAdapters.h"
 #include "ProfileFile.h"
 #include "ProgramFolder.h"
@@ -54,6 +55,35 @@ class TestPlatform : public QObject {
     Q_OBJECT
 
 private slots:
+    void desktopAssociationDecidesOpening_data()
+    {
+        QTest::addColumn<QString>("answer"); // of the desktop's association query
+        QTest::addColumn<bool>("program");
+        QTest::newRow("no program") << QString() << false;
+        QTest::newRow("a spreadsheet program") << QStringLiteral("calc.desktop") << true;
+    }
+
+    // The desktop's opener reports nothing when no program takes the file's
+    // type, so the association is asked first.
+    void desktopAssociationDecidesOpening()
+    {
+        QFETCH(QString, answer);
+        QFETCH(bool, program);
+        TestWorkspace ws;
+        const QString bin = ws.file(QStringLiteral("bin"));
+        QVERIFY(QDir().mkpath(bin));
+        QFile query(bin + QStringLiteral("/xdg-mime"));
+        QVERIFY(query.open(QIODevice::WriteOnly));
+        query.write(QStringLiteral("#!/bin/sh\necho '%1'\n").arg(answer).toUtf8());
+        query.close();
+        query.setPermissions(query.permissions() | QFileDevice::ExeOwner);
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", bin.toLocal8Bit() + ':' + path);
+        const bool found = Launcher::hasProgramFor(ws.file(QStringLiteral("Exp110523_142501.xlsx")));
+        qputenv("PATH", path);
+        QCOMPARE(found, program);
+    }
+
     void cp949ByteLengthsAndCuts()
     {
         QCOMPARE(Cp949::byteLength(QStringLiteral("a가b")), 4);

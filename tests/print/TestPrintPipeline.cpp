@@ -15,9 +15,103 @@
 #include <QFontDatabase>
 #include <QImage>
 #include <QPainter>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QStyle>
 #include <QTableView>
+#include <QTimer>
 #include <QtTest>
+
+namespace {
+const QString LongMemo = QStringLiteral(
+    "서초지점 담당자 연락처 변경 및 대량 발송 예약 확인 요청 건 (정기 점검 이후 재발송 예정, "
+    "수신 거부 목록 정리 후 발송 대상 재확인 및 결과 보고서 송부 요청)");
+const QStringList Figures{"12345678901", "987654321098", "-999999999999", "999999999999"};
+
+// The history screen's grid: columns as wide as the screen designs them,
+// the figures' for "-999,999", holding figures of up to twelve digits, a long
+// operator name and long memos.
+std::unique_ptr<SpreadGrid> historyGrid(int rows)
+{
+    auto grid = std::make_unique<SpreadGrid>();
+    grid->SetMaxCols(7);
+    CommonSpreadDesign(*grid, true, true, true, true, true);
+    SetNumberColumn(*grid, 4, 0, true, -1, true, false);
+    SetNumberColumn(*grid, 5, 0, true, -1, true, false);
+    const QStringList heads{"일자", "시간", "구분", "건수", "입금액", "처리자", "메모"};
+    const QStringList designed{
+        "0000-00-00", "00:00", "충전", "-999,999,999", "-999,999,999", "이메일마케팅서초", "서초지점 담당자 연락처"};
+    for (int col = 1; col <= 7; ++col) {
+        grid->SetText(col, 0, heads[col - 1]);
+        grid->FitColWidth(col, designed[col - 1]);
+    }
+    grid->SetMaxRows(rows);
+    for (int row = 1; row <= rows; ++row) {
+        grid->SetText(1, row, QStringLiteral("2011-05-12"));
+        grid->SetText(2, row, QStringLiteral("14:25"));
+        grid->SetText(3, row, row % 2 ? QStringLiteral("충전") : QStringLiteral("사용"));
+        grid->SetText(4, row, Figures[row % 4]);
+        grid->SetText(5, row, Figures[(row + 1) % 4]);
+        grid->SetText(6, row, QStringLiteral("이메일마케팅서초지점관리자"));
+        grid->SetText(7, row, LongMemo);
+        grid->SetRow(row);
+        grid->SetCol(4);
+        grid->SetForeColor(row % 2 ? QColor(0, 0, 255) : QColor(255, 0, 0));
+    }
+    return grid;
+}
+
+// Page 1 at 300 dpi.
+QImage renderFirstPage(const SpreadGrid &grid, const SpreadPrintLayout &layout)
+{
+    const QSize size = (layout.paperSize() * 300 / 1440).toSize();
+    QImage image(size, QImage::Format_RGB32);
+    QPainter painter(&image);
+    SpreadPageRenderer(grid, layout).render(painter, QRectF(QPointF(0, 0), size), 1);
+    return image;
+}
+
+// The pixel rectangle of a cell of page 1 in an image of the whole page.
+QRect cellPixels(const SpreadPrintLayout &layout, const QImage &image, int col, int row)
+{
+    const double perTwip = image.width() / layout.paperSize().width();
+    double left = layout.sheetArea().left() + layout.rowHeaderWidth();
+    for (int c : layout.pageColumns(1)) {
+        if (c == col)
+            break;
+        left += layout.colWidth(c);
+    }
+    double top = layout.sheetArea().top() + layout.headerHeight();
+    for (int r = layout.pageRows(1).first; r < row; ++r)
+        top += layout.rowHeight(r);
+    return QRectF(left * perTwip, top * perTwip, layout.colWidth(col) * perTwip, layout.rowHeight(row) * perTwip)
+        .toRect();
+}
+
+// First and last x of the ink (what differs from the cell's background)
+// inside rect, away from the lines above and below; first > last when there is none.
+std::pair<int, int> inkSpan(const QImage &image, const QRect &cell)
+{
+    const QRect rect = cell.adjusted(0, cell.height() / 6, 0, -cell.height() / 6);
+    const QRgb background = image.pixel(rect.left() + 1, rect.top() + 1);
+    const auto differs = [background](QRgb c) {
+        return qAbs(qRed(c) - qRed(background)) + qAbs(qGreen(c) - qGreen(background))
+                   + qAbs(qBlue(c) - qBlue(background))
+               > 120;
+    };
+    int first = rect.right() + 1;
+    int last = rect.left() - 1;
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+        for (int x = rect.left(); x <= rect.right(); ++x) {
+            if (differs(image.pixel(x, y))) {
+                first = qMin(first, x);
+                last = qMax(last, x);
+            }
+        }
+    }
+    return {first, last};
+}
+} // namespace
 
 // A print request from a screen to paper (a PDF file read back).
 class TestPrintPipeline : public QObject {
@@ -39,6 +133,11 @@ private slots:
     void unwritableFileIsReported();
     void screenWidthsHoldTheirTextOnPaper_data();
     void screenWidthsHoldTheirTextOnPaper();
+    void widestFiguresPrintWhole_data();
+    void widestFiguresPrintWhole();
+    void landscapeFillsThePageAndCutsTextVisibly();
+    void widenedFiguresTakeTheirRoomFromTheMemo();
+    void cancelledJobLeavesNoFile();
 
 private:
     bool request(SpreadGrid &grid, const QString &key = QStringLiteral("FrmDetail"), int scaling = 0,
@@ -378,6 +477,132 @@ void TestPrintPipeline::screenWidthsHoldTheirTextOnPaper()
         QCOMPARE(found, 3);
         left = right;
     }
+}
+
+void TestPrintPipeline::widestFiguresPrintWhole_data()
+{
+    QTest::addColumn<QString>("orientation");
+    QTest::newRow("portrait") << QStringLiteral("1");
+    QTest::newRow("landscape") << QStringLiteral("2");
+}
+
+// Each figure on the page shows as many pixels of ink as the same figure in a
+// column far wider than it needs, and none of it touches the cell's left edge
+// (where a right-aligned text too wide for its cell would be cut).
+void TestPrintPipeline::widestFiguresPrintWhole()
+{
+    QFETCH(QString, orientation);
+    const QString app = QStringLiteral("Quotadesk_PritSetUp");
+    SaveSetting(app, QStringLiteral("FrmDetail"), QStringLiteral("PrintOrientation"), orientation);
+    SaveSetting(app, QStringLiteral("FrmDetail"), QStringLiteral("CheckBox_2"), QStringLiteral("0")); // no grid lines
+    InstallKoreanFonts();
+    auto grid = historyGrid(8);
+    auto roomy = historyGrid(8);
+    QVERIFY(request(*grid));
+    QVERIFY(request(*roomy));
+    for (int col : {4, 5})
+        roomy->SetColWidth(col, 20);
+    roomy->SetColWidth(7, 5);
+    const SpreadPrintLayout layout(*grid, QPageSize(QPageSize::A4));
+    const SpreadPrintLayout roomyLayout(*roomy, QPageSize(QPageSize::A4));
+    const QImage page = renderFirstPage(*grid, layout);
+    const QImage roomyPage = renderFirstPage(*roomy, roomyLayout);
+    for (int row = 1; row <= 8; ++row) {
+        for (int col : {4, 5}) {
+            const QRect cell = cellPixels(layout, page, col, row);
+            const auto [first, last] = inkSpan(page, cell);
+            const auto [roomyFirst, roomyLast] = inkSpan(roomyPage, cellPixels(roomyLayout, roomyPage, col, row));
+            const QString where = QStringLiteral("%1 in column %2: ink %3-%4 in cell %5-%6, whole %7 px")
+                                      .arg(grid->displayText(col, row))
+                                      .arg(col)
+                                      .arg(first)
+                                      .arg(last)
+                                      .arg(cell.left())
+                                      .arg(cell.right())
+                                      .arg(roomyLast - roomyFirst);
+            QVERIFY2(first > cell.left() + 2, qPrintable(where));
+            QVERIFY2(last - first >= roomyLast - roomyFirst - 2, qPrintable(where));
+        }
+    }
+}
+
+// The sheet takes the page's whole width, the memo the width the others
+// leave; a text still too long ends in an ellipsis.
+void TestPrintPipeline::landscapeFillsThePageAndCutsTextVisibly()
+{
+    SaveSetting(QStringLiteral("Quotadesk_PritSetUp"), QStringLiteral("FrmDetail"), QStringLiteral("PrintOrientation"),
+                QStringLiteral("2"));
+    auto grid = historyGrid(20);
+    const double memoOnScreen = grid->ColWidthPixels(7) * 1440.0 / grid->view()->logicalDpiY();
+    QVERIFY(request(*grid));
+    const SpreadPrintLayout layout(*grid, QPageSize(QPageSize::A4));
+    QCOMPARE(layout.orientation(), QPageLayout::Landscape);
+    double used = layout.rowHeaderWidth();
+    for (int col : layout.pageColumns(1))
+        used += layout.colWidth(col);
+    QVERIFY2(qAbs(used - layout.sheetArea().width()) < 1,
+             qPrintable(QStringLiteral("%1 of %2 twips").arg(used).arg(layout.sheetArea().width())));
+    QVERIFY(layout.colWidth(7) > memoOnScreen);
+
+    const QString text = PdfDocument(pdf()).pageText(1);
+    QVERIFY(!text.contains(LongMemo));
+    QVERIFY(!text.contains(QStringLiteral("이메일마케팅서초지점관리자")));
+    QVERIFY2(text.count(QChar(0x2026)) >= 40, qPrintable(text)); // every memo and every name
+}
+
+// A sheet that fits across the page at the screen's widths still does when
+// its figures widen: the memo gives up the room.
+void TestPrintPipeline::widenedFiguresTakeTheirRoomFromTheMemo()
+{
+    auto grid = historyGrid(5);
+    QVERIFY(request(*grid));
+    const SpreadPrintLayout before(*grid, QPageSize(QPageSize::A4));
+    const double twipsPerPixel = 1440.0 / grid->view()->logicalDpiY();
+    const auto screenWidth = [&] {
+        double width = 0;
+        for (int col = 1; col <= 7; ++col)
+            width += grid->ColWidthPixels(col) * twipsPerPixel;
+        return width;
+    };
+    const double room = before.sheetArea().width() - before.rowHeaderWidth();
+    double chars = grid->ColWidth(7);
+    while (screenWidth() < room - 3 * twipsPerPixel)
+        grid->SetColWidth(7, chars += 0.25);
+    while (screenWidth() > room)
+        grid->SetColWidth(7, chars -= 0.05);
+
+    const SpreadPrintLayout layout(*grid, QPageSize(QPageSize::A4));
+    QCOMPARE(layout.pageColumns(1), (QList<int>{1, 2, 3, 4, 5, 6, 7}));
+    QCOMPARE(layout.pageCount(), 1);
+    QVERIFY(layout.colWidth(7) < grid->ColWidthPixels(7) * twipsPerPixel);
+}
+
+// Cancelling in the progress dialog ends the job: no file, no message, not printed.
+void TestPrintPipeline::cancelledJobLeavesNoFile()
+{
+    auto grid = PrintFixture::grid(20000, 2);
+    QStringList labels;
+    QTimer cancel;
+    connect(&cancel, &QTimer::timeout, this, [&labels] {
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            auto *progress = qobject_cast<QProgressDialog *>(window);
+            if (progress && progress->isVisible()) {
+                labels << progress->labelText();
+                progress->findChild<QPushButton *>()->click();
+            }
+        }
+    });
+    cancel.start(20);
+    QVERIFY(!request(*grid));
+    cancel.stop();
+    const int pages = SpreadPrintLayout(*grid, QPageSize(QPageSize::A4)).pageCount();
+    QVERIFY(!labels.isEmpty());
+    QVERIFY2(QRegularExpression(QStringLiteral("^인쇄 중입니다\\. \\d+ / %1 페이지$").arg(pages))
+                 .match(labels.first())
+                 .hasMatch(),
+             qPrintable(labels.first()));
+    QCOMPARE(m_messages->count(), 0);
+    QVERIFY(!QFile::exists(pdf()));
 }
 
 QTEST_MAIN(TestPrintPipeline)
