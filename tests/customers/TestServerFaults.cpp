@@ -57,8 +57,10 @@ private slots:
         std::thread stopper([&stopped] {
             TestDatabase watcher;
             for (int i = 0; i < 500; ++i) {
-                if (!watcher.value(QStringLiteral("SELECT ID FROM information_schema.PROCESSLIST "
-                                                  "WHERE INFO LIKE 'UPDATE emailuser SET restcnt%'")).isEmpty()) {
+                if (!watcher
+                         .value(QStringLiteral("SELECT ID FROM information_schema.PROCESSLIST "
+                                               "WHERE INFO LIKE 'UPDATE emailuser SET restcnt%'"))
+                         .isEmpty()) {
                     TestServer::stop();
                     stopped = true;
                     return;
@@ -92,7 +94,8 @@ private slots:
         QTest::mouseClick(fill.btnSave, Qt::LeftButton);
         QCOMPARE(m_fixture->messages->count(), told);
         QVERIFY(!fill.isVisible());
-        QCOMPARE(m_fixture->db.value(QStringLiteral("SELECT CONCAT(COUNT(*), '|', SUM(appcnt)) FROM emaillog")), QStringLiteral("1|5"));
+        QCOMPARE(m_fixture->db.value(QStringLiteral("SELECT CONCAT(COUNT(*), '|', SUM(appcnt)) FROM emaillog")),
+                 QStringLiteral("1|5"));
         QCOMPARE(m_fixture->db.value(QStringLiteral("SELECT restcnt FROM emailuser")), QStringLiteral("15"));
     }
 
