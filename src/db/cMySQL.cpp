@@ -400,13 +400,6 @@ void cMySQL::raise(const char *source) const
     throw MySQLError(mysql_errno(m_mysql), QString::fromLatin1(source), Cp949::decode(mysql_error(m_mysql)));
 }
 
-void cMySQL::create_db(const QString &name)
-{
-    const QByteArray sql = "CREATE DATABASE " + cp949(name);
-    if (mysql_real_query(m_mysql, sql.constData(), sql.size()) != 0)
-        raise("cMysql::create_db");
-}
-
 void cMySQL::debug_push(const QString &text) { mysql_debug(cp949(text).constData()); }
 
 void cMySQL::dump_debug_info()
@@ -447,20 +440,6 @@ QString cMySQL::info() const
     return Cp949::decode(text);
 }
 
-void cMySQL::Kill(unsigned long threadId) { mysql_kill(m_mysql, threadId); }
-
-RecordsetPtr cMySQL::list_dbs(const QString &pattern)
-{
-    MYSQL_RES *r = mysql_list_dbs(m_mysql, pattern.isEmpty() ? nullptr : cp949(pattern).constData());
-    return r ? takeResult(r) : nullptr;
-}
-
-RecordsetPtr cMySQL::list_tables(const QString &pattern)
-{
-    MYSQL_RES *r = mysql_list_tables(m_mysql, pattern.isEmpty() ? nullptr : cp949(pattern).constData());
-    return r ? takeResult(r) : nullptr;
-}
-
 RecordsetPtr cMySQL::list_fields(const QString &table, const QString &pattern)
 {
     MYSQL_RES *r = mysql_list_fields(m_mysql, cp949(table).constData(),
@@ -475,8 +454,6 @@ RecordsetPtr cMySQL::list_processes()
 }
 
 unsigned cMySQL::num_fields() const { return mysql_field_count(m_mysql); }
-
-unsigned cMySQL::num_rows() const { return static_cast<unsigned>(mysql_affected_rows(m_mysql)); }
 
 void cMySQL::ping()
 {
@@ -533,5 +510,3 @@ QString cMySQL::ssl_cipher() const
     const char *cipher = mysql_get_ssl_cipher(m_mysql);
     return cipher ? QString::fromLatin1(cipher) : QString();
 }
-
-unsigned cMySQL::thread_safe() const { return mysql_thread_safe(); }

@@ -30,7 +30,6 @@ public:
     RecordsetPtr query(const QString &statement);
     int affected_rows() const;
     int insert_id() const;
-    void free_result() {}
 
     // Runs one statement and leaves every failure to the caller: no message,
     // no reconnect. The error number is last_error().
@@ -65,7 +64,6 @@ public:
     bool keeps_transactions(const QStringList &tables);
 
     // Thin wrappers of the client library; failures raise MySQLError.
-    void create_db(const QString &name);
     void debug_push(const QString &text);
     void dump_debug_info();
     bool eof() const;
@@ -75,13 +73,9 @@ public:
     QString get_host_info() const;
     QString get_server_info() const;
     QString info() const;
-    void Kill(unsigned long threadId);
-    RecordsetPtr list_dbs(const QString &pattern);
-    RecordsetPtr list_tables(const QString &pattern);
     RecordsetPtr list_fields(const QString &table, const QString &pattern);
     RecordsetPtr list_processes();
     unsigned num_fields() const;
-    unsigned num_rows() const;
     void ping();
     RecordsetPtr real_query(const QString &statement, unsigned long length);
     void Refresh(unsigned options);
@@ -89,7 +83,6 @@ public:
     void shutdown();
     QString stat();
     unsigned long thread_id() const;
-    unsigned thread_safe() const;
     // The TLS cipher of the connection, or "" when it runs in clear.
     QString ssl_cipher() const;
 

@@ -147,10 +147,6 @@ public:
     void SetColHeadersShow(bool show);
 
     // --- Appearance ---
-    int AppearanceStyle() const { return m_appearanceStyle; }
-    void SetAppearanceStyle(int style) { m_appearanceStyle = style; }
-    int BackColorStyle() const { return m_backColorStyle; }
-    void SetBackColorStyle(int style) { m_backColorStyle = style; }
     QColor SelBackColor() const { return m_selBackColor; }
     void SetSelBackColor(const QColor &color);
     QColor ShadowColor() const;
@@ -161,8 +157,6 @@ public:
                             const QColor &evenFore);
     int TextTip() const { return m_textTip; }
     void SetTextTip(int mode) { m_textTip = mode; } // non-zero: tip with the full text of a cut cell
-    int CursorType() const { return m_cursorType; }
-    void SetCursorType(int type) { m_cursorType = type; }
     int CursorStyle() const { return m_cursorStyle; }
     void SetCursorStyle(int style); // 2: arrow pointer over the cells
     bool ReDraw() const { return m_reDraw; }
@@ -183,10 +177,6 @@ public:
     void SetNoBeep(bool on) { m_noBeep = on; }
     int UserColAction() const { return m_userColAction; }
     void SetUserColAction(int action);
-    bool DAutoCellTypes() const { return m_dAutoCellTypes; }
-    void SetDAutoCellTypes(bool on) { m_dAutoCellTypes = on; }
-    int RefStyle() const { return m_refStyle; }
-    void SetRefStyle(int style) { m_refStyle = style; }
     // Gives action (SpreadActionKey) the key; key 0 switches the action off.
     void SetActionKey(int action, bool shift, bool ctrl, int key);
     int ActionKey(int action) const;
@@ -233,11 +223,8 @@ private:
     int m_activeCol = 1;
     bool m_rowHeadersShow = true;
     bool m_colHeadersShow = true;
-    int m_appearanceStyle = 1;
-    int m_backColorStyle = 0;
     QColor m_selBackColor;
     int m_textTip = 0;
-    int m_cursorType = 0;
     int m_cursorStyle = 0;
     bool m_reDraw = true;
     GridSelection m_heldSelection; // while painting is off
@@ -247,8 +234,6 @@ private:
     int m_selectBlockOptions = 15;
     bool m_noBeep = false;
     int m_userColAction = UserColActionDefault;
-    bool m_dAutoCellTypes = true;
-    int m_refStyle = 0;
     int m_actionKeys[3] = {Qt::Key_F2, Qt::Key_F3, Qt::Key_F4};
     double m_headerRowHeight = 0; // 0: follows the font
     bool m_hasMerges = false;

@@ -7,10 +7,7 @@
 namespace {
 
 // Colours as the program writes them: 24-bit numbers with red in the low byte.
-QColor oleColor(quint32 value)
-{
-    return QColor(value & 0xff, (value >> 8) & 0xff, (value >> 16) & 0xff);
-}
+QColor oleColor(quint32 value) { return QColor(value & 0xff, (value >> 8) & 0xff, (value >> 16) & 0xff); }
 
 constexpr quint32 HouseShadowColor = 16048844; // red 204, green 226, blue 244
 constexpr quint32 SelectionColor = 12254974;   // red 254, green 254, blue 186
@@ -18,15 +15,13 @@ constexpr double NumberLimit = 999999999999.0;
 
 } // namespace
 
-void CommonSpreadDesign(SpreadGrid &grid, bool bReadOnly, bool bClearRows, bool bColAction,
-                        bool bRowMode, bool bOddEvenColor)
+void CommonSpreadDesign(SpreadGrid &grid, bool bReadOnly, bool bClearRows, bool bColAction, bool bRowMode,
+                        bool bOddEvenColor)
 {
     ProcSteps steps(QStringLiteral("CommonSpreadDesign"), QStringLiteral("Module MduSpread"));
-    steps.run([&] { grid.SetAppearanceStyle(0); });
     if (bReadOnly) {
         if (bRowMode)
             steps.run([&] { grid.SetOperationMode(OperationModeSingleSelect); });
-        steps.run([&] { grid.SetCursorType(0); });
         steps.run([&] { grid.SetCursorStyle(2); });
         steps.run([&] { grid.SetSelectBlockOptions(0); });
         steps.run([&] {
@@ -45,18 +40,12 @@ void CommonSpreadDesign(SpreadGrid &grid, bool bReadOnly, bool bClearRows, bool 
         steps.run([&] { grid.SetShadowColor(oleColor(HouseShadowColor)); });
         steps.run([&] { grid.SetShadowText(oleColor(0)); });
     }
-    steps.run([&] { grid.SetDAutoCellTypes(true); });
-    steps.run([&] { grid.SetBackColorStyle(1); });
     steps.run([&] { grid.SetSelBackColor(oleColor(SelectionColor)); });
     steps.run([&] { grid.SetTextTip(1); });
     if (bClearRows)
         steps.run([&] { grid.SetMaxRows(0); });
-    steps.run([&] { grid.SetRefStyle(2); });
     if (bOddEvenColor)
-        steps.run([&] {
-            grid.SetOddEvenRowColor(QColor(255, 255, 255), Qt::black, QColor(243, 249, 251),
-                                    Qt::black);
-        });
+        steps.run([&] { grid.SetOddEvenRowColor(QColor(255, 255, 255), Qt::black, QColor(243, 249, 251), Qt::black); });
     for (int action = ActionKeyClear; action <= ActionKeyPopup; ++action)
         steps.run([&] { grid.SetActionKey(action, false, false, 0); });
     if (bClearRows)
@@ -66,8 +55,7 @@ void CommonSpreadDesign(SpreadGrid &grid, bool bReadOnly, bool bClearRows, bool 
         });
 }
 
-void SetNumberColumn(SpreadGrid &grid, int nCol, int nDecPlaces, bool bVCenter, int nRow,
-                     bool bNegRed, bool bHCenter)
+void SetNumberColumn(SpreadGrid &grid, int nCol, int nDecPlaces, bool bVCenter, int nRow, bool bNegRed, bool bHCenter)
 {
     grid.SetCol(nCol);
     grid.SetRow(nRow);

@@ -14,7 +14,6 @@ std::function<void()> &beepHandler()
     static std::function<void()> h;
     return h;
 }
-int beeps = 0;
 
 QMessageBox::Icon toQtIcon(MsgIcon icon)
 {
@@ -53,26 +52,20 @@ MsgAnswer MessageBoxes::show(const MessageRequest &request)
 
 void MessageBoxes::beep()
 {
-    ++beeps;
     if (beepHandler())
         beepHandler()();
     else
         QApplication::beep();
 }
 
-int MessageBoxes::beepCount() { return beeps; }
-
 void MessageBoxes::setHandler(Handler h) { handler() = std::move(h); }
 
 void MessageBoxes::setBeepHandler(std::function<void()> h) { beepHandler() = std::move(h); }
 
-void ShowProcError(long number, const QString &description, const QString &procedure,
-                   const QString &owner)
+void ShowProcError(long number, const QString &description, const QString &procedure, const QString &owner)
 {
     MessageRequest request;
-    request.text = QStringLiteral("Error %1 (%2) in procedure %3 of %4")
-                       .arg(number)
-                       .arg(description, procedure, owner);
+    request.text = QStringLiteral("Error %1 (%2) in procedure %3 of %4").arg(number).arg(description, procedure, owner);
     request.title = QCoreApplication::applicationName();
     MessageBoxes::show(request);
 }

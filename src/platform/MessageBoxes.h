@@ -26,9 +26,8 @@ public:
     // Shows the box (or hands it to the installed handler) and returns the answer.
     static MsgAnswer show(const MessageRequest &request);
 
-    // The system beep of a refused key; counted so tests can see it.
+    // The system beep of a refused key (a handler in tests).
     static void beep();
-    static int beepCount();
 
     // Replaces the real boxes; an empty handler restores them.
     static void setHandler(Handler handler);
@@ -37,5 +36,4 @@ public:
 
 // "Error <n> (<description>) in procedure <proc> of <owner>": the report of a
 // routine that guards its own steps. owner is e.g. "Module modMain".
-void ShowProcError(long number, const QString &description, const QString &procedure,
-                   const QString &owner);
+void ShowProcError(long number, const QString &description, const QString &procedure, const QString &owner);

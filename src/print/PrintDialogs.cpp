@@ -11,11 +11,6 @@ PrintDialogs::FontHandler &fontHandler()
     return handler;
 }
 
-PrintDialogs::PrinterHandler &printerHandler()
-{
-    static PrintDialogs::PrinterHandler handler;
-    return handler;
-}
 } // namespace
 
 std::optional<QFont> PrintDialogs::chooseFont(const QFont &initial, const QColor &colour, QWidget *parent)
@@ -31,19 +26,9 @@ std::optional<QFont> PrintDialogs::chooseFont(const QFont &initial, const QColor
 
 bool PrintDialogs::choosePrinter(QPrinter &printer, QWidget *parent)
 {
-    if (printerHandler())
-        return printerHandler()(printer);
     QPrintDialog dialog(&printer, parent);
     dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
     return dialog.exec() == QDialog::Accepted;
 }
 
-void PrintDialogs::setFontHandler(FontHandler handler)
-{
-    fontHandler() = std::move(handler);
-}
-
-void PrintDialogs::setPrinterHandler(PrinterHandler handler)
-{
-    printerHandler() = std::move(handler);
-}
+void PrintDialogs::setFontHandler(FontHandler handler) { fontHandler() = std::move(handler); }

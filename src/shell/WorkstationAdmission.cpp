@@ -51,7 +51,6 @@ QString GetAllowMyPC()
                 result = rows->Fields(QStringLiteral("user_id"));
             CloseRecordset(rows);
         }
-        connection.free_result();
     } catch (const MySQLError &e) {
         ShowProcError(e.number(), e.description(), QStringLiteral("GetAllowMyPC"),
                       QStringLiteral("Module modTallowDBConsts"));
