@@ -313,7 +313,8 @@ void measureHistory(BenchServer &plain, Seams &seams, const BenchFolder &folder)
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) // a display given on purpose shows the windows
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     if (BenchServer::missing("bench_scale"))
         return 0;
