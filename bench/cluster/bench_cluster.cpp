@@ -190,13 +190,8 @@ void tokenCost(const QString &single)
     session.value("INSERT INTO emailuser (userid, username, restcnt) VALUES ('token', '측정', 0)");
     const QString code = QString::number(session.insertId());
     const auto entry = [&code](int i) {
-        return TopUpEntry{QStringLiteral("2011-05-23"),
-                          QStringLiteral("14:25"),
-                          QStringLiteral("0"),
-                          QString::number(1 + i % 9),
-                          code,
-                          QStringLiteral("bench"),
-                          QStringLiteral("측정"),
+        return TopUpEntry{QStringLiteral("2011-05-23"), QStringLiteral("14:25"), QStringLiteral("0"),
+                          QString::number(1 + i % 9), code, QStringLiteral("bench"), QStringLiteral("측정"),
                           QStringLiteral("bench #%1").arg(i)};
     };
     const auto withoutToken = [&entry](int i) {
@@ -212,7 +207,8 @@ void tokenCost(const QString &single)
     std::vector<double> ratios;
     for (int r = 0; r < TokenRounds; ++r)
         ratios.push_back(timeTopUps(withToken) / timeTopUps(withoutToken));
-    std::printf("-- one server, one program, %d top-ups of each kind in turns, %d rounds\n", TokenTopUps, TokenRounds);
+    std::printf("-- one server, one program, %d top-ups of each kind in turns, %d rounds\n", TokenTopUps,
+                TokenRounds);
     BenchFigures::printRatio("time per top-up, with its token row / without", BenchFigures::median(ratios),
                              MostTokenCost);
     g_DB[0].reset();
@@ -260,8 +256,7 @@ int main(int argc, char **argv)
     }
     tokenCost(single);
     if (cluster.isEmpty() || nodes.isEmpty()) {
-        std::printf(
-            "bench_cluster: cluster skipped, QD_CLUSTER_DB and QD_CLUSTER_NODES are needed (run scripts/bench)\n");
+        std::printf("bench_cluster: cluster skipped, QD_CLUSTER_DB and QD_CLUSTER_NODES are needed (run scripts/bench)\n");
         return 0;
     }
     compare(1, single, cluster, nodes);

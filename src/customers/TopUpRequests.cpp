@@ -28,8 +28,7 @@ QString TopUpRequests::newToken()
 
 QString TopUpRequests::insertStatement(const QString &token, const TopUpEntry &entry, int logIdx)
 {
-    return QStringLiteral("INSERT INTO topup_request ") + columns()
-           + values(token, entry, QString::number(logIdx), "0");
+    return QStringLiteral("INSERT INTO topup_request ") + columns() + values(token, entry, QString::number(logIdx), "0");
 }
 
 QString TopUpRequests::abandonStatement(const QString &token, const TopUpEntry &entry)

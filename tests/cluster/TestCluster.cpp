@@ -382,9 +382,9 @@ private slots:
         // A top-up never decided may have landed, once at most.
         long long openLanded = 0;
         for (auto it = open.cbegin(); it != open.cend(); ++it) {
-            QVERIFY2(logRows.value(it.key()) <= 1,
-                     qPrintable(
-                         QStringLiteral("open %1 is in the log %2 times").arg(it.key()).arg(logRows.value(it.key()))));
+            QVERIFY2(logRows.value(it.key()) <= 1, qPrintable(QStringLiteral("open %1 is in the log %2 times")
+                                                                  .arg(it.key())
+                                                                  .arg(logRows.value(it.key()))));
             if (logRows.contains(it.key())) {
                 ++openLanded;
                 savedSum += it.value();

@@ -2,11 +2,11 @@
 #include "CuttingProxy.h"
 #include "FrmFill_Save.h"
 #include "HCText.h"
-#include "LabelledFields.h"
 #include "LoginValues.h"
 #include "TopUpRequests.h"
-#include "modMySQL_Func.h"
 #include <QLineEdit>
+#include "LabelledFields.h"
+#include "modMySQL_Func.h"
 
 #include <QPushButton>
 #include <QtTest>
@@ -93,17 +93,13 @@ private slots:
         const QByteArray commit("COMMIT"), update("UPDATE emailuser"), token("INSERT INTO topup_request");
         const QByteArray log("INSERT INTO emaillog");
         const auto row = [](const char *name) -> QTestData & { return QTest::newRow(name); };
-        row("COMMIT answered, apostrophe")
-            << commit << int(Cut::AfterAnswer) << 0 << QStringLiteral("o'k") << true << false;
-        row("COMMIT answered, backslash")
-            << commit << int(Cut::AfterAnswer) << 0 << QStringLiteral("b\\s") << true << false;
+        row("COMMIT answered, apostrophe") << commit << int(Cut::AfterAnswer) << 0 << QStringLiteral("o'k") << true << false;
+        row("COMMIT answered, backslash") << commit << int(Cut::AfterAnswer) << 0 << QStringLiteral("b\\s") << true << false;
         row("COMMIT sent, percent") << commit << int(Cut::BeforeAnswer) << 0 << QStringLiteral("100%") << true << false;
         row("COMMIT never sent") << commit << int(Cut::InsteadOf) << 0 << QStringLiteral("o'k") << false << false;
         row("COMMIT killed (1927)") << commit << int(Cut::Never) << 1927 << QStringLiteral("o'k") << true << false;
-        row("COMMIT at shutdown (1053)") << commit << int(Cut::Never) << 1053 << QStringLiteral("clerk") << true
-                                         << false;
-        row("UPDATE answered, key taken")
-            << update << int(Cut::AfterAnswer) << 0 << QStringLiteral("clerk") << false << true;
+        row("COMMIT at shutdown (1053)") << commit << int(Cut::Never) << 1053 << QStringLiteral("clerk") << true << false;
+        row("UPDATE answered, key taken") << update << int(Cut::AfterAnswer) << 0 << QStringLiteral("clerk") << false << true;
         row("token answered") << token << int(Cut::AfterAnswer) << 0 << QStringLiteral("o'k") << false << false;
         row("log row never sent") << log << int(Cut::InsteadOf) << 0 << QStringLiteral("clerk") << false << false;
     }
@@ -242,12 +238,10 @@ private slots:
         QTest::addColumn<int>("cut");
         QTest::addColumn<QString>("balanceAfter");
         QTest::addColumn<QString>("rowsAfter");
-        QTest::newRow("emailuser, UPDATE answered")
-            << QStringLiteral("emailuser") << QByteArray("UPDATE emailuser") << int(Cut::AfterAnswer)
-            << QStringLiteral("3") << QStringLiteral("0");
-        QTest::newRow("emaillog, COMMIT never sent")
-            << QStringLiteral("emaillog") << QByteArray("COMMIT") << int(Cut::InsteadOf) << QStringLiteral("0")
-            << QStringLiteral("1");
+        QTest::newRow("emailuser, UPDATE answered") << QStringLiteral("emailuser") << QByteArray("UPDATE emailuser")
+                                                    << int(Cut::AfterAnswer) << QStringLiteral("3") << QStringLiteral("0");
+        QTest::newRow("emaillog, COMMIT never sent") << QStringLiteral("emaillog") << QByteArray("COMMIT")
+                                                     << int(Cut::InsteadOf) << QStringLiteral("0") << QStringLiteral("1");
     }
     void withoutTransactionsALostAnswerIsUnconfirmed()
     {
