@@ -80,10 +80,7 @@ long peakExtraKb(const std::function<void()> &work)
     return std::max(0L, std::max(peak.load(), residentKb()) - start);
 }
 
-void print(const char *name, double value, const char *unit)
-{
-    std::printf("%s: %.1f %s\n", name, value, unit);
-}
+void print(const char *name, double value, const char *unit) { std::printf("%s: %.1f %s\n", name, value, unit); }
 
 void printCount(const char *name, long long value, const char *unit)
 {
@@ -92,7 +89,7 @@ void printCount(const char *name, long long value, const char *unit)
 
 void printRatio(const char *name, double ratio, double target)
 {
-    std::printf("%s: %.2f (target <= %.1f) %s\n", name, ratio, target, ratio <= target ? "PASS" : "OVER");
+    std::printf("%s: %.2f (target <= %.2f) %s\n", name, ratio, target, ratio <= target ? "PASS" : "OVER");
 }
 
 } // namespace BenchFigures

@@ -15,16 +15,10 @@ RecordsetPtr firstRow(const QString &sql)
 }
 } // namespace
 
-StoreRows CustomerStore::read(const QString &sql)
+bool CustomerStore::search(const QString &find, const ChunkReader &reader) const
 {
-    StoreRows result;
-    result.failed = DBQuery(result.rows, sql) < 0;
-    if (result.failed)
-        CloseRecordset(result.rows);
-    return result;
+    return DBQueryInChunks(listStatement(find), reader);
 }
-
-StoreRows CustomerStore::search(const QString &find) const { return read(listStatement(find)); }
 
 QString CustomerStore::listStatement(const QString &find)
 {
@@ -41,9 +35,10 @@ QString CustomerStore::listStatement(const QString &find)
     return sql + QStringLiteral(" ORDER BY u.username");
 }
 
-StoreRows CustomerStore::history(int code, const QString &from, const QString &to, HistoryKind kind) const
+bool CustomerStore::history(int code, const QString &from, const QString &to, HistoryKind kind,
+                            const ChunkReader &reader) const
 {
-    return read(historyStatement(code, from, to, kind));
+    return DBQueryInChunks(historyStatement(code, from, to, kind), reader);
 }
 
 // The period comes from the date box and is escaped like any typed text.

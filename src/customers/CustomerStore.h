@@ -1,4 +1,5 @@
 #pragma once
+#include "ChunkReader.h"
 #include "Recordset.h"
 #include "TopUpTransaction.h"
 
@@ -14,15 +15,6 @@ struct CustomerRecord {
     QString name;
     QString phone;
     QString memo;
-};
-
-// The rows a list read returned, or its failure: then there are no rows, and
-// the statement's error box has told the operator.
-struct StoreRows {
-    RecordsetPtr rows;
-    bool failed = false;
-
-    int count() const { return rows ? rows->RecordCount() : 0; }
 };
 
 // Positions in the select list of CustomerStore::search().
@@ -43,12 +35,14 @@ public:
     enum class HistoryKind { All, TopUp, Use };
 
     // The customer list: everyone, or those whose ID, name or phone digits
-    // contain the search text; by name.
-    StoreRows search(const QString &find) const;
+    // contain the search text; by name, handed to the reader lot by lot as
+    // they arrive. False when the read failed, also after some rows: the
+    // error box has told the operator.
+    bool search(const QString &find, const ChunkReader &reader) const;
     static QString listStatement(const QString &find);
     // One customer's log rows over a period ("yyyy-MM-dd" to "yyyy-MM-dd",
-    // both included), by date and time.
-    StoreRows history(int code, const QString &from, const QString &to, HistoryKind kind) const;
+    // both included), by date and time; read as search() reads.
+    bool history(int code, const QString &from, const QString &to, HistoryKind kind, const ChunkReader &reader) const;
     static QString historyStatement(int code, const QString &from, const QString &to, HistoryKind kind);
 
     // Nothing when the customer is gone or the value could not be read.
@@ -73,7 +67,5 @@ public:
     void startNewTopUp() { m_topUp = TopUpTransaction(); }
 
 private:
-    static StoreRows read(const QString &sql);
-
     TopUpTransaction m_topUp;
 };

@@ -18,6 +18,7 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QVBoxLayout>
 
 namespace {
@@ -127,20 +128,41 @@ CustomerStore::HistoryKind FrmDetail::kind() const
     return CustomerStore::HistoryKind::All;
 }
 
+// One load at a time. A kind or preset period chosen while the list loads
+// searches again once it has loaded; a date typed meanwhile empties it then.
 void FrmDetail::Search()
 {
-    GridLoad load(*spList);
-    const StoreRows found = m_store.history(m_code, htDate->text1(), htDate->text2(), kind());
-    spList->SetMaxRows(found.count());
-    for (int row = 1; found.rows && !found.rows->Eof(); ++row, found.rows->MoveNext())
-        fillRow(row, *found.rows);
-    m_shownPeriod = {htDate->text1(), htDate->text2()};
-    load.finish(!found.failed);
+    if (m_loading) {
+        m_searchAgain = true;
+        return;
+    }
+    {
+        const QScopedValueRollback loading(m_loading, true);
+        const std::pair period{htDate->text1(), htDate->text2()};
+        GridLoad load(*spList, [this](int row, const Recordset &rows) { fillRow(row, rows); });
+        const bool loaded = m_store.history(m_code, period.first, period.second, kind(), load.reader());
+        m_shownPeriod = period;
+        load.finish(loaded);
+    }
+    if (std::exchange(m_searchAgain, false))
+        Search();
+    else if (std::exchange(m_closeAfterLoad, false))
+        reject();
+    else
+        dropRowsOfAnotherPeriod();
+}
+
+void FrmDetail::reject()
+{
+    if (m_loading)
+        m_closeAfterLoad = true;
+    else
+        QDialog::reject();
 }
 
 void FrmDetail::dropRowsOfAnotherPeriod()
 {
-    if (spList->MaxRows() > 0 && m_shownPeriod != std::pair{htDate->text1(), htDate->text2()})
+    if (!m_loading && spList->MaxRows() > 0 && m_shownPeriod != std::pair{htDate->text1(), htDate->text2()})
         spList->SetMaxRows(0);
 }
 
@@ -169,8 +191,14 @@ void FrmDetail::fillRow(int row, const Recordset &rows)
 
 void FrmDetail::Print()
 {
+    if (m_loading)
+        return;
     g_SpreadPreview->SpreadPreview(*spList, QStringLiteral("FrmDetail"), windowTitle(), g_sCompany, QString(), 1, 0.3,
                                    0.2, 0.5, 0.5, false, 1, QString(), false, 16);
 }
 
-void FrmDetail::ExportExcel() { ExportToExcelFile(*spList, QStringLiteral("Sheet1"), true, false, false, true, true); }
+void FrmDetail::ExportExcel()
+{
+    if (!m_loading)
+        ExportToExcelFile(*spList, QStringLiteral("Sheet1"), true, false, false, true, true);
+}

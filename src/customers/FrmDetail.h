@@ -41,6 +41,8 @@ public:
     void Search();
     void Print();
     void ExportExcel();
+    // Closes, or once the list being loaded has loaded.
+    void reject() override;
 
 private:
     void buildControls();
@@ -52,4 +54,7 @@ private:
     CustomerStore m_store;
     int m_code = 0;
     std::pair<QString, QString> m_shownPeriod; // the period of the rows listed
+    bool m_loading = false;                    // the list is being loaded
+    bool m_searchAgain = false;                // a search was asked for meanwhile
+    bool m_closeAfterLoad = false;             // a close was
 };

@@ -23,6 +23,7 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -149,6 +150,12 @@ void FrmMain::designGrid()
     spList->SetColHidden(ColCode, true);
     CommonSpreadDesign(*spList, true, true, true, true, true);
     SetNumberColumn(*spList, ColRest, 0, true, -1, true, false);
+    // Balances in red and IDs in blue on every row, as column colours.
+    spList->SetRow(AllCells);
+    spList->SetCol(ColRest);
+    spList->SetForeColor(Red);
+    spList->SetCol(ColId);
+    spList->SetForeColor(Blue);
     for (int col = ColName; col <= ColMemo; ++col)
         spList->FitColWidth(col, longestText(static_cast<Column>(col)));
     spList->SetStretchLastCol(true);
@@ -162,14 +169,21 @@ int FrmMain::designWidth() const
     return std::clamp(wanted, 900, std::max(900, screen()->availableGeometry().width() - 16));
 }
 
+// One load at a time: the window's commands wait for the list, a second
+// search is not started beside the first, and a close waits for its end.
 void FrmMain::Search()
 {
-    GridLoad load(*spList);
-    const StoreRows found = m_store.search(htFind->property("Text").toString());
-    spList->SetMaxRows(found.count());
-    for (int row = 1; found.rows && !found.rows->Eof(); ++row, found.rows->MoveNext())
-        fillRow(row, *found.rows);
-    load.finish(!found.failed);
+    if (m_loading)
+        return;
+    bool loaded = false;
+    {
+        const QScopedValueRollback loading(m_loading, true);
+        GridLoad load(*spList, [this](int row, const Recordset &rows) { fillRow(row, rows); });
+        loaded = m_store.search(htFind->property("Text").toString(), load.reader());
+        load.finish(loaded);
+    }
+    if (m_closeAfterLoad)
+        close();
 }
 
 void FrmMain::fillRow(int row, const Recordset &rows)
@@ -182,11 +196,6 @@ void FrmMain::fillRow(int row, const Recordset &rows)
     spList->SetText(ColRegDate, row, rows.FieldView(ListField::RegDate));
     spList->SetText(ColMemo, row, rows.FieldView(ListField::Bigo));
     spList->SetText(ColCode, row, rows.FieldView(ListField::Code));
-    spList->SetCol(ColRest);
-    spList->SetRow(row);
-    spList->SetForeColor(Red);
-    spList->SetCol(ColId);
-    spList->SetForeColor(Blue);
 }
 
 int FrmMain::SelectedCode() const
@@ -204,12 +213,16 @@ void FrmMain::clearSearch()
 
 void FrmMain::addUser()
 {
+    if (m_loading)
+        return;
     m_userAdd->SetFormMode(FrmUser_Add::ModeNew, this, 0);
     m_userAdd->exec();
 }
 
 void FrmMain::editUser()
 {
+    if (m_loading)
+        return;
     const int code = SelectedCode();
     if (code != 0) {
         m_userAdd->SetFormMode(FrmUser_Add::ModeEdit, this, code);
@@ -222,6 +235,8 @@ void FrmMain::editUser()
 
 void FrmMain::fillUser()
 {
+    if (m_loading)
+        return;
     const int code = SelectedCode();
     if (code == 0) {
         ShowMsg(QStringLiteral("먼저 유저내역에서 충전 할 유저를 선택 하세요."));
@@ -247,6 +262,8 @@ void FrmMain::refreshBalance(int row, int code)
 
 void FrmMain::showDetail()
 {
+    if (m_loading)
+        return;
     const int code = SelectedCode();
     if (code == 0) {
         ShowMsg(QStringLiteral("먼저 그리드에서 내역 확인 할 유저를 선택 하세요."));
@@ -280,6 +297,11 @@ void FrmMain::SyncUpdateUser(int eUpdateMode)
 
 void FrmMain::closeEvent(QCloseEvent *event)
 {
+    if (m_loading) {
+        m_closeAfterLoad = true;
+        event->ignore();
+        return;
+    }
     if (geometry() != m_loadedGeometry)
         SaveFormIni(this);
     event->accept();

@@ -34,7 +34,7 @@ public:
     QPushButton *btnClose = nullptr;
     SpreadGrid *spList = nullptr;
 
-    // Search (BtnSelect, F5, Enter in htFind).
+    // Search (BtnSelect, F5, Enter in htFind); nothing while a search runs.
     void Search();
     // The key of the customer under the cursor, 0 when none.
     int SelectedCode() const;
@@ -62,4 +62,6 @@ private:
     CustomerStore m_store;
     FrmUser_Add *m_userAdd = nullptr;
     QRect m_loadedGeometry;
+    bool m_loading = false;        // the list is being loaded
+    bool m_closeAfterLoad = false; // closed while it was
 };

@@ -27,6 +27,14 @@ void Recordset::appendValue(QLatin1StringView value)
 
 void Recordset::endRow() { ++m_rowCount; }
 
+void Recordset::clearRows()
+{
+    m_text.truncate(0);
+    m_ends.clear();
+    m_rowCount = 0;
+    m_cursor = 0;
+}
+
 void Recordset::reserveRows(std::size_t rows) { m_ends.reserve(rows * m_names.size()); }
 
 int Recordset::FieldIndex(const QString &name) const
@@ -59,6 +67,5 @@ void Recordset::Close()
 
 std::size_t Recordset::memoryUsed() const
 {
-    return static_cast<std::size_t>(m_text.capacity()) * sizeof(QChar)
-           + m_ends.capacity() * sizeof(quint32);
+    return static_cast<std::size_t>(m_text.capacity()) * sizeof(QChar) + m_ends.capacity() * sizeof(quint32);
 }

@@ -21,6 +21,8 @@ public:
     void appendValue(QLatin1StringView value);
     void endRow();
     void reserveRows(std::size_t rows);
+    // Every row dropped, the columns and the memory kept for the next rows.
+    void clearRows();
 
     bool Eof() const { return m_cursor >= m_rowCount; }
     void MoveNext()
@@ -50,8 +52,8 @@ public:
 private:
     std::vector<QString> m_names;
     std::vector<unsigned long> m_sizes;
-    QString m_text;                    // every value, back to back
-    std::vector<quint32> m_ends;       // end offset of each value in m_text, row-major
+    QString m_text;              // every value, back to back
+    std::vector<quint32> m_ends; // end offset of each value in m_text, row-major
     std::size_t m_rowCount = 0;
     std::size_t m_cursor = 0;
     State m_state = Open;

@@ -9,8 +9,12 @@
 #include "ProfileFile.h"
 #include "ServerValue.h"
 
+#include <QElapsedTimer>
+
 #include <errmsg.h>
 #include <mysql.h>
+
+#include <poll.h>
 
 #include <cstring>
 
@@ -32,7 +36,11 @@ constexpr unsigned ErrorConnectionKilled = 1927;
 constexpr unsigned ErrorServerShutdown = 1053;
 constexpr unsigned ErrorLockWaitTimeout = 1205;
 constexpr unsigned ErrorDeadlock = 1213;
-constexpr unsigned WarningNotRolledBack = 1196; // non-transactional tables kept their changes
+constexpr unsigned WarningNotRolledBack = 1196;   // non-transactional tables kept their changes
+constexpr unsigned ErrorCommandsOutOfSync = 2014; // a statement sent while a result is still being read
+
+// While a statement's answer is awaited, the caller's wait runs this often.
+constexpr int WaitSliceMs = 40;
 
 QByteArray cp949(const QString &text) { return Cp949::encode(text); }
 
@@ -126,6 +134,8 @@ bool cMySQL::real_connect(const QString &hostArg, const QString &userArg, const 
         m_mysql = mysql_init(nullptr);
     // Text goes both ways in the Korean code page.
     mysql_options(m_mysql, MYSQL_SET_CHARSET_NAME, "euckr");
+    // query_in_chunks waits for an answer without blocking; every other call blocks as ever.
+    mysql_options(m_mysql, MYSQL_OPT_NONBLOCK, nullptr);
     ConnectionTls::apply(m_mysql);
 
     QString connectHost;
@@ -183,6 +193,10 @@ RecordsetPtr cMySQL::query(const QString &statement) { return run(cp949(statemen
 
 RecordsetPtr cMySQL::query_quietly(const QString &statement)
 {
+    if (m_streaming) {
+        m_lastError = ErrorCommandsOutOfSync;
+        return nullptr;
+    }
     const QByteArray sql = cp949(statement);
     m_lastError = 0;
     if (mysql_real_query(m_mysql, sql.constData(), static_cast<unsigned long>(sql.size())) == 0) {
@@ -197,6 +211,8 @@ RecordsetPtr cMySQL::query_quietly(const QString &statement)
 
 RecordsetPtr cMySQL::run(const QByteArray &statement)
 {
+    if (refusedWhileStreaming())
+        return nullptr;
     bool retried = false;
     for (;;) {
         if (mysql_real_query(m_mysql, statement.constData(), statement.size()) == 0) {
@@ -220,9 +236,122 @@ RecordsetPtr cMySQL::run(const QByteArray &statement)
             continue;
         }
         if (!leftToCaller(number))
-            showMessage(QStringLiteral("Error %1 (%2)").arg(number).arg(Cp949::decode(mysql_error(m_mysql))));
+            showStatementError(number, Cp949::decode(mysql_error(m_mysql)));
         return nullptr;
     }
+}
+
+void cMySQL::showStatementError(unsigned number, const QString &text)
+{
+    showMessage(QStringLiteral("Error %1 (%2)").arg(number).arg(text));
+}
+
+bool cMySQL::failed()
+{
+    m_lastError = mysql_errno(m_mysql);
+    if (m_lastError != 0 && !leftToCaller(m_lastError))
+        showStatementError(m_lastError, Cp949::decode(mysql_error(m_mysql)));
+    return m_lastError != 0;
+}
+
+bool cMySQL::refusedWhileStreaming()
+{
+    if (!m_streaming)
+        return false;
+    m_lastError = ErrorCommandsOutOfSync;
+    showStatementError(m_lastError, QStringLiteral("Commands out of sync; you can't run this command now"));
+    return true;
+}
+
+bool cMySQL::query_in_chunks(const QString &statement, const ChunkReader &reader)
+{
+    if (refusedWhileStreaming())
+        return false;
+    const QByteArray sql = cp949(statement);
+    for (bool retried = false;; retried = true) {
+        m_streaming = true;
+        const int sent = sendWaiting(sql, reader.whileWaiting);
+        m_streaming = false;
+        if (sent == 0)
+            return readInChunks(reader);
+        m_lastError = mysql_errno(m_mysql);
+        if (!connection_lost() || retried || m_inTransaction)
+            return !failed();
+        if (!reconnectForRetry())
+            return false;
+    }
+}
+
+int cMySQL::sendWaiting(const QByteArray &sql, const std::function<void()> &whileWaiting)
+{
+    int result = 0;
+    int status = mysql_real_query_start(&result, m_mysql, sql.constData(), static_cast<unsigned long>(sql.size()));
+    QElapsedTimer waited; // since the library last asked to wait
+    waited.start();
+    while (status != 0) {
+        pollfd socket{mysql_get_socket(m_mysql), 0, 0};
+        if (status & MYSQL_WAIT_READ)
+            socket.events |= POLLIN;
+        if (status & MYSQL_WAIT_WRITE)
+            socket.events |= POLLOUT;
+        if (status & MYSQL_WAIT_EXCEPT)
+            socket.events |= POLLPRI;
+        const int ready = poll(&socket, 1, WaitSliceMs);
+        int happened = 0;
+        if (ready > 0)
+            happened = ((socket.revents & (POLLIN | POLLHUP | POLLERR)) ? MYSQL_WAIT_READ : 0)
+                       | ((socket.revents & (POLLOUT | POLLHUP | POLLERR)) ? MYSQL_WAIT_WRITE : 0)
+                       | ((socket.revents & POLLPRI) ? MYSQL_WAIT_EXCEPT : 0);
+        if (happened == 0 && (status & MYSQL_WAIT_TIMEOUT)
+            && waited.elapsed() >= qint64{mysql_get_timeout_value_ms(m_mysql)})
+            happened = MYSQL_WAIT_TIMEOUT;
+        if (happened == 0) {
+            if (whileWaiting)
+                whileWaiting();
+            continue;
+        }
+        status = mysql_real_query_cont(&result, m_mysql, happened & status);
+        waited.restart();
+    }
+    return result;
+}
+
+// Rows come off the connection one by one (mysql_use_result): the client never
+// holds the whole result. Until the last row has been read the connection is
+// busy and refuses every other statement. A row that cannot be read ends the
+// read as a failure, however many rows came before it.
+bool cMySQL::readInChunks(const ChunkReader &reader)
+{
+    MYSQL_RES *result = mysql_use_result(m_mysql);
+    if (!result)
+        return !failed(); // no error: a statement without rows
+    m_streaming = true;
+    Recordset chunk;
+    addColumns(chunk, result);
+    const unsigned n = mysql_num_fields(result);
+    bool broken = false;
+    for (bool reading = true; reading;) {
+        chunk.clearRows();
+        while (chunk.RecordCount() < reader.rowsPerChunk) {
+            MYSQL_ROW row = mysql_fetch_row(result);
+            if (!row)
+                break;
+            appendRow(chunk, row, mysql_fetch_lengths(result), n);
+        }
+        const bool more = chunk.RecordCount() == reader.rowsPerChunk;
+        broken = !more && mysql_errno(m_mysql) != 0;
+        if (broken)
+            break;
+        chunk.MoveFirst();
+        const bool wanted = chunk.RecordCount() == 0 || reader.take(chunk);
+        reading = more && wanted;
+    }
+    bool ok = !(broken && failed()); // the error is read before freeing the result
+    mysql_free_result(result);       // reads and drops the rows of a reader that stopped early
+    m_streaming = false;
+    if (!broken)
+        ok = !failed();
+    return ok;
 }
 
 bool cMySQL::leftToCaller(unsigned errorNumber) const
@@ -303,11 +432,21 @@ bool cMySQL::keeps_transactions(const QStringList &tables)
 RecordsetPtr cMySQL::takeResult(MYSQL_RES *result)
 {
     auto rows = std::make_unique<Recordset>();
+    addColumns(*rows, result);
+    rows->reserveRows(static_cast<std::size_t>(mysql_num_rows(result)));
     const unsigned n = mysql_num_fields(result);
-    const my_ulonglong m = mysql_num_rows(result);
-    const MYSQL_FIELD *fields = mysql_fetch_fields(result);
+    while (MYSQL_ROW row = mysql_fetch_row(result))
+        appendRow(*rows, row, mysql_fetch_lengths(result), n);
+    mysql_free_result(result);
+    rows->MoveFirst();
+    return rows;
+}
 
-    // A name repeated by a later field is qualified with its table, in both places.
+// A name repeated by a later field is qualified with its table, in both places.
+void cMySQL::addColumns(Recordset &rows, MYSQL_RES *result)
+{
+    const unsigned n = mysql_num_fields(result);
+    const MYSQL_FIELD *fields = mysql_fetch_fields(result);
     std::vector<QString> names(n);
     for (unsigned i = 0; i < n; ++i) {
         names[i] = Cp949::decode(fields[i].name);
@@ -324,30 +463,23 @@ RecordsetPtr cMySQL::takeResult(MYSQL_RES *result)
             names[i] = Cp949::decode(fields[i].table) + QLatin1Char('.') + names[i];
     }
     for (unsigned i = 0; i < n; ++i)
-        rows->addColumn(names[i], fields[i].length);
+        rows.addColumn(names[i], fields[i].length);
+}
 
-    rows->reserveRows(static_cast<std::size_t>(m));
-    for (my_ulonglong k = 0; k < m; ++k) {
-        MYSQL_ROW row = mysql_fetch_row(result);
-        if (!row)
+void cMySQL::appendRow(Recordset &rows, char **row, const unsigned long *lengths, unsigned n)
+{
+    for (unsigned i = 0; i < n; ++i) {
+        if (!row[i]) {
+            rows.appendValue(QLatin1StringView());
             continue;
-        const unsigned long *lengths = mysql_fetch_lengths(result);
-        for (unsigned i = 0; i < n; ++i) {
-            if (!row[i]) {
-                rows->appendValue(QLatin1StringView());
-                continue;
-            }
-            const qsizetype len = valueLength(row[i], lengths[i]);
-            if (isAscii(row[i], len))
-                rows->appendValue(QLatin1StringView(row[i], len));
-            else
-                rows->appendValue(QStringView(Cp949::decode(QByteArray::fromRawData(row[i], len))));
         }
-        rows->endRow();
+        const qsizetype len = valueLength(row[i], lengths[i]);
+        if (isAscii(row[i], len))
+            rows.appendValue(QLatin1StringView(row[i], len));
+        else
+            rows.appendValue(QStringView(Cp949::decode(QByteArray::fromRawData(row[i], len))));
     }
-    mysql_free_result(result);
-    rows->MoveFirst();
-    return rows;
+    rows.endRow();
 }
 
 int cMySQL::affected_rows() const { return static_cast<int>(mysql_affected_rows(m_mysql)); }

@@ -1,4 +1,5 @@
 #pragma once
+#include "ChunkReader.h"
 #include "Recordset.h"
 #include "SessionIdentity.h"
 
@@ -30,6 +31,17 @@ public:
     RecordsetPtr query(const QString &statement);
     int affected_rows() const;
     int insert_id() const;
+
+    // Runs a read and hands its rows over as they arrive, reader.rowsPerChunk
+    // at a time (fewer in the last lot), without ever holding the whole
+    // result; while the server prepares its answer, reader.whileWaiting runs
+    // every few tens of milliseconds. Until the last row has been read the
+    // connection refuses every other statement with error 2014. False, with
+    // the error box shown, when the statement failed, also after some of its
+    // rows were handed over: those were then not all of them. A connection
+    // lost before the answer is reopened and the statement run once more, as
+    // query() does.
+    bool query_in_chunks(const QString &statement, const ChunkReader &reader);
 
     // Runs one statement and leaves every failure to the caller: no message,
     // no reconnect. The error number is last_error().
@@ -96,6 +108,16 @@ private:
     bool connectFailed(unsigned number, const QString &clientText);
     RecordsetPtr run(const QByteArray &statement);
     RecordsetPtr takeResult(st_mysql_res *result);
+    static void addColumns(Recordset &rows, st_mysql_res *result);
+    static void appendRow(Recordset &rows, char **row, const unsigned long *lengths, unsigned fields);
+    bool readInChunks(const ChunkReader &reader);
+    // Sends a statement and waits for its answer in short slices, running
+    // whileWaiting between them; mysql_real_query's result.
+    int sendWaiting(const QByteArray &sql, const std::function<void()> &whileWaiting);
+    // Notes the error of the last call and shows it unless it is the caller's to report.
+    bool failed();
+    void showStatementError(unsigned number, const QString &text);
+    bool refusedWhileStreaming();
     bool reconnect();
     bool reconnectForRetry();
     void recordConnection(const QString &userKey);
@@ -110,6 +132,7 @@ private:
     bool m_noMessage = false;
     bool m_connected = false;
     bool m_inTransaction = false;
+    bool m_streaming = false; // a result is being read row by row
     bool m_mariaDB = true;
     unsigned m_lastError = 0;
     SessionIdentity m_session;

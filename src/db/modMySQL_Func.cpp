@@ -75,6 +75,12 @@ int DBQuery(RecordsetPtr &rows, const QString &sql)
     return connection ? connection->affected_rows() : -1;
 }
 
+bool DBQueryInChunks(const QString &sql, const ChunkReader &reader)
+{
+    cMySQL *connection = readConnection();
+    return connection && connection->query_in_chunks(sql, reader);
+}
+
 QString DBGetValue(const QString &sql)
 {
     RecordsetPtr rows;

@@ -21,6 +21,9 @@ bool DBInit(const QString &host, const QString &user, const QString &password, c
 // Runs a read; rows receives the row set (or nothing). Returns the affected-row
 // count of the read connection: the number of rows, or -1 after a failure.
 int DBQuery(RecordsetPtr &rows, const QString &sql);
+// Runs a read on the same connection and hands its rows over as they arrive
+// (see cMySQL::query_in_chunks); false when it failed, also midway.
+bool DBQueryInChunks(const QString &sql, const ChunkReader &reader);
 // First column of the first row, or "" (no row, or a failed statement).
 QString DBGetValue(const QString &sql);
 // Runs a change on connection 0 and logs it; rows affected, never below 0.

@@ -96,6 +96,14 @@ int SpreadGrid::MaxRows() const { return m_model->maxRows(); }
 
 void SpreadGrid::SetMaxRows(int rows) { m_model->setMaxRows(rows); }
 
+void SpreadGrid::AppendRows(int count, const std::function<void(int firstRow)> &write)
+{
+    m_model->appendRows(count, write);
+    if (m_reDraw)
+        for (int col = 1; col <= MaxCols(); ++col)
+            fitFigureCol(col);
+}
+
 int SpreadGrid::MaxCols() const { return m_model->maxCols(); }
 
 void SpreadGrid::SetMaxCols(int cols)

@@ -9,6 +9,8 @@
 #include <QFont>
 #include <QWidget>
 
+#include <functional>
+
 class QTableView;
 class SpreadGridModel;
 class SpreadGridView;
@@ -34,7 +36,12 @@ public:
 
     // --- Size and cells ---
     int MaxRows() const;
-    void SetMaxRows(int rows); // 0 empties the grid
+    void SetMaxRows(int rows);
+    // Adds count rows at the end and has write(firstRow) fill them (SetText,
+    // colours): the view hears of the rows once, and figure columns widen to
+    // their widest figure after each lot, as after a fill.
+    void AppendRows(int count, const std::function<void(int firstRow)> &write);
+    // 0 empties the grid
     int MaxCols() const;
     void SetMaxCols(int cols);
     int DataRowCnt() const; // last row holding text, 0 when none

@@ -160,11 +160,7 @@ void SpreadGridModel::setMaxRows(int rows)
         else
             beginRemoveRows({}, rows, m_maxRows - 1);
     }
-    for (auto &column : m_text)
-        column.resize(rows);
-    if (rows == 0)
-        for (ColumnInfo &info : m_cols)
-            info.widest.clear();
+    resizeRows(rows);
     if (!grow) {
         const int from = rows + 1;
         eraseKeys(m_rowHeaderText, from, m_maxRows);
@@ -178,6 +174,32 @@ void SpreadGridModel::setMaxRows(int rows)
         else
             endRemoveRows();
     }
+}
+
+void SpreadGridModel::resizeRows(int rows)
+{
+    for (auto &column : m_text)
+        column.resize(rows);
+    if (rows == 0)
+        for (ColumnInfo &info : m_cols)
+            info.widest.clear();
+}
+
+void SpreadGridModel::appendRows(int count, const std::function<void(int firstRow)> &write)
+{
+    if (count <= 0)
+        return;
+    const int first = m_maxRows + 1;
+    const bool announce = !m_suspended;
+    if (announce)
+        beginInsertRows({}, m_maxRows, m_maxRows + count - 1);
+    resizeRows(m_maxRows + count);
+    m_maxRows += count;
+    m_suspended = true; // the cells are news only together with their rows
+    write(first);
+    m_suspended = !announce;
+    if (announce)
+        endInsertRows();
 }
 
 void SpreadGridModel::setMaxCols(int cols)

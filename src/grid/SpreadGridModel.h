@@ -8,6 +8,7 @@
 #include <QAbstractTableModel>
 #include <QFont>
 
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -40,6 +41,9 @@ public:
     int maxRows() const { return m_maxRows; }
     int maxCols() const { return m_maxCols; }
     void setMaxRows(int rows);
+    // Adds count rows at the end and has write(firstRow) fill them quietly:
+    // the view hears of them once, as inserted rows, when they are written.
+    void appendRows(int count, const std::function<void(int firstRow)> &write);
     void setMaxCols(int cols);
     int colHeaderRows() const { return static_cast<int>(m_headerText.size()); }
     void setColHeaderRows(int rows);
@@ -115,6 +119,7 @@ private:
         QString widest;
     };
     void noteText(int col, QStringView value);
+    void resizeRows(int rows);
     static int headerIndex(int row);          // 0-based header row of a header row address
     int styleRowKey(int row) const;           // data rows as is, header row k as -k
     QString &headerTextRef(int col, int row); // row headers and column headers

@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -109,6 +110,21 @@ private slots:
         m_fixture->db.exec(QStringLiteral("DELETE FROM emailuser WHERE userid IN ('id3', 'id4')"));
         main.Search();
         QCOMPARE(main.spList->ActiveRow(), 3);
+    }
+
+    // The list shows its first rows while it loads, and an F5 pressed then
+    // starts no second search beside the first.
+    void secondSearchWaitsForTheFirst()
+    {
+        for (int i = 0; i < 3; ++i)
+            m_fixture->addCustomer(QStringLiteral("id%1").arg(i), QStringLiteral("name%1").arg(i));
+        FrmMain main;
+        QCoreApplication::postEvent(main.htFind->txtBox(), new QKeyEvent(QEvent::KeyPress, Qt::Key_F5, Qt::NoModifier));
+        main.Search();
+        QCoreApplication::processEvents();
+        QCOMPARE(main.spList->MaxRows(), 3);
+        QCOMPARE(m_fixture->messages->count(), 0);
+        QCOMPARE(m_fixture->notices().count(QStringLiteral("조회 완료 하였습니다. /T500")), 1);
     }
 
     void noSelectionMessages()

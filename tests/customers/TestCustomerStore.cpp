@@ -5,6 +5,45 @@
 #include <QtTest>
 
 namespace {
+// Every row a read handed over, gathered into one row set, and whether the
+// read failed. Reads go two rows at a time, so that lists take several chunks.
+struct StoreRows {
+    RecordsetPtr rows = std::make_unique<Recordset>();
+    bool failed = false;
+    int count() const { return rows->RecordCount(); }
+};
+
+constexpr int RowsPerChunk = 2;
+
+template <class Read> StoreRows gathered(Read read)
+{
+    StoreRows found;
+    Recordset &all = *found.rows;
+    const auto take = [&all](Recordset &chunk) {
+        for (int i = all.FieldCount(); i < chunk.FieldCount(); ++i)
+            all.addColumn(chunk.FieldName(i), chunk.FieldSize(i));
+        for (; !chunk.Eof(); chunk.MoveNext()) {
+            for (int i = 0; i < chunk.FieldCount(); ++i)
+                all.appendValue(chunk.FieldView(i));
+            all.endRow();
+        }
+        return true;
+    };
+    found.failed = !read(ChunkReader{RowsPerChunk, take, {}});
+    all.MoveFirst();
+    return found;
+}
+
+StoreRows searched(const QString &find)
+{
+    return gathered([&](const ChunkReader &reader) { return CustomerStore().search(find, reader); });
+}
+
+StoreRows history(int code, const QString &from, const QString &to, CustomerStore::HistoryKind kind)
+{
+    return gathered([&](const ChunkReader &reader) { return CustomerStore().history(code, from, to, kind, reader); });
+}
+
 QStringList column(const StoreRows &found, ListField::Position field)
 {
     QStringList values;
@@ -59,7 +98,7 @@ private slots:
         m_fixture->addCustomer("kim", "가나 상사", "010-1111-2222");
         m_fixture->addCustomer("park", "나라 상사");
         m_fixture->addCustomer("o''neil", "O''Neil 무역");
-        const StoreRows found = CustomerStore().search(find);
+        const StoreRows found = searched(find);
         QVERIFY(!found.failed);
         QCOMPARE(found.count(), ids.size());
         QCOMPARE(column(found, ListField::UserId), ids);
@@ -71,7 +110,7 @@ private slots:
         m_fixture->db.exec(QStringLiteral("INSERT INTO emailuser (userid, userpw, username, restcnt, regdate, bigo, "
                                           "hpno) VALUES ('id', 'pw', '이름', -12, '2011-02-03', '메모', '010-1')"));
         const int code = static_cast<int>(m_fixture->db.insertId());
-        const StoreRows found = CustomerStore().search(QString());
+        const StoreRows found = searched(QString());
         QCOMPARE(found.count(), 1);
         const Recordset &row = *found.rows;
         QCOMPARE(row.Fields(ListField::Code), QString::number(code));
@@ -128,7 +167,7 @@ private slots:
                 "('2011-05-10', '10:00', 1, 9, 9, %2, '직원', 'someone else')")
                 .arg(code)
                 .arg(other));
-        const StoreRows found = CustomerStore().history(code, from, to, static_cast<CustomerStore::HistoryKind>(kind));
+        const StoreRows found = history(code, from, to, static_cast<CustomerStore::HistoryKind>(kind));
         QVERIFY(!found.failed);
         QCOMPARE(column(found, HistoryField::Bigo), memos);
         QCOMPARE(m_fixture->messages->count(), 0);
@@ -142,8 +181,8 @@ private slots:
                                           "('2011-05-01', '09:00', 1, 10000, 1000, %1, 'clerk', '직원', 'memo')")
                                .arg(code));
         const QString idx = QString::number(m_fixture->db.insertId());
-        const StoreRows found = CustomerStore().history(code, QStringLiteral("2011-05-01"),
-                                                        QStringLiteral("2011-05-01"), CustomerStore::HistoryKind::All);
+        const StoreRows found = history(code, QStringLiteral("2011-05-01"), QStringLiteral("2011-05-01"),
+                                        CustomerStore::HistoryKind::All);
         QCOMPARE(found.count(), 1);
         const QStringList expected{"2011-05-01",          "09:00", "1",    "10000", "1000",
                                    QString::number(code), "clerk", "직원", "memo",  idx};
@@ -233,13 +272,13 @@ private slots:
         m_fixture->db.exec(QStringLiteral("RENAME TABLE emailuser TO emailuser_away, emaillog TO emaillog_away"));
         m_tablesAway = true;
         CustomerStore store;
-        const StoreRows list = store.search(QString());
+        const StoreRows list = searched(QString());
         QVERIFY(list.failed);
         QCOMPARE(list.count(), 0);
-        const StoreRows history = store.history(code, QStringLiteral("2011-01-01"), QStringLiteral("2011-12-31"),
-                                                CustomerStore::HistoryKind::All);
-        QVERIFY(history.failed);
-        QCOMPARE(history.count(), 0);
+        const StoreRows found = history(code, QStringLiteral("2011-01-01"), QStringLiteral("2011-12-31"),
+                                        CustomerStore::HistoryKind::All);
+        QVERIFY(found.failed);
+        QCOMPARE(found.count(), 0);
         QCOMPARE(store.name(code), std::nullopt);
         QCOMPARE(store.balance(code), std::nullopt);
         QVERIFY(!store.record(code));

@@ -202,6 +202,86 @@ private slots:
         QCOMPARE(c.affected_rows(), -1);
     }
 
+    // A read in lots hands over every row the stored read gives, in order,
+    // a lot at a time.
+    void readInChunksGivesEveryRowInLots()
+    {
+        cMySQL c;
+        QVERIFY(connect(c));
+        const QString sql = QStringLiteral("SELECT seq, CONCAT('가', seq) FROM seq_1_to_2500");
+        RecordsetPtr stored = c.query(sql);
+        QVERIFY(stored);
+        QList<int> lots;
+        bool same = true;
+        const auto take = [&](Recordset &chunk) {
+            lots << chunk.RecordCount();
+            for (; !chunk.Eof(); chunk.MoveNext(), stored->MoveNext())
+                same = same && chunk.Fields(0) == stored->Fields(0) && chunk.Fields(1) == stored->Fields(1);
+            return true;
+        };
+        QVERIFY(c.query_in_chunks(sql, ChunkReader{1000, take, {}}));
+        QCOMPARE(lots, (QList<int>{1000, 1000, 500}));
+        QVERIFY(same);
+        QVERIFY(stored->Eof());
+    }
+
+    void readFailingMidwayIsAFailure_data()
+    {
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<bool>("killed");
+        QTest::newRow("a row the server cannot make")
+            << "SELECT seq, IF(seq = 150000, (SELECT 1 UNION SELECT 2), seq) FROM seq_1_to_300000" << false;
+        QTest::newRow("connection killed") << "SELECT seq FROM seq_1_to_300000" << true;
+    }
+    // Rows handed over before the failure are never taken for the whole
+    // answer: the read fails, with its error box, and the connection serves
+    // the next statement.
+    void readFailingMidwayIsAFailure()
+    {
+        QFETCH(QString, sql);
+        QFETCH(bool, killed);
+        MessageRecorder messages;
+        cMySQL c;
+        QVERIFY(connect(c));
+        int rows = 0;
+        const auto take = [&](Recordset &chunk) {
+            if (killed && rows == 0)
+                m_db.kill(c.thread_id());
+            rows += chunk.RecordCount();
+            return true;
+        };
+        QVERIFY(!c.query_in_chunks(sql, ChunkReader{1000, take, {}}));
+        QVERIFY(rows < 300000);
+        QVERIFY(c.last_error() != 0);
+        QCOMPARE(messages.count(), 1);
+        QVERIFY2(messages.last().text.startsWith(QStringLiteral("Error %1 (").arg(c.last_error())),
+                 qPrintable(messages.last().text));
+        QVERIFY(c.query(QStringLiteral("SELECT 1")));
+        QCOMPARE(messages.count(), 1);
+    }
+
+    // While rows are being read the connection takes no other statement; the
+    // read goes on to its last row.
+    void statementDuringAReadIsRefused()
+    {
+        MessageRecorder messages;
+        cMySQL c;
+        QVERIFY(connect(c));
+        int rows = 0;
+        bool refused = true;
+        const auto take = [&](Recordset &chunk) {
+            refused = refused && !c.query(QStringLiteral("SELECT 1")) && c.last_error() == 2014;
+            rows += chunk.RecordCount();
+            return true;
+        };
+        QVERIFY(c.query_in_chunks(QStringLiteral("SELECT seq FROM seq_1_to_3000"), ChunkReader{1000, take, {}}));
+        QVERIFY(refused);
+        QCOMPARE(rows, 3000);
+        QCOMPARE(messages.texts(), QStringList(3, QStringLiteral("Error 2014 (Commands out of sync; you can't run "
+                                                                 "this command now)")));
+        QCOMPARE(c.last_error(), 0u);
+    }
+
     void everyHangulSyllableRoundTrips()
     {
         m_db.exec(QStringLiteral("CREATE TABLE texts (id INT, v VARCHAR(200)) CHARSET=utf8mb4"));

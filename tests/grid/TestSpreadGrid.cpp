@@ -17,6 +17,8 @@
 #include <optional>
 
 namespace {
+// How a test fills a grid: with painting off, cell by cell on screen, or by appending rows.
+enum Fill { PaintingOff, OnScreen, Appended };
 
 // Fills rows 1..rows with "r<row>c<col>".
 void fill(SpreadGrid &grid, int rows, int cols)
@@ -540,18 +542,21 @@ void TestSpreadGrid::typedCharacterIsNoActionKey()
 
 void TestSpreadGrid::figureColumnsFitTheirWidestFigure_data()
 {
-    QTest::addColumn<bool>("painting");
+    QTest::addColumn<int>("fill");
     QTest::addColumn<bool>("stored");
-    QTest::newRow("list filled with painting off") << false << false;
-    QTest::newRow("cell written on screen") << true << false;
-    QTest::newRow("width the operator chose") << false << true;
+    QTest::newRow("list filled with painting off") << int(PaintingOff) << false;
+    QTest::newRow("cell written on screen") << int(OnScreen) << false;
+    QTest::newRow("rows appended on screen") << int(Appended) << false;
+    QTest::newRow("width the operator chose") << int(PaintingOff) << true;
+    QTest::newRow("rows appended, width the operator chose") << int(Appended) << true;
 }
 
 // After a fill the number column shows its widest figure whole, unless the
-// operator chose the column's width.
+// operator chose the column's width. Rows appended on screen reach the view
+// in one notice, their cells with them.
 void TestSpreadGrid::figureColumnsFitTheirWidestFigure()
 {
-    QFETCH(bool, painting);
+    QFETCH(int, fill);
     QFETCH(bool, stored);
     SpreadGrid grid;
     grid.SetMaxCols(2);
@@ -563,16 +568,31 @@ void TestSpreadGrid::figureColumnsFitTheirWidestFigure()
         grid.SetStoredColWidth(2, 6);
     grid.show();
     const int before = grid.ColWidthPixels(2);
-    {
+    QSignalSpy inserted(grid.model(), &QAbstractItemModel::rowsInserted);
+    QSignalSpy changed(grid.model(), &QAbstractItemModel::dataChanged);
+    const auto write = [&grid](int first) {
+        grid.SetText(2, first, QStringLiteral("5"));
+        grid.SetText(2, first + 1, QStringLiteral("-999999999999"));
+        grid.SetText(2, first + 2, QStringLiteral("2500000000"));
+    };
+    if (fill == Appended) {
+        grid.SetMaxRows(1);
+        grid.AppendRows(3, [&](int first) {
+            QCOMPARE(first, 2);
+            write(first);
+        });
+        QCOMPARE(inserted.count(), 2); // the first row, then the three
+        QCOMPARE(changed.count(), 0);
+        QCOMPARE(grid.MaxRows(), 4);
+        QCOMPARE(grid.displayText(2, 3), QStringLiteral("-999,999,999,999"));
+    } else {
         std::optional<ReDrawGuard> quiet;
-        if (!painting)
+        if (fill == PaintingOff)
             quiet.emplace(grid);
         grid.SetMaxRows(3);
-        grid.SetText(2, 1, QStringLiteral("5"));
-        grid.SetText(2, 2, QStringLiteral("-999999999999"));
-        grid.SetText(2, 3, QStringLiteral("2500000000"));
+        write(1);
+        QCOMPARE(grid.displayText(2, 2), QStringLiteral("-999,999,999,999"));
     }
-    QCOMPARE(grid.displayText(2, 2), QStringLiteral("-999,999,999,999"));
     if (stored)
         QCOMPARE(grid.ColWidthPixels(2), before);
     else
