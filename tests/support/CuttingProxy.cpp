@@ -273,10 +273,11 @@ bool CuttingProxy::pass(Pair &pair, bool fromClient)
     }
     const Trap waiting = std::exchange(pair.awaitingAnswer, Trap());
     if (waiting.active()) {
-        // The server has answered; the client never hears that answer.
+        // The server has answered; the client never hears that answer. The
+        // cut is marked done before the client can see anything of it.
+        m_cutDone = true;
         if (waiting.fails)
             sendAll(pair.client, errorPacket(waiting.error));
-        m_cutDone = true;
         return false;
     }
     return sendAll(pair.client, data);
@@ -294,8 +295,8 @@ bool CuttingProxy::passFromClient(Pair &pair, const QByteArray &data)
         return false;
     }
     if (trap.fails && trap.fail != Fail::AfterAnswerAndClose) {
-        sendAll(pair.client, errorPacket(trap.error));
         m_cutDone = true;
+        sendAll(pair.client, errorPacket(trap.error));
         return trap.fail == Fail::InsteadOf;
     }
     if (!sendAll(pair.server, data))
@@ -305,9 +306,9 @@ bool CuttingProxy::passFromClient(Pair &pair, const QByteArray &data)
         return false;
     }
     if (trap.cut == Cut::LeaveServerWaiting) {
+        m_cutDone = true;
         ::close(pair.client);
         pair.client = -1;
-        m_cutDone = true;
         return true;
     }
     if (trap.active())
