@@ -88,7 +88,7 @@ void TestSignedUpdate::freshKeyPublishedAndTaken()
     quotadesk.setProcessEnvironment(environment);
     quotadesk.start(folder.filePath(program));
     QVERIFY(quotadesk.waitForFinished(120000));
-    QCOMPARE(quotadesk.exitCode(), 0);
+    QVERIFY2(quotadesk.exitCode() == 0, quotadesk.readAllStandardError().right(3000).constData());
 
     // The file changer runs on after the program ended and starts the new one.
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(folder.filePath(QStringLiteral("started.txt"))), 60000);
