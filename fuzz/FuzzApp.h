@@ -7,8 +7,7 @@
 
 // Shared set-up of the fuzz targets: one Qt application for the whole run,
 // created on the first input, on the off-screen platform.
-template <typename App>
-void ensureFuzzApp()
+template <typename App> void ensureFuzzApp()
 {
     static App *app = [] {
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -11,7 +11,7 @@
 namespace {
 
 const std::array<QString, 7> patterns = {
-    QStringLiteral("#,##0"), QStringLiteral("0"),        QStringLiteral("00"),     QStringLiteral("#,##0.00"),
+    QStringLiteral("#,##0"), QStringLiteral("0"),         QStringLiteral("00"),     QStringLiteral("#,##0.00"),
     QStringLiteral("0.0"),   QStringLiteral("#,##0.000"), QStringLiteral("000000"),
 };
 

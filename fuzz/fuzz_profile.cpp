@@ -57,7 +57,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     const QString text = Cp949::decode(bytes);
     for (const char *key : {"Server", "Name", ""}) {
-        const QString read = ProfileFile::read(path, QStringLiteral("General"), QLatin1String(key), QStringLiteral("-"), 8);
+        const QString read = ProfileFile::read(path, QStringLiteral("General"), QLatin1String(key), QStringLiteral("-"),
+                                               8);
         fuzzCheck(read.size() <= 8, "value cut to maxChars", read);
     }
     QString section, key, before;
@@ -73,8 +74,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const bool damaged = (section + key + before).contains(QChar(0xFFFD));
     if (hasEntry && !damaged) {
         const QString after = ProfileFile::read(path, section, key, QString(), 1000);
-        fuzzCheck(after == before, "other keys keep their values", section + QLatin1Char('/') + key + QStringLiteral(": ")
-                                                                     + before + QStringLiteral(" -> ") + after);
+        fuzzCheck(after == before, "other keys keep their values",
+                  section + QLatin1Char('/') + key + QStringLiteral(": ") + before + QStringLiteral(" -> ") + after);
     }
     return 0;
 }

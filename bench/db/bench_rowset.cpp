@@ -50,8 +50,8 @@ void reportMemory(const RowSetMemory &rowSet, const PlainFetch &plain)
     BenchFigures::printCount("row set memoryUsed", rowSet.used, "bytes");
     BenchFigures::printCount("result value bytes", static_cast<long long>(plain.textBytes), "bytes");
     BenchFigures::printCount("result data (value bytes + 8 per value pointer)", data, "bytes");
-    BenchFigures::printRatio("memory ratio (row set / result data)",
-                             data ? double(rowSet.used) / double(data) : 0, 3.0);
+    BenchFigures::printRatio("memory ratio (row set / result data)", data ? double(rowSet.used) / double(data) : 0,
+                             3.0);
     BenchFigures::printCount("peak RSS before first row set", rowSet.rssBefore, "KiB");
     BenchFigures::printCount("peak RSS after first row set", rowSet.rssAfter, "KiB");
     BenchFigures::printCount("peak RSS delta", rowSet.rssAfter - rowSet.rssBefore, "KiB");

@@ -124,7 +124,8 @@ int main(int argc, char **argv)
         }
     }
     std::printf("export %d x %d: libxlsxwriter directly %.0f ms, grid export %.0f ms, ratio %.2f "
-                "(target <= 1.5)\n", Big, Cols, direct, grid, grid / direct);
+                "(target <= 1.5)\n",
+                Big, Cols, direct, grid, grid / direct);
     std::printf("extra resident memory during the export: %d rows %ld KB, %d rows %ld KB, "
                 "ratio %.2f for 10x the rows (flat ~1)\n",
                 Small, smallExtra, Big, bigExtra, smallExtra ? double(bigExtra) / smallExtra : 0.0);

@@ -36,8 +36,7 @@ const std::vector<QString> &readyTexts()
     return texts;
 }
 
-template <class Text>
-double fillVector(Text text)
+template <class Text> double fillVector(Text text)
 {
     QElapsedTimer t;
     t.start();
@@ -48,8 +47,7 @@ double fillVector(Text text)
     return t.nsecsElapsed() / 1e6;
 }
 
-template <class Text>
-double fillGrid(SpreadGrid &grid, int rows, Text text)
+template <class Text> double fillGrid(SpreadGrid &grid, int rows, Text text)
 {
     QElapsedTimer t;
     t.start();
@@ -62,10 +60,7 @@ double fillGrid(SpreadGrid &grid, int rows, Text text)
     return t.nsecsElapsed() / 1e6;
 }
 
-QString readyText(int r, int c)
-{
-    return readyTexts()[static_cast<size_t>(r - 1) * Cols + (c - 1)];
-}
+QString readyText(int r, int c) { return readyTexts()[static_cast<size_t>(r - 1) * Cols + (c - 1)]; }
 
 // Best of three alternating runs of the vector and the grid.
 std::pair<double, double> compareFill(SpreadGrid &grid, QString (*text)(int, int))
@@ -138,9 +133,11 @@ int main(int argc, char **argv)
     const double bigRepaint = repaintCost(*big);
 
     std::printf("fill %d x %d, texts made while filling: vector %.1f ms, grid (painting off) %.1f ms, "
-                "ratio %.2f (target <= 2)\n", Rows, Cols, vectorMs, gridMs, gridMs / vectorMs);
+                "ratio %.2f (target <= 2)\n",
+                Rows, Cols, vectorMs, gridMs, gridMs / vectorMs);
     std::printf("fill %d x %d, texts made beforehand:   vector %.1f ms, grid (painting off) %.1f ms, "
-                "ratio %.2f\n", Rows, Cols, readyVector, readyGrid, readyGrid / readyVector);
+                "ratio %.2f\n",
+                Rows, Cols, readyVector, readyGrid, readyGrid / readyVector);
     std::printf("show the filled grid and go to the last row: %.1f ms\n", showMs);
     std::printf("repaint per screen with scrolling: 100 rows %.2f ms, %d rows %.2f ms, ratio %.2f (target ~1)\n",
                 smallRepaint, Rows, bigRepaint, bigRepaint / smallRepaint);

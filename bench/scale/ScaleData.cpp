@@ -54,9 +54,9 @@ bool ScaleData::historyInPlace()
     const QByteArray year = number(HeavyYear);
     return m_server.value("SELECT (SELECT COUNT(*) FROM emaillog) = " + number(HistoryRows)
                               + " AND (SELECT COUNT(*) FROM emaillog WHERE ucode = " + number(HeavyCode)
-                              + " AND regdate BETWEEN '" + year + "-01-01' AND '" + year + "-12-31') = "
-                              + number(HeavyRows) + " AND (SELECT MAX(ucode) FROM emaillog) = "
-                              + number(Customers) + " AS ok",
+                              + " AND regdate BETWEEN '" + year + "-01-01' AND '" + year
+                              + "-12-31') = " + number(HeavyRows)
+                              + " AND (SELECT MAX(ucode) FROM emaillog) = " + number(Customers) + " AS ok",
                           "ok")
            == "1";
 }
@@ -75,7 +75,8 @@ void ScaleData::fillCustomers()
         "DATE_FORMAT(DATE_SUB('2026-12-01', INTERVAL seq % 3650 DAY), '%Y-%m-%d'), "
         "IF(seq % 7 = 0, '정기 고객', ''), "
         "CONCAT('010-', LPAD(1000 + seq % 9000, 4, '0'), '-', LPAD((seq * 7919) % 10000, 4, '0')), 'bench' "
-        "FROM seq_1_to_" + number(Customers));
+        "FROM seq_1_to_"
+        + number(Customers));
     BenchFigures::printCount("fill customers, rows", Customers, "rows");
     BenchFigures::print("fill customers, time", timer.nsecsElapsed() / 1e9, "s");
 }
@@ -97,13 +98,17 @@ void ScaleData::fillOrdinaryRows(long long first, long long last)
 {
     m_server.exec(
         "INSERT INTO emaillog (regdate, regtime, gubun, inprice, appcnt, ucode, recuserid, recusername, bigo) "
-        "SELECT DATE_FORMAT(DATE_ADD('" + number(FirstYear) + "-01-01', INTERVAL (seq * 7919) % "
-        + number(OrdinaryDays) + " DAY), '%Y-%m-%d'), "
-        "CONCAT(LPAD(seq % 24, 2, '0'), ':', LPAD((seq * 13) % 60, 2, '0')), "
-        "IF(seq % 4 = 0, 1, 0), IF(seq % 4 = 0, 10000 * (1 + seq % 5), 0), "
-        "IF(seq % 4 = 0, 1000 * (1 + seq % 5), 10 + seq % 90), " + ordinaryCustomerOf() + ", "
-        "IF(seq % 4 = 0, 'bench', ''), IF(seq % 4 = 0, '관리자', '발송 서비스'), IF(seq % 9 = 0, '정기 충전', '') "
-        "FROM seq_" + number(first) + "_to_" + number(last) + " ORDER BY seq");
+        "SELECT DATE_FORMAT(DATE_ADD('"
+        + number(FirstYear) + "-01-01', INTERVAL (seq * 7919) % " + number(OrdinaryDays)
+        + " DAY), '%Y-%m-%d'), "
+          "CONCAT(LPAD(seq % 24, 2, '0'), ':', LPAD((seq * 13) % 60, 2, '0')), "
+          "IF(seq % 4 = 0, 1, 0), IF(seq % 4 = 0, 10000 * (1 + seq % 5), 0), "
+          "IF(seq % 4 = 0, 1000 * (1 + seq % 5), 10 + seq % 90), "
+        + ordinaryCustomerOf()
+        + ", "
+          "IF(seq % 4 = 0, 'bench', ''), IF(seq % 4 = 0, '관리자', '발송 서비스'), IF(seq % 9 = 0, '정기 충전', '') "
+          "FROM seq_"
+        + number(first) + "_to_" + number(last) + " ORDER BY seq");
 }
 
 void ScaleData::fillHeavyRows()
@@ -111,11 +116,14 @@ void ScaleData::fillHeavyRows()
     // Spread over the days of the year in order, times scattered within the day.
     m_server.exec(
         "INSERT INTO emaillog (regdate, regtime, gubun, inprice, appcnt, ucode, recuserid, recusername, bigo) "
-        "SELECT DATE_FORMAT(DATE_ADD('" + number(HeavyYear) + "-01-01', INTERVAL seq * 365 DIV "
-        + number(HeavyRows) + " DAY), '%Y-%m-%d'), "
-        "CONCAT(LPAD((seq * 37) % 1440 DIV 60, 2, '0'), ':', LPAD((seq * 37) % 60, 2, '0')), "
-        "IF(seq % 10 = 0, 1, 0), IF(seq % 10 = 0, 50000, 0), IF(seq % 10 = 0, 5000, 1 + seq % 300), "
-        + number(HeavyCode) + ", IF(seq % 10 = 0, 'bench', ''), IF(seq % 10 = 0, '관리자', '발송 서비스'), "
-        "IF(seq % 10 = 0, '월 정기 충전', '') "
-        "FROM seq_0_to_" + number(HeavyRows - 1) + " ORDER BY seq");
+        "SELECT DATE_FORMAT(DATE_ADD('"
+        + number(HeavyYear) + "-01-01', INTERVAL seq * 365 DIV " + number(HeavyRows)
+        + " DAY), '%Y-%m-%d'), "
+          "CONCAT(LPAD((seq * 37) % 1440 DIV 60, 2, '0'), ':', LPAD((seq * 37) % 60, 2, '0')), "
+          "IF(seq % 10 = 0, 1, 0), IF(seq % 10 = 0, 50000, 0), IF(seq % 10 = 0, 5000, 1 + seq % 300), "
+        + number(HeavyCode)
+        + ", IF(seq % 10 = 0, 'bench', ''), IF(seq % 10 = 0, '관리자', '발송 서비스'), "
+          "IF(seq % 10 = 0, '월 정기 충전', '') "
+          "FROM seq_0_to_"
+        + number(HeavyRows - 1) + " ORDER BY seq");
 }

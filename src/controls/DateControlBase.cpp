@@ -15,8 +15,7 @@ void DateControlBase::adoptField(DateEdit *field)
     connect(field, &DateEdit::Change, this, &DateControlBase::Change);
 }
 
-template <class T>
-void DateControlBase::setOption(T DateControlOptions::*option, T value, const char *name)
+template <class T> void DateControlBase::setOption(T DateControlOptions::*option, T value, const char *name)
 {
     m_options.*option = value;
     for (DateEdit *field : m_fields)
@@ -29,7 +28,10 @@ void DateControlBase::setBackStyle(int style) { setOption(&DateControlOptions::b
 void DateControlBase::setBorderStyle(int style) { setOption(&DateControlOptions::borderStyle, style, "BorderStyle"); }
 void DateControlBase::setAllowEmpty(bool on) { setOption(&DateControlOptions::allowEmpty, on, "AllowEmpty"); }
 void DateControlBase::setFocusEffect(bool on) { setOption(&DateControlOptions::focusEffect, on, "FocusEffect"); }
-void DateControlBase::setFocusEffectParam(uint colour) { setOption(&DateControlOptions::focusEffectParam, colour, "FocusEffectParam"); }
+void DateControlBase::setFocusEffectParam(uint colour)
+{
+    setOption(&DateControlOptions::focusEffectParam, colour, "FocusEffectParam");
+}
 void DateControlBase::setAutoTab(bool on) { setOption(&DateControlOptions::autoTab, on, "AutoTab"); }
 
 QFont DateControlBase::fieldFont() const { return m_fields.empty() ? font() : m_fields.front()->font(); }

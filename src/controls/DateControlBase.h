@@ -70,8 +70,7 @@ protected:
 
 private:
     // Sets one option, applies the options to every field and tells the designer.
-    template <class T>
-    void setOption(T DateControlOptions::*option, T value, const char *name);
+    template <class T> void setOption(T DateControlOptions::*option, T value, const char *name);
     void applyFont(const QFont &font);
 
     std::vector<DateEdit *> m_fields;

@@ -6,21 +6,17 @@ DateLayout::Single DateLayout::single(const QSizeF &size)
 {
     Single layout;
     layout.field = QRectF(0, 0, size.width() - CalendarWidth - Gap, size.height());
-    layout.calendar = QRectF(layout.field.width() + Gap, layout.field.top(), CalendarWidth,
-                             layout.field.height());
+    layout.calendar = QRectF(layout.field.width() + Gap, layout.field.top(), CalendarWidth, layout.field.height());
     return layout;
 }
 
 DateLayout::Framed DateLayout::framed(const QRectF &frame)
 {
     Framed layout;
-    layout.field = QRectF(frame.left() + Gap, frame.top() + Gap,
-                          frame.width() - UpDownWidth - CalendarWidth - 4 * Gap,
+    layout.field = QRectF(frame.left() + Gap, frame.top() + Gap, frame.width() - UpDownWidth - CalendarWidth - 4 * Gap,
                           frame.height() - 2 * Gap);
-    layout.upDown = QRectF(layout.field.right() + Gap, layout.field.top(), UpDownWidth,
-                           layout.field.height());
-    layout.calendar = QRectF(layout.upDown.right() + Gap, layout.field.top(), CalendarWidth,
-                             layout.field.height());
+    layout.upDown = QRectF(layout.field.right() + Gap, layout.field.top(), UpDownWidth, layout.field.height());
+    layout.calendar = QRectF(layout.upDown.right() + Gap, layout.field.top(), CalendarWidth, layout.field.height());
     return layout;
 }
 

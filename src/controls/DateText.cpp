@@ -9,8 +9,7 @@ const QString DateText::EmptyPattern = QStringLiteral("____-__-__");
 
 QDate DateText::toDate(const QString &text)
 {
-    static const QRegularExpression pattern(
-        QStringLiteral(R"(^\s*(\d{4})([-/.])(\d{1,2})\2(\d{1,2})\s*$)"));
+    static const QRegularExpression pattern(QStringLiteral(R"(^\s*(\d{4})([-/.])(\d{1,2})\2(\d{1,2})\s*$)"));
     const QRegularExpressionMatch m = pattern.match(text);
     if (!m.hasMatch())
         return QDate();

@@ -21,14 +21,12 @@ HCTextKeyRules::Outcome HCTextKeyRules::apply(int &keyAscii, int acceptType, int
 
 bool HCTextKeyRules::isDigitType(int acceptType)
 {
-    return acceptType == Number || acceptType == Telephone || acceptType == Time
-           || acceptType == DashedDigits;
+    return acceptType == Number || acceptType == Telephone || acceptType == Time || acceptType == DashedDigits;
 }
 
 bool HCTextKeyRules::alwaysAllowed(int keyAscii, int acceptType)
 {
-    return keyAscii == Backspace || keyAscii == EnterKey
-           || (keyAscii == Minus && acceptType == Number);
+    return keyAscii == Backspace || keyAscii == EnterKey || (keyAscii == Minus && acceptType == Number);
 }
 
 bool HCTextKeyRules::admitted(int keyAscii, int acceptType)

@@ -20,6 +20,5 @@ public:
 private:
     static int excessDecimals(const QString &text, int decPlace);
     static QString formatted(const QString &text, int excess, int decPlace);
-    static int movedCaret(const QString &oldText, const QString &newText, int caret, int excess,
-                          int decPlace);
+    static int movedCaret(const QString &oldText, const QString &newText, int caret, int excess, int decPlace);
 };

@@ -3,15 +3,9 @@
 #include <array>
 
 namespace {
-QDate firstOfMonth(const QDate &date, int offset)
-{
-    return QDate(date.year(), date.month(), 1).addMonths(offset);
-}
+QDate firstOfMonth(const QDate &date, int offset) { return QDate(date.year(), date.month(), 1).addMonths(offset); }
 
-QDate lastOfMonth(const QDate &date, int offset)
-{
-    return firstOfMonth(date, offset + 1).addDays(-1);
-}
+QDate lastOfMonth(const QDate &date, int offset) { return firstOfMonth(date, offset + 1).addDays(-1); }
 
 DatePeriod days(const QDate &start, int length) { return {start, start.addDays(length - 1)}; }
 
@@ -20,30 +14,20 @@ DatePeriod monthSpan(const QDate &date, int from, int count)
     return {firstOfMonth(date, from), lastOfMonth(date, from + count - 1)};
 }
 
-DatePeriod year(int y, int firstMonth, int monthCount)
-{
-    return monthSpan(QDate(y, firstMonth, 1), 0, monthCount);
-}
+DatePeriod year(int y, int firstMonth, int monthCount) { return monthSpan(QDate(y, firstMonth, 1), 0, monthCount); }
 
 int sinceSunday(const QDate &date) { return date.dayOfWeek() % 7; }
 
 const std::array<const char *, PeriodPresets::PresetCount> captions = {
-    "그제", "어제", "오늘   日", "내일",
-    "지지난주", "지난주", "이번주   ", "다음주",
-    "지지난달", "지난달", "이번달 月", "다음달",
-    "지지난해", "지난해", "올해   年", "다음해",
-    "1분기", "2분기", "3분기", "4분기",
-    "전반기", "후반기",
-    "최근1개월", "최근2개월", "최근3개월", "최근6개월", "최근1년"};
+    "그제",   "어제",      "오늘   日", "내일",     "지지난주",  "지난주",    "이번주   ", "다음주",    "지지난달",
+    "지난달", "이번달 月", "다음달",    "지지난해", "지난해",    "올해   年", "다음해",    "1분기",     "2분기",
+    "3분기",  "4분기",     "전반기",    "후반기",   "최근1개월", "최근2개월", "최근3개월", "최근6개월", "최근1년"};
 
 const std::array<int, 5> recentDays = {30, 60, 90, 180, 365};
 const std::array<int, 6> shiftMonths = {0, 0, 1, 0, 3, 6}; // by row: 일 주 월 년 분기 반기
 } // namespace
 
-QString PeriodPresets::caption(int preset)
-{
-    return QString::fromUtf8(captions.at(std::size_t(preset)));
-}
+QString PeriodPresets::caption(int preset) { return QString::fromUtf8(captions.at(std::size_t(preset))); }
 
 DatePeriod PeriodPresets::preset(int preset, const QDate &today)
 {

@@ -4,10 +4,7 @@
 #include <QKeyEvent>
 #include <QWidget>
 
-FunctionKeys::FunctionKeys(QWidget *window) : QObject(window), m_window(window)
-{
-    qApp->installEventFilter(this);
-}
+FunctionKeys::FunctionKeys(QWidget *window) : QObject(window), m_window(window) { qApp->installEventFilter(this); }
 
 bool FunctionKeys::eventFilter(QObject *watched, QEvent *event)
 {

@@ -7,8 +7,8 @@
 class MySQLError : public std::runtime_error {
 public:
     MySQLError(unsigned number, QString source, QString description)
-        : std::runtime_error(description.toStdString()), m_number(number),
-          m_source(std::move(source)), m_description(std::move(description))
+        : std::runtime_error(description.toStdString()), m_number(number), m_source(std::move(source)),
+          m_description(std::move(description))
     {
     }
     unsigned number() const { return m_number; }

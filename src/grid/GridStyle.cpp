@@ -9,22 +9,10 @@ QString &titleStore()
 }
 } // namespace
 
-bool GridStyle::houseStyle()
-{
-    return g_houseStyle;
-}
+bool GridStyle::houseStyle() { return g_houseStyle; }
 
-void GridStyle::setHouseStyle(bool on)
-{
-    g_houseStyle = on;
-}
+void GridStyle::setHouseStyle(bool on) { g_houseStyle = on; }
 
-QString GridStyle::messageTitle()
-{
-    return titleStore();
-}
+QString GridStyle::messageTitle() { return titleStore(); }
 
-void GridStyle::setMessageTitle(const QString &title)
-{
-    titleStore() = title;
-}
+void GridStyle::setMessageTitle(const QString &title) { titleStore() = title; }

@@ -9,13 +9,9 @@
 // routine goes on with the next step.
 class ProcSteps {
 public:
-    ProcSteps(const QString &procedure, const QString &owner)
-        : m_procedure(procedure), m_owner(owner)
-    {
-    }
+    ProcSteps(const QString &procedure, const QString &owner) : m_procedure(procedure), m_owner(owner) {}
 
-    template <class Step>
-    bool run(Step &&step)
+    template <class Step> bool run(Step &&step)
     {
         try {
             step();

@@ -6,8 +6,7 @@
 // Values keyed by grid row, kept as one array sorted by key. A grid is filled
 // row after row, so adding an entry is appending to the end, and a million
 // coloured cells are one allocation rather than a million tree nodes.
-template <class T>
-class RowKeyedMap {
+template <class T> class RowKeyedMap {
 public:
     using Entry = std::pair<int, T>;
     using iterator = typename std::vector<Entry>::iterator;
@@ -42,8 +41,7 @@ public:
     void erase(int from, int to) { m_entries.erase(lower_bound(from), upper_bound(to)); }
 
     // Entries with keys from..to for which drop(value) holds removed.
-    template <class Drop>
-    void eraseIf(int from, int to, Drop drop)
+    template <class Drop> void eraseIf(int from, int to, Drop drop)
     {
         const auto first = lower_bound(from);
         const auto last = upper_bound(to);
@@ -59,8 +57,7 @@ public:
     }
 
     // Every key replaced by newKey(key), then the entries sorted again.
-    template <class NewKey>
-    void remapKeys(NewKey newKey)
+    template <class NewKey> void remapKeys(NewKey newKey)
     {
         for (Entry &e : m_entries)
             e.first = newKey(e.first);

@@ -8,7 +8,7 @@
 // How one cell shows: its formatted text and attributes after every level
 // (cell, row, column, whole grid, odd/even colours, negative red) is applied.
 struct SpreadCellLook {
-    QString text;      // as displayed, numbers formatted
+    QString text; // as displayed, numbers formatted
     QFont font;
     QColor foreColor;
     QColor backColor;

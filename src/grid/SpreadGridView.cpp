@@ -19,8 +19,7 @@ SpreadGridView::SpreadGridView(SpreadGrid &grid) : QTableView(&grid), m_grid(gri
 
 int SpreadGridView::actionOf(const QKeyEvent *event) const
 {
-    const Qt::KeyboardModifiers mods =
-        event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier);
+    const Qt::KeyboardModifiers mods = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier);
     const int combined = event->key() | static_cast<int>(mods);
     for (int action = ActionKeyClear; action <= ActionKeyPopup; ++action)
         if (m_grid.m_actionKeys[action] != 0 && m_grid.m_actionKeys[action] == combined)
@@ -38,8 +37,7 @@ void SpreadGridView::runAction(int action)
     const QModelIndex current = currentIndex();
     if (!current.isValid())
         return;
-    const bool editable = editTriggers() != NoEditTriggers
-                          && (model()->flags(current) & Qt::ItemIsEditable);
+    const bool editable = editTriggers() != NoEditTriggers && (model()->flags(current) & Qt::ItemIsEditable);
     switch (action) {
     case ActionKeyClear:
     case ActionKeyCurrent:
@@ -87,8 +85,7 @@ void SpreadGridView::keyPressEvent(QKeyEvent *event)
 void SpreadGridView::mousePressEvent(QMouseEvent *event)
 {
     const QModelIndex index = indexAt(event->position().toPoint());
-    m_pressedButton = event->button() == Qt::LeftButton && isButtonCell(index) ? index
-                                                                               : QModelIndex();
+    m_pressedButton = event->button() == Qt::LeftButton && isButtonCell(index) ? index : QModelIndex();
     QTableView::mousePressEvent(event);
     if (event->button() == Qt::RightButton && index.isValid()) {
         setCurrentIndex(index);

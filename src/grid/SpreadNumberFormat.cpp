@@ -27,10 +27,7 @@ QString SpreadNumberFormat::format(double value, int decPlaces, bool showSep)
     return s;
 }
 
-QString SpreadNumberFormat::plain(double value, int decPlaces)
-{
-    return format(value, decPlaces, false);
-}
+QString SpreadNumberFormat::plain(double value, int decPlaces) { return format(value, decPlaces, false); }
 
 QString SpreadNumberFormat::formatCode(int decPlaces, bool showSep, bool negRed)
 {

@@ -3,12 +3,6 @@
 #include <QCursor>
 #include <QGuiApplication>
 
-WaitCursor::WaitCursor()
-{
-    QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-}
+WaitCursor::WaitCursor() { QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
 
-WaitCursor::~WaitCursor()
-{
-    QGuiApplication::restoreOverrideCursor();
-}
+WaitCursor::~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }

@@ -4,10 +4,7 @@ namespace {
 QDateTime fixedMoment;
 }
 
-QDateTime Clock::now()
-{
-    return fixedMoment.isValid() ? fixedMoment : QDateTime::currentDateTime();
-}
+QDateTime Clock::now() { return fixedMoment.isValid() ? fixedMoment : QDateTime::currentDateTime(); }
 
 void Clock::fix(const QDateTime &moment) { fixedMoment = moment; }
 

@@ -19,8 +19,8 @@ QString ReadFileVersion(const QString &path, QString *error)
     wchar_t *value = nullptr;
     UINT len = 0;
     if (!GetFileVersionInfoW(file.c_str(), 0, size, data.data())
-        || !VerQueryValueW(data.data(), L"\\StringFileInfo\\041204b0\\FileVersion",
-                           reinterpret_cast<void **>(&value), &len)
+        || !VerQueryValueW(data.data(), L"\\StringFileInfo\\041204b0\\FileVersion", reinterpret_cast<void **>(&value),
+                           &len)
         || len == 0) {
         if (error)
             *error = QStringLiteral("File has no version resource");

@@ -23,8 +23,8 @@ void InstallKoreanFonts()
     const QString gulimChe = QStringLiteral("굴림체");
     const QString proportional = firstInstalled({gulim, QStringLiteral("Gulim"), QStringLiteral("NanumGothic"),
                                                  QStringLiteral("NanumBarunGothic"), QStringLiteral("Malgun Gothic")});
-    const QString fixed = firstInstalled({gulimChe, QStringLiteral("GulimChe"), QStringLiteral("NanumGothicCoding"),
-                                          QStringLiteral("NanumGothic")});
+    const QString fixed = firstInstalled(
+        {gulimChe, QStringLiteral("GulimChe"), QStringLiteral("NanumGothicCoding"), QStringLiteral("NanumGothic")});
     if (!QFontDatabase::families().contains(gulim) && !proportional.isEmpty())
         QFont::insertSubstitution(gulim, proportional);
     if (!QFontDatabase::families().contains(gulimChe) && !fixed.isEmpty())

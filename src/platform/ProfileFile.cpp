@@ -64,8 +64,8 @@ bool sameName(const QString &a, const QString &b) { return a.compare(b, Qt::Case
 
 } // namespace
 
-QString ProfileFile::read(const QString &path, const QString &section, const QString &key,
-                          const QString &defaultValue, int maxChars)
+QString ProfileFile::read(const QString &path, const QString &section, const QString &key, const QString &defaultValue,
+                          int maxChars)
 {
     bool inSection = false;
     for (const Line &line : readLines(path)) {
@@ -81,8 +81,7 @@ QString ProfileFile::read(const QString &path, const QString &section, const QSt
     return defaultValue.left(maxChars);
 }
 
-bool ProfileFile::write(const QString &path, const QString &section, const QString &key,
-                        const QString &value)
+bool ProfileFile::write(const QString &path, const QString &section, const QString &key, const QString &value)
 {
     std::vector<Line> lines = readLines(path);
     while (!lines.empty() && lines.back().text.trimmed().isEmpty())

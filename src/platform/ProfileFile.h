@@ -10,6 +10,5 @@ public:
     static QString read(const QString &path, const QString &section, const QString &key,
                         const QString &defaultValue = QString(), int maxChars = 255);
     // Adds or replaces key=value; creates the file and the section when absent.
-    static bool write(const QString &path, const QString &section, const QString &key,
-                      const QString &value);
+    static bool write(const QString &path, const QString &section, const QString &key, const QString &value);
 };

@@ -2,9 +2,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QFileInfo>
 #include <memory>
 
 namespace {
@@ -14,9 +14,9 @@ QString redirected;
 std::unique_ptr<QSettings> open(const QString &app)
 {
     if (redirected.isEmpty())
-        return std::make_unique<QSettings>(
-            QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\") + app,
-            QSettings::NativeFormat);
+        return std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\")
+                                               + app,
+                                           QSettings::NativeFormat);
     return std::make_unique<QSettings>(SettingsStore::fileFor(app), QSettings::IniFormat);
 }
 #else
@@ -53,15 +53,13 @@ QString SettingsStore::fileFor(const QString &app)
     return folder + QLatin1Char('/') + app + QStringLiteral(".ini");
 }
 
-QString SettingsStore::get(const QString &app, const QString &section, const QString &key,
-                           const QString &defaultValue)
+QString SettingsStore::get(const QString &app, const QString &section, const QString &key, const QString &defaultValue)
 {
     auto settings = open(app);
     return settings->value(keyPath(section, key), defaultValue).toString();
 }
 
-void SettingsStore::save(const QString &app, const QString &section, const QString &key,
-                         const QString &value)
+void SettingsStore::save(const QString &app, const QString &section, const QString &key, const QString &value)
 {
     const QString file = fileFor(app);
     makeFolderPrivate(file);

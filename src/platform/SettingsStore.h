@@ -9,8 +9,7 @@ class SettingsStore {
 public:
     static QString get(const QString &app, const QString &section, const QString &key,
                        const QString &defaultValue = QString());
-    static void save(const QString &app, const QString &section, const QString &key,
-                     const QString &value);
+    static void save(const QString &app, const QString &section, const QString &key, const QString &value);
     static void remove(const QString &app, const QString &section, const QString &key);
 
     // Folder of the INI files; tests point it at a temporary folder. Empty restores.
@@ -23,8 +22,7 @@ inline QString GetSetting(const QString &app, const QString &section, const QStr
 {
     return SettingsStore::get(app, section, key, defaultValue);
 }
-inline void SaveSetting(const QString &app, const QString &section, const QString &key,
-                        const QString &value)
+inline void SaveSetting(const QString &app, const QString &section, const QString &key, const QString &value)
 {
     SettingsStore::save(app, section, key, value);
 }

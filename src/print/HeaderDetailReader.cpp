@@ -17,11 +17,7 @@ MarkupFont emptyFont()
 }
 } // namespace
 
-HeaderDetailReader::HeaderDetailReader()
-    : m_font(emptyFont())
-{
-    m_stored.fill(emptyFont());
-}
+HeaderDetailReader::HeaderDetailReader() : m_font(emptyFont()) { m_stored.fill(emptyFont()); }
 
 HeaderDetailReader::Result HeaderDetailReader::read(const QString &detailText)
 {
@@ -52,9 +48,7 @@ qsizetype HeaderDetailReader::readCode(const QString &text, qsizetype i)
 {
     const QChar code = charAt(text, i + 1);
     switch (code.unicode()) {
-    case 'n':
-        ++m_line;
-        break;
+    case 'n': ++m_line; break;
     case 'l':
     case 'c':
     case 'r': {
@@ -71,10 +65,8 @@ qsizetype HeaderDetailReader::readCode(const QString &text, qsizetype i)
         cell.text.clear();
         break;
     }
-    case 'f':
-        return readFontCode(text, i);
-    default:
-        break;
+    case 'f': return readFontCode(text, i);
+    default: break;
     }
     return i + 2;
 }
@@ -100,21 +92,11 @@ qsizetype HeaderDetailReader::readFontCode(const QString &text, qsizetype i)
             m_font.size = qRound(value.trimmed().toDouble());
         return next;
     }
-    case 'b':
-        m_font.bold = arg != QLatin1Char('0');
-        return i + 4;
-    case 'i':
-        m_font.italic = arg != QLatin1Char('0');
-        return i + 4;
-    case 'u':
-        m_font.underline = arg != QLatin1Char('0');
-        return i + 4;
-    case 'k':
-        m_font.strikeOut = arg != QLatin1Char('0');
-        return i + 4;
-    case 's':
-        m_stored[static_cast<size_t>(arg.isDigit() ? arg.digitValue() : 0)] = m_font;
-        return i + 4;
+    case 'b': m_font.bold = arg != QLatin1Char('0'); return i + 4;
+    case 'i': m_font.italic = arg != QLatin1Char('0'); return i + 4;
+    case 'u': m_font.underline = arg != QLatin1Char('0'); return i + 4;
+    case 'k': m_font.strikeOut = arg != QLatin1Char('0'); return i + 4;
+    case 's': m_stored[static_cast<size_t>(arg.isDigit() ? arg.digitValue() : 0)] = m_font; return i + 4;
     default:
         if (kind.isDigit() && kind.digitValue() >= 1)
             m_font = m_stored[static_cast<size_t>(kind.digitValue())];
@@ -133,7 +115,4 @@ qsizetype HeaderDetailReader::readQuotedValue(const QString &text, qsizetype sta
     return close + 1;
 }
 
-HeaderDetailReader::Cell &HeaderDetailReader::current()
-{
-    return m_result.cells[CellKey(m_line, m_column)];
-}
+HeaderDetailReader::Cell &HeaderDetailReader::current() { return m_result.cells[CellKey(m_line, m_column)]; }

@@ -49,12 +49,9 @@ QFont HeaderFooterBlock::fontOf(const MarkupFont &font)
 QString HeaderFooterBlock::textOf(const Run &run, int page, int pageCount)
 {
     switch (run.kind) {
-    case MarkupRunKind::PageNumber:
-        return QString::number(page);
-    case MarkupRunKind::PageCount:
-        return QString::number(pageCount);
-    case MarkupRunKind::Text:
-        break;
+    case MarkupRunKind::PageNumber: return QString::number(page);
+    case MarkupRunKind::PageCount: return QString::number(pageCount);
+    case MarkupRunKind::Text: break;
     }
     return run.text;
 }

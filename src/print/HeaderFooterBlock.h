@@ -37,8 +37,7 @@ private:
     static QFont fontOf(const MarkupFont &font);
     static QString textOf(const Run &run, int page, int pageCount);
     static double widthOf(const QList<Run> &runs, int page, int pageCount);
-    static void drawPart(QPainter &painter, const QList<Run> &runs, double x, double baseline, int page,
-                         int pageCount);
+    static void drawPart(QPainter &painter, const QList<Run> &runs, double x, double baseline, int page, int pageCount);
 
     QList<Line> m_lines;
     double m_height = 0;

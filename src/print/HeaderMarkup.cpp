@@ -4,17 +4,10 @@ namespace {
 constexpr QChar Slash = QLatin1Char('/');
 constexpr QChar Quote = QLatin1Char('"');
 
-QChar at(const QString &text, qsizetype index)
-{
-    return index < text.size() ? text.at(index) : QChar();
-}
+QChar at(const QString &text, qsizetype index) { return index < text.size() ? text.at(index) : QChar(); }
 } // namespace
 
-HeaderMarkup::HeaderMarkup(const MarkupFont &defaultFont)
-    : m_font(defaultFont)
-{
-    m_stored.fill(defaultFont);
-}
+HeaderMarkup::HeaderMarkup(const MarkupFont &defaultFont) : m_font(defaultFont) { m_stored.fill(defaultFont); }
 
 QList<MarkupLine> HeaderMarkup::parse(const QString &markup, const MarkupFont &defaultFont)
 {
@@ -45,9 +38,7 @@ qsizetype HeaderMarkup::readCode(const QString &markup, qsizetype at)
 {
     const QChar code = ::at(markup, at);
     switch (code.unicode()) {
-    case 'n':
-        endLine();
-        return at + 1;
+    case 'n': endLine(); return at + 1;
     case 'l':
     case 'c':
     case 'r':
@@ -61,13 +52,9 @@ qsizetype HeaderMarkup::readCode(const QString &markup, qsizetype at)
         }
         addRun(MarkupRunKind::PageNumber);
         return at + 1;
-    case '/':
-        addRun(MarkupRunKind::Text, QString(Slash));
-        return at + 1;
-    case 'f':
-        return readFontCode(markup, at + 1);
-    default:
-        return qMin(markup.size(), at + 1);
+    case '/': addRun(MarkupRunKind::Text, QString(Slash)); return at + 1;
+    case 'f': return readFontCode(markup, at + 1);
+    default: return qMin(markup.size(), at + 1);
     }
 }
 

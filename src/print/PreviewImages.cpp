@@ -70,28 +70,15 @@ QIcon PreviewImages::image(int number)
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     switch (number) {
-    case Zoom:
-        magnifier(painter);
-        break;
+    case Zoom: magnifier(painter); break;
     case Previous:
-    case PreviousDisabled:
-        arrow(painter, false, number == Previous ? Enabled : Disabled);
-        break;
-    case Print:
-        printer(painter);
-        break;
+    case PreviousDisabled: arrow(painter, false, number == Previous ? Enabled : Disabled); break;
+    case Print: printer(painter); break;
     case Next:
-    case NextDisabled:
-        arrow(painter, true, number == Next ? Enabled : Disabled);
-        break;
-    case Setup:
-        setup(painter);
-        break;
-    case Close:
-        cross(painter);
-        break;
-    default:
-        break;
+    case NextDisabled: arrow(painter, true, number == Next ? Enabled : Disabled); break;
+    case Setup: setup(painter); break;
+    case Close: cross(painter); break;
+    default: break;
     }
     painter.end();
     QIcon icon;

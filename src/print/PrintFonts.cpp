@@ -22,17 +22,17 @@ const QStringList &proportionalKorean()
 
 bool isFixedKorean(const QString &family)
 {
-    static const QStringList names{QStringLiteral("굴림체"), QStringLiteral("돋움체"), QStringLiteral("바탕체"),
+    static const QStringList names{QStringLiteral("굴림체"), QStringLiteral("돋움체"),   QStringLiteral("바탕체"),
                                    QStringLiteral("궁서체"), QStringLiteral("GulimChe"), QStringLiteral("DotumChe")};
     return names.contains(family, Qt::CaseInsensitive);
 }
 
 bool isKorean(const QString &family)
 {
-    static const QStringList names{QStringLiteral("굴림"), QStringLiteral("돋움"), QStringLiteral("바탕"),
-                                   QStringLiteral("궁서"), QStringLiteral("Gulim"), QStringLiteral("Dotum"),
-                                   QStringLiteral("Batang"), QStringLiteral("맑은 고딕"),
-                                   QStringLiteral("Malgun Gothic")};
+    static const QStringList names{
+        QStringLiteral("굴림"),   QStringLiteral("돋움"),      QStringLiteral("바탕"),
+        QStringLiteral("궁서"),   QStringLiteral("Gulim"),     QStringLiteral("Dotum"),
+        QStringLiteral("Batang"), QStringLiteral("맑은 고딕"), QStringLiteral("Malgun Gothic")};
     return names.contains(family, Qt::CaseInsensitive);
 }
 
@@ -64,8 +64,8 @@ QString PrintFonts::family(const QString &requested)
     return chosen;
 }
 
-QFont PrintFonts::twipsFont(const QString &familyName, double pointSize, bool bold, bool italic,
-                            bool underline, bool strikeOut)
+QFont PrintFonts::twipsFont(const QString &familyName, double pointSize, bool bold, bool italic, bool underline,
+                            bool strikeOut)
 {
     QFont font(family(familyName));
     font.setPixelSize(qMax(1, qRound(pointSize * TwipsPerPoint)));

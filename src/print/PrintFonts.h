@@ -13,8 +13,8 @@ public:
     // The family to use for the requested one.
     static QString family(const QString &requested);
     // A font for drawing in twips.
-    static QFont twipsFont(const QString &family, double pointSize, bool bold = false,
-                           bool italic = false, bool underline = false, bool strikeOut = false);
+    static QFont twipsFont(const QString &family, double pointSize, bool bold = false, bool italic = false,
+                           bool underline = false, bool strikeOut = false);
     // The same font scaled (fit to page shrinks the sheet's text with it).
     static QFont scaled(const QFont &twipsFont, double factor);
 };

@@ -7,27 +7,19 @@
 #include <cmath>
 
 PrintSettings::PrintSettings(const QString &appName, const QString &section)
-    : m_application(applicationOf(appName))
-    , m_section(section)
+    : m_application(applicationOf(appName)), m_section(section)
 {
 }
 
-QString PrintSettings::applicationOf(const QString &appName)
-{
-    return appName + QStringLiteral("_PritSetUp");
-}
+QString PrintSettings::applicationOf(const QString &appName) { return appName + QStringLiteral("_PritSetUp"); }
 
 QString PrintSettings::keyOf(PrintMargin margin)
 {
     switch (margin) {
-    case PrintMargin::Top:
-        return QStringLiteral("PrintMarginTop");
-    case PrintMargin::Bottom:
-        return QStringLiteral("PrintMarginBottom");
-    case PrintMargin::Left:
-        return QStringLiteral("PrintMarginLeft");
-    case PrintMargin::Right:
-        break;
+    case PrintMargin::Top: return QStringLiteral("PrintMarginTop");
+    case PrintMargin::Bottom: return QStringLiteral("PrintMarginBottom");
+    case PrintMargin::Left: return QStringLiteral("PrintMarginLeft");
+    case PrintMargin::Right: break;
     }
     return QStringLiteral("PrintMarginRight");
 }
@@ -59,8 +51,8 @@ void PrintSettings::saveMargin(PrintMargin margin, double inches) const
 
 int PrintSettings::orientation(int defaultOrientation) const
 {
-    return static_cast<int>(leadingNumber(read(QStringLiteral("PrintOrientation"),
-                                               QString::number(defaultOrientation))));
+    return static_cast<int>(
+        leadingNumber(read(QStringLiteral("PrintOrientation"), QString::number(defaultOrientation))));
 }
 
 void PrintSettings::saveOrientation(int orientation) const
@@ -70,8 +62,8 @@ void PrintSettings::saveOrientation(int orientation) const
 
 int PrintSettings::zoomType() const
 {
-    return static_cast<int>(std::trunc(leadingNumber(read(QStringLiteral("PrintZoomType"),
-                                                          QString::number(PreviewZoom::DefaultZoomType)))));
+    return static_cast<int>(std::trunc(
+        leadingNumber(read(QStringLiteral("PrintZoomType"), QString::number(PreviewZoom::DefaultZoomType)))));
 }
 
 void PrintSettings::saveZoomType(int zoomType) const

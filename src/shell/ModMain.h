@@ -6,9 +6,9 @@
 // The program's start-up order and shutdown. The screens and the print front
 // object belong to areas above the shell, so the program hands them in.
 struct StartupSteps {
-    std::function<void()> createPrintObject;  // creates it and gives it g_sAppTitle
+    std::function<void()> createPrintObject; // creates it and gives it g_sAppTitle
     std::function<void()> releasePrintObject;
-    std::function<bool()> logIn;              // shows the login dialog; true on success
+    std::function<bool()> logIn; // shows the login dialog; true on success
     std::function<void()> showMainWindow;
 };
 

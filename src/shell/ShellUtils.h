@@ -19,8 +19,8 @@ void SafeSetFocus(QWidget *control);
 void SetFormStyle(QWidget *window, bool takeIcon);
 // A short-lived notice shown by the notice program "FloatMsg" beside the program.
 void ShowFloatMsg(const QString &text, int time, int = 0, int = 0);
-void RunAndWait(const QString &file, QWidget *owner, const QString &parameters,
-                const QString &folder, bool hidden, bool minimised);
+void RunAndWait(const QString &file, QWidget *owner, const QString &parameters, const QString &folder, bool hidden,
+                bool minimised);
 // The file version ("1.00.0027") as "1.00.27" (keepLast) or "1.00"; "" on error.
 QString GetFileVer(const QString &path, bool keepLast, bool quiet);
 // True when the widget belongs to a control array (has an "Index" property).

@@ -53,16 +53,15 @@ void TestHCTextFrame::layout_data()
     QTest::addColumn<QRect>("box");
     QTest::addColumn<QList<int>>("lines"); // top y, bottom y, left x, right x
     QTest::addColumn<bool>("visible");
-    QTest::newRow("flat frame one pixel") << 0 << 1 << 0 << QRect(15, 15, 1470, 270)
-                                          << QList<int>{0, 285, 0, 1485} << true;
-    QTest::newRow("flat frame two pixels") << 0 << 2 << 0 << QRect(30, 30, 1440, 240)
-                                           << QList<int>{15, 285, 15, 1485} << true;
-    QTest::newRow("single border fills the surface") << 1 << 1 << 0 << QRect(0, 0, 1500, 300)
-                                                     << QList<int>{0, 300, 0, 1500} << false;
-    QTest::newRow("surface lower than twice the margin") << 0 << 1 << 200 << QRect(15, 0, 1470, 300)
-                                                         << QList<int>{0, 285, 0, 1485} << true;
-    QTest::newRow("top margin") << 1 << 1 << 60 << QRect(0, 60, 1500, 180)
-                                << QList<int>{0, 300, 0, 1500} << false;
+    QTest::newRow("flat frame one pixel")
+        << 0 << 1 << 0 << QRect(15, 15, 1470, 270) << QList<int>{0, 285, 0, 1485} << true;
+    QTest::newRow("flat frame two pixels")
+        << 0 << 2 << 0 << QRect(30, 30, 1440, 240) << QList<int>{15, 285, 15, 1485} << true;
+    QTest::newRow("single border fills the surface")
+        << 1 << 1 << 0 << QRect(0, 0, 1500, 300) << QList<int>{0, 300, 0, 1500} << false;
+    QTest::newRow("surface lower than twice the margin")
+        << 0 << 1 << 200 << QRect(15, 0, 1470, 300) << QList<int>{0, 285, 0, 1485} << true;
+    QTest::newRow("top margin") << 1 << 1 << 60 << QRect(0, 60, 1500, 180) << QList<int>{0, 300, 0, 1500} << false;
 }
 
 void TestHCTextFrame::layout()
@@ -185,19 +184,33 @@ void TestHCTextFrame::newInstanceSavesDefaultsInOrder()
     text.initNewInstance();
     PropertyStore store;
     text.saveProperties(store);
-    const QStringList order{"Enabled", "ForeColor", "Text", "ConvertCase", "AcceptType", "ShowSeparate",
-                            "MaxLength", "Locked", "BackColor", "bChanged", "IMEMode", "DecPlace",
-                            "PasswordChar", "AutoTab", "Appearance", "Font", "FocusEffect",
-                            "FocusEffectParam", "BorderStyle", "TopMagin", "EdgeWidth", "EdgeColor",
-                            "EdgeFocus", "EdgeFocusColor"};
+    const QStringList order{"Enabled",      "ForeColor", "Text",       "ConvertCase", "AcceptType",  "ShowSeparate",
+                            "MaxLength",    "Locked",    "BackColor",  "bChanged",    "IMEMode",     "DecPlace",
+                            "PasswordChar", "AutoTab",   "Appearance", "Font",        "FocusEffect", "FocusEffectParam",
+                            "BorderStyle",  "TopMagin",  "EdgeWidth",  "EdgeColor",   "EdgeFocus",   "EdgeFocusColor"};
     QCOMPARE(store.keys(), order);
-    const QVariantMap defaults{{"Enabled", true}, {"ForeColor", int(0x80000008u)}, {"Text", ""},
-                               {"ConvertCase", 0}, {"AcceptType", 0}, {"ShowSeparate", false},
-                               {"MaxLength", 0}, {"Locked", false}, {"BackColor", 0xFFFFFF},
-                               {"bChanged", false}, {"IMEMode", 0}, {"DecPlace", 0}, {"PasswordChar", ""},
-                               {"AutoTab", true}, {"Appearance", 1}, {"FocusEffect", false},
-                               {"FocusEffectParam", 12640511}, {"BorderStyle", 1}, {"TopMagin", 0},
-                               {"EdgeWidth", 1}, {"EdgeColor", 16777215}, {"EdgeFocus", false},
+    const QVariantMap defaults{{"Enabled", true},
+                               {"ForeColor", int(0x80000008u)},
+                               {"Text", ""},
+                               {"ConvertCase", 0},
+                               {"AcceptType", 0},
+                               {"ShowSeparate", false},
+                               {"MaxLength", 0},
+                               {"Locked", false},
+                               {"BackColor", 0xFFFFFF},
+                               {"bChanged", false},
+                               {"IMEMode", 0},
+                               {"DecPlace", 0},
+                               {"PasswordChar", ""},
+                               {"AutoTab", true},
+                               {"Appearance", 1},
+                               {"FocusEffect", false},
+                               {"FocusEffectParam", 12640511},
+                               {"BorderStyle", 1},
+                               {"TopMagin", 0},
+                               {"EdgeWidth", 1},
+                               {"EdgeColor", 16777215},
+                               {"EdgeFocus", false},
                                {"EdgeFocusColor", 16777215}};
     for (auto it = defaults.cbegin(); it != defaults.cend(); ++it)
         QCOMPARE(store.value(it.key()).toString(), it.value().toString());
@@ -211,12 +224,18 @@ void TestHCTextFrame::loadingNumberFields_data()
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<bool>("rightAligned");
-    QTest::newRow("empty number becomes zero") << 1 << false << "" << "0" << true;
-    QTest::newRow("separated number") << 1 << true << "1234567" << "1,234,567" << true;
-    QTest::newRow("plain number loses separators") << 1 << false << "1,234" << "1234" << true;
-    QTest::newRow("early format has no decimals") << 1 << true << "1234.56" << "1,235" << true;
-    QTest::newRow("text left alone") << 0 << true << "1234" << "1234" << false;
-    QTest::newRow("number not numeric kept") << 1 << true << "abc" << "abc" << true;
+    QTest::newRow("empty number becomes zero") << 1 << false << ""
+                                               << "0" << true;
+    QTest::newRow("separated number") << 1 << true << "1234567"
+                                      << "1,234,567" << true;
+    QTest::newRow("plain number loses separators") << 1 << false << "1,234"
+                                                   << "1234" << true;
+    QTest::newRow("early format has no decimals") << 1 << true << "1234.56"
+                                                  << "1,235" << true;
+    QTest::newRow("text left alone") << 0 << true << "1234"
+                                     << "1234" << false;
+    QTest::newRow("number not numeric kept") << 1 << true << "abc"
+                                             << "abc" << true;
 }
 
 void TestHCTextFrame::loadingNumberFields()
@@ -255,13 +274,28 @@ void TestHCTextFrame::loadedChangedFlagOverridesTextChanges()
 void TestHCTextFrame::saveAfterLoadKeepsEveryValue()
 {
     PropertyStore original;
-    const QVariantMap values{{"Enabled", false}, {"ForeColor", 0x123456}, {"Text", "abc"},
-                             {"ConvertCase", 1}, {"AcceptType", 2}, {"ShowSeparate", true},
-                             {"MaxLength", 20}, {"Locked", true}, {"BackColor", 0xABCDEF},
-                             {"bChanged", true}, {"IMEMode", 2}, {"DecPlace", 3}, {"PasswordChar", "*"},
-                             {"AutoTab", false}, {"Appearance", 0}, {"FocusEffect", true},
-                             {"FocusEffectParam", 0x00FFFF}, {"BorderStyle", 0}, {"TopMagin", 45},
-                             {"EdgeWidth", 3}, {"EdgeColor", 0x808080}, {"EdgeFocus", true},
+    const QVariantMap values{{"Enabled", false},
+                             {"ForeColor", 0x123456},
+                             {"Text", "abc"},
+                             {"ConvertCase", 1},
+                             {"AcceptType", 2},
+                             {"ShowSeparate", true},
+                             {"MaxLength", 20},
+                             {"Locked", true},
+                             {"BackColor", 0xABCDEF},
+                             {"bChanged", true},
+                             {"IMEMode", 2},
+                             {"DecPlace", 3},
+                             {"PasswordChar", "*"},
+                             {"AutoTab", false},
+                             {"Appearance", 0},
+                             {"FocusEffect", true},
+                             {"FocusEffectParam", 0x00FFFF},
+                             {"BorderStyle", 0},
+                             {"TopMagin", 45},
+                             {"EdgeWidth", 3},
+                             {"EdgeColor", 0x808080},
+                             {"EdgeFocus", true},
                              {"EdgeFocusColor", 0x0000FF}};
     for (auto it = values.cbegin(); it != values.cend(); ++it)
         original.setValue(it.key(), it.value());

@@ -88,20 +88,48 @@ void TestNumberText::formatNumberText_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("separators") << "1234567" << "#,##0" << "1,234,567";
-    QTest::newRow("decimals added") << "1" << "#,##0.00" << "1.00";
-    QTest::newRow("half up") << "2.5" << "0" << "3";
-    QTest::newRow("half away negative") << "-2.5" << "0" << "-3";
-    QTest::newRow("half at cents") << "1.005" << "0.00" << "1.01";
-    QTest::newRow("below half") << "1.0049" << "0.00" << "1.00";
-    QTest::newRow("carry into thousands") << "999.995" << "#,##0.00" << "1,000.00";
-    QTest::newRow("separators removed") << "-1,234.50" << "0.00" << "-1234.50";
-    QTest::newRow("negative zero has no sign") << "-0.001" << "0.00" << "0.00";
-    QTest::newRow("leading zeros fall away") << "007" << "0" << "7";
-    QTest::newRow("two digits") << "9" << "00" << "09";
-    QTest::newRow("not numeric unchanged") << "12a" << "#,##0" << "12a";
-    QTest::newRow("point only decimals") << ".5" << "0.00" << "0.50";
-    QTest::newRow("long number exact") << "123456789012345678901" << "0" << "123456789012345678901";
+    QTest::newRow("separators") << "1234567"
+                                << "#,##0"
+                                << "1,234,567";
+    QTest::newRow("decimals added") << "1"
+                                    << "#,##0.00"
+                                    << "1.00";
+    QTest::newRow("half up") << "2.5"
+                             << "0"
+                             << "3";
+    QTest::newRow("half away negative") << "-2.5"
+                                        << "0"
+                                        << "-3";
+    QTest::newRow("half at cents") << "1.005"
+                                   << "0.00"
+                                   << "1.01";
+    QTest::newRow("below half") << "1.0049"
+                                << "0.00"
+                                << "1.00";
+    QTest::newRow("carry into thousands") << "999.995"
+                                          << "#,##0.00"
+                                          << "1,000.00";
+    QTest::newRow("separators removed") << "-1,234.50"
+                                        << "0.00"
+                                        << "-1234.50";
+    QTest::newRow("negative zero has no sign") << "-0.001"
+                                               << "0.00"
+                                               << "0.00";
+    QTest::newRow("leading zeros fall away") << "007"
+                                             << "0"
+                                             << "7";
+    QTest::newRow("two digits") << "9"
+                                << "00"
+                                << "09";
+    QTest::newRow("not numeric unchanged") << "12a"
+                                           << "#,##0"
+                                           << "12a";
+    QTest::newRow("point only decimals") << ".5"
+                                         << "0.00"
+                                         << "0.50";
+    QTest::newRow("long number exact") << "123456789012345678901"
+                                       << "0"
+                                       << "123456789012345678901";
 }
 
 void TestNumberText::formatNumberText()
@@ -117,12 +145,18 @@ void TestNumberText::formatNumber_data()
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("cents half") << 1.005 << "0.00" << "1.01";
-    QTest::newRow("grouped") << 1234.5 << "#,##0.00" << "1,234.50";
-    QTest::newRow("zero") << 0.0 << "#,##0.00" << "0.00";
-    QTest::newRow("negative half") << -0.5 << "0" << "-1";
-    QTest::newRow("tiny") << 0.000001 << "0.00" << "0.00";
-    QTest::newRow("large") << 1e20 << "#,##0" << "100,000,000,000,000,000,000";
+    QTest::newRow("cents half") << 1.005 << "0.00"
+                                << "1.01";
+    QTest::newRow("grouped") << 1234.5 << "#,##0.00"
+                             << "1,234.50";
+    QTest::newRow("zero") << 0.0 << "#,##0.00"
+                          << "0.00";
+    QTest::newRow("negative half") << -0.5 << "0"
+                                   << "-1";
+    QTest::newRow("tiny") << 0.000001 << "0.00"
+                          << "0.00";
+    QTest::newRow("large") << 1e20 << "#,##0"
+                           << "100,000,000,000,000,000,000";
 }
 
 void TestNumberText::formatNumber()

@@ -1,5 +1,5 @@
-#include "CustomerFixture.h"
 #include "Cp949.h"
+#include "CustomerFixture.h"
 #include "FrmFill_Save.h"
 #include "FrmMain.h"
 #include "FrmUser_Add.h"
@@ -114,7 +114,8 @@ private slots:
                                 {FrmUser_Add::FieldMemo, "memo", "bigo", 200}};
         for (const Field &f : fields)
             for (const Hostile &h : hostileValues())
-                QTest::addRow("%s: %s", f.name, h.name) << f.index << QString::fromLatin1(f.column) << f.limit << h.value;
+                QTest::addRow("%s: %s", f.name, h.name)
+                    << f.index << QString::fromLatin1(f.column) << f.limit << h.value;
     }
     void registrationStoresExactlyWhatTheFieldShows()
     {
@@ -135,10 +136,11 @@ private slots:
         QTest::mouseClick(add.btnSave, Qt::LeftButton);
         QCOMPARE(m_fixture->messages->count(), 0);
         QCOMPARE(m_fixture->db.value(QStringLiteral("SELECT COUNT(*) FROM emailuser")), QStringLiteral("2"));
-        QCOMPARE(m_fixture->db.value(QStringLiteral("SELECT HEX(CONVERT(%1 USING euckr)) FROM emailuser WHERE code <> %2")
-                                         .arg(column)
-                                         .arg(m_keptCode)),
-                 cp949Hex(shown));
+        QCOMPARE(
+            m_fixture->db.value(QStringLiteral("SELECT HEX(CONVERT(%1 USING euckr)) FROM emailuser WHERE code <> %2")
+                                    .arg(column)
+                                    .arg(m_keptCode)),
+            cp949Hex(shown));
     }
 
     void topUpMemoIsStoredAsShown_data() { addHostileRows(); }
@@ -155,7 +157,8 @@ private slots:
         QCOMPARE(shown, keptText(value, 200));
         QTest::mouseClick(fill.btnSave, Qt::LeftButton);
         QCOMPARE(m_fixture->messages->count(), 0);
-        QCOMPARE(m_fixture->db.value(QStringLiteral("SELECT HEX(CONVERT(bigo USING euckr)) FROM emaillog")), cp949Hex(shown));
+        QCOMPARE(m_fixture->db.value(QStringLiteral("SELECT HEX(CONVERT(bigo USING euckr)) FROM emaillog")),
+                 cp949Hex(shown));
         QCOMPARE(m_fixture->db.value(QStringLiteral("SELECT COUNT(*) FROM emaillog")), QStringLiteral("1"));
         QCOMPARE(m_fixture->db.value(QStringLiteral("SELECT restcnt FROM emailuser WHERE code = %1").arg(code)),
                  QStringLiteral("15"));
@@ -215,7 +218,8 @@ private slots:
         QVERIFY(!login.LoginSucceeded);
         QCOMPARE(m_fixture->messages->count(), 1);
         QCOMPARE(m_fixture->messages->last().text,
-                 QStringLiteral("개발자 및 퇴사자는 로그인 할 수 없습니다.\r\n\r\n혹은 암호가 잘못되었습니다. 다시 시도하십시오"));
+                 QStringLiteral(
+                     "개발자 및 퇴사자는 로그인 할 수 없습니다.\r\n\r\n혹은 암호가 잘못되었습니다. 다시 시도하십시오"));
         QCOMPARE(operators(), operatorsBefore);
     }
 

@@ -81,9 +81,7 @@ void TestGridCommands::houseColoursOnlyWithHouseStyle()
     QCOMPARE(grid.ShadowColor(), house ? QColor(204, 226, 244) : before);
     if (house) {
         QCOMPARE(grid.ShadowText(), QColor(Qt::black));
-        QCOMPARE(grid.model()->headerData(0, Qt::Horizontal, Qt::BackgroundRole)
-                     .value<QBrush>()
-                     .color(),
+        QCOMPARE(grid.model()->headerData(0, Qt::Horizontal, Qt::BackgroundRole).value<QBrush>().color(),
                  QColor(204, 226, 244));
     }
 }
@@ -95,12 +93,12 @@ void TestGridCommands::numberColumn_data()
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QColor>("color");
     QTest::addColumn<int>("hAlign");
-    QTest::newRow("customer list balance") << false << "1234567" << "1,234,567" << QColor(Qt::black)
-                                           << int(Qt::AlignRight);
-    QTest::newRow("negative balance red") << false << "-5" << "-5" << QColor(Qt::red)
-                                          << int(Qt::AlignRight);
-    QTest::newRow("centred") << true << "1000" << "1,000" << QColor(Qt::black)
-                             << int(Qt::AlignHCenter);
+    QTest::newRow("customer list balance") << false << "1234567"
+                                           << "1,234,567" << QColor(Qt::black) << int(Qt::AlignRight);
+    QTest::newRow("negative balance red") << false << "-5"
+                                          << "-5" << QColor(Qt::red) << int(Qt::AlignRight);
+    QTest::newRow("centred") << true << "1000"
+                             << "1,000" << QColor(Qt::black) << int(Qt::AlignHCenter);
 }
 
 void TestGridCommands::numberColumn()

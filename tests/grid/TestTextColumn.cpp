@@ -23,9 +23,9 @@ private slots:
         column.set(0, u"alpha");
         column.set(1, u"가나다");
         column.set(2, u"x");
-        column.set(0, u"al");           // shorter: written over
+        column.set(0, u"al");          // shorter: written over
         column.set(2, u"much longer"); // longer: appended
-        column.set(3, column.view(1));  // a text of the column itself
+        column.set(3, column.view(1)); // a text of the column itself
         QCOMPARE(texts(column), (QStringList{"al", "가나다", "much longer", "가나다"}));
         QVERIFY(column.isEmpty(3) == false);
 

@@ -42,8 +42,9 @@ int admin(const QString &folder, const QString &command)
     QProcess process;
     silence(process);
     process.start(QStringLiteral("mariadb-admin"),
-                  {QStringLiteral("--no-defaults"), QStringLiteral("--socket=") + folder + QStringLiteral("/mysqld.sock"),
-                   QStringLiteral("-uroot"), command});
+                  {QStringLiteral("--no-defaults"),
+                   QStringLiteral("--socket=") + folder + QStringLiteral("/mysqld.sock"), QStringLiteral("-uroot"),
+                   command});
     process.waitForFinished(60000);
     return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
 }

@@ -14,10 +14,7 @@ CuttingHttpServer::CuttingHttpServer()
     });
 }
 
-QString CuttingHttpServer::address() const
-{
-    return QStringLiteral("http://127.0.0.1:%1/").arg(m_server.serverPort());
-}
+QString CuttingHttpServer::address() const { return QStringLiteral("http://127.0.0.1:%1/").arg(m_server.serverPort()); }
 
 void CuttingHttpServer::serve(const QString &name, const QByteArray &content, qint64 announced)
 {
@@ -35,8 +32,8 @@ void CuttingHttpServer::answer(QTcpSocket *socket)
     if (found == m_resources.constEnd()) {
         socket->write("HTTP/1.0 404 Not Found\r\nContent-Length: 0\r\n\r\n");
     } else {
-        socket->write("HTTP/1.0 200 OK\r\nContent-Length: " + QByteArray::number(found->announced)
-                      + "\r\n\r\n" + found->content);
+        socket->write("HTTP/1.0 200 OK\r\nContent-Length: " + QByteArray::number(found->announced) + "\r\n\r\n"
+                      + found->content);
     }
     socket->disconnectFromHost();
 }

@@ -9,8 +9,7 @@ constexpr int kStallTimeoutMs = 15000;
 QNetworkRequest freshRequest(const QUrl &url)
 {
     QNetworkRequest request(url);
-    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
-                         QNetworkRequest::AlwaysNetwork);
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
     request.setRawHeader("Cache-Control", "no-cache");
     request.setRawHeader("Pragma", "no-cache");
     request.setHeader(QNetworkRequest::UserAgentHeader, QByteArray("Quotadesk AutoUpdateV1/1.0"));

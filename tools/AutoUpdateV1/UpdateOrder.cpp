@@ -11,8 +11,8 @@ std::optional<UpdateOrder> UpdateOrder::parse(const QStringList &arguments)
     order.revision = text.left(separator).trimmed().toInt(&ok);
     order.programFile = text.mid(separator + 1).trimmed();
     const bool plainName = !order.programFile.isEmpty() && order.programFile != QLatin1String("..")
-        && !order.programFile.contains(QLatin1Char('/'))
-        && !order.programFile.contains(QLatin1Char('\\'));
+                           && !order.programFile.contains(QLatin1Char('/'))
+                           && !order.programFile.contains(QLatin1Char('\\'));
     if (!ok || order.revision < 0 || !plainName)
         return std::nullopt;
     return order;

@@ -96,15 +96,11 @@ bool FileSwap::putInPlace() const
     const QString program = path(m_order.programFile);
     if (!QFile::rename(path(m_order.newFile), program))
         return false;
-    QFile::setPermissions(program, QFile::permissions(program) | QFile::ExeOwner | QFile::ExeGroup
-                                       | QFile::ExeOther);
+    QFile::setPermissions(program, QFile::permissions(program) | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther);
     return !ReadFileVersion(program).isEmpty();
 }
 
-bool FileSwap::startProgram() const
-{
-    return Launcher::start(path(m_order.programFile), QString(), m_folder);
-}
+bool FileSwap::startProgram() const { return Launcher::start(path(m_order.programFile), QString(), m_folder); }
 
 void FileSwap::restore() const
 {
@@ -115,15 +111,15 @@ void FileSwap::restore() const
         return;
     QFile::remove(program);
     if (!QFile::rename(backup, program))
-        log(QStringLiteral("cannot put %1 back from %2")
-                .arg(m_order.programFile, backupName(m_order.programFile)));
+        log(QStringLiteral("cannot put %1 back from %2").arg(m_order.programFile, backupName(m_order.programFile)));
 }
 
 FileSwap::Result FileSwap::keepOld(const QString &reason) const
 {
     const bool started = startProgram();
-    log(reason + (started ? QStringLiteral("; the current program was started")
-                          : QStringLiteral("; the program could not be started")));
+    log(reason
+        + (started ? QStringLiteral("; the current program was started")
+                   : QStringLiteral("; the program could not be started")));
     return started ? KeptOld : NotStarted;
 }
 
@@ -132,6 +128,5 @@ void FileSwap::log(const QString &text) const
     QFile file(path(QStringLiteral("filechanger.log")));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
         return;
-    QTextStream(&file) << Clock::now().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) << ' '
-                       << text << '\n';
+    QTextStream(&file) << Clock::now().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) << ' ' << text << '\n';
 }
