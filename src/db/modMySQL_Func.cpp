@@ -1,12 +1,8 @@
 #include "modMySQL_Func.h"
 
-#include "Clock.h"
-#include "Cp949.h"
-#include "DataFolder.h"
 #include "MessageBoxes.h"
 #include "MySQLError.h"
-
-#include <QFile>
+#include "SQLLog.h"
 
 std::array<std::unique_ptr<cMySQL>, 2> g_DB;
 int g_nDB = 0;
@@ -17,35 +13,12 @@ namespace {
 cMySQL *readConnection() { return g_DB[static_cast<std::size_t>(g_nDB)].get(); }
 cMySQL *writeConnection() { return g_DB[0].get(); }
 
-bool logFailureReported = false;
-
-// Appends the encoded line of a statement to today's SQL log. A log that
-// cannot be written never undoes the statement; the operator hears of it once
-// until the log can be written again.
-void appendSQLLog(const QString &sql)
-{
-    const QDateTime now = Clock::now();
-    const QString line = now.toString(QStringLiteral("yyMMddHHmmss")) + QLatin1Char('\t') + sql + QLatin1Char(';');
-    QFile file(SQLLogFile(now.date()));
-    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Append)
-                         && file.write(ScrambleLogLine(line).toLatin1() + "\r\n") >= 0 && file.flush();
-    if (written)
-        logFailureReported = false;
-    if (written || logFailureReported)
-        return;
-    logFailureReported = true;
-    MessageBoxes::show(
-        {QStringLiteral("SQL 로그 파일을 기록할 수 없습니다.\r\n\r\n") + file.fileName()
-             + QStringLiteral("\r\n\r\n처리한 자료는 저장되었으며, 이후 로그는 기록되지 않을 수 있습니다."),
-         QString(), MsgButtons::Ok, MsgIcon::Exclamation, MsgOk});
-}
-
 } // namespace
 
 void DBLogStatement(const QString &sql)
 {
     if (g_bSQLLog)
-        appendSQLLog(sql);
+        AppendSQLLog(sql);
 }
 
 bool DBInit(const QString &host, const QString &user, const QString &password, const QString &database,
@@ -97,7 +70,7 @@ int DBExecute(const QString &sql)
         count = std::max(0, connection->affected_rows());
     }
     if (g_bSQLLog)
-        appendSQLLog(sql);
+        AppendSQLLog(sql);
     return count;
 }
 
@@ -139,109 +112,9 @@ bool DBKeepsTransactions(const QStringList &tables)
     return writeConnection() && writeConnection()->keeps_transactions(tables);
 }
 
-QString SQLEscape(QString &value)
-{
-    const qsizetype nul = value.indexOf(QChar(0));
-    if (nul >= 0)
-        value.truncate(nul);
-    value.replace(QLatin1Char('\''), QLatin1String("''"));
-    QString escaped = value;
-    escaped.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
-    return escaped;
-}
-
-QString SQLEscaped(QString value) { return SQLEscape(value); }
-
-QString SQLEscapedLike(QString value) { return SQLEscaped(value.replace(QLatin1Char('\\'), QLatin1String("\\\\"))); }
-
 void CloseRecordset(RecordsetPtr &rows)
 {
     if (rows && rows->GetState() == Recordset::Open)
         rows->Close();
     rows.reset();
-}
-
-QString ScrambleLogLine(const QString &line)
-{
-    QString out;
-    out.reserve(line.size() * 4);
-    for (QChar c : line) {
-        int code = Cp949::codeOf(c);
-        if (code < 0)
-            code = '?';
-        const QString hex = QString::number(code, 16).toUpper();
-        QString group;
-        if (hex.size() == 2)
-            group = hex + QLatin1String("00");
-        else if (hex.size() == 1)
-            group = QLatin1String("000") + hex;
-        else
-            group = hex.rightJustified(4, QLatin1Char('0'));
-        // The two halves of every group of four change places.
-        out += group.mid(2, 2) + group.left(2);
-    }
-    return out;
-}
-
-QString SQLLogFile(const QDate &day)
-{
-    return DataFolder::file(QStringLiteral("SQLLog_") + day.toString(QStringLiteral("yyMMdd"))
-                            + QStringLiteral(".dat"));
-}
-
-DBTransaction::DBTransaction()
-{
-    if (!writeConnection())
-        return;
-    m_started = writeConnection()->begin_transaction();
-    if (m_started)
-        DBLogStatement(QStringLiteral("START TRANSACTION"));
-}
-
-DBTransaction::~DBTransaction()
-{
-    if (m_started && !m_done)
-        rollback();
-}
-
-DBTransaction::Outcome DBTransaction::commit()
-{
-    if (!m_started || m_done)
-        return Outcome::NotCommitted;
-    m_done = true;
-    cMySQL *connection = writeConnection();
-    if (connection->commit()) {
-        DBLogStatement(QStringLiteral("COMMIT"));
-        return Outcome::Committed;
-    }
-    if (connection->answer_lost())
-        return Outcome::AnswerLost;
-    DBLogStatement(QStringLiteral("ROLLBACK"));
-    return Outcome::NotCommitted;
-}
-
-bool DBTransaction::rollback()
-{
-    if (!m_started || m_done)
-        return true;
-    m_done = true;
-    const bool undone = writeConnection()->rollback();
-    DBLogStatement(QStringLiteral("ROLLBACK"));
-    return undone;
-}
-
-void DBTransaction::logOutcome(bool committed)
-{
-    DBLogStatement(committed ? QStringLiteral("COMMIT") : QStringLiteral("ROLLBACK"));
-}
-
-bool DBTransaction::lastStatementFailed() { return !writeConnection() || writeConnection()->last_error() != 0; }
-
-bool DBTransaction::lastAnswerLost() { return writeConnection() && writeConnection()->answer_lost(); }
-
-bool DBTransaction::lastStatementMayRetry()
-{
-    constexpr unsigned LockWaitTimeout = 1205, Deadlock = 1213;
-    const unsigned error = writeConnection() ? writeConnection()->last_error() : 0;
-    return error == LockWaitTimeout || error == Deadlock;
 }

@@ -5,6 +5,7 @@
 #include "LoginValues.h"
 #include "NetworkAdapters.h"
 #include "ProgramFolder.h"
+#include "SQLLog.h"
 #include "ShellUtils.h"
 #include "modMySQL_Func.h"
 

@@ -1,4 +1,5 @@
 #include "MessageRecorder.h"
+#include "SQLLog.h"
 #include "TestDatabase.h"
 #include "TestWorkspace.h"
 #include "modMySQL_Func.h"
