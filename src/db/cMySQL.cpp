@@ -197,13 +197,18 @@ RecordsetPtr cMySQL::query_quietly(const QString &statement)
         m_lastError = ErrorCommandsOutOfSync;
         return nullptr;
     }
-    const QByteArray sql = cp949(statement);
+    return runOnce(cp949(statement));
+}
+
+// Sends one statement and takes its whole result; m_lastError tells how it went.
+RecordsetPtr cMySQL::runOnce(const QByteArray &statement)
+{
     m_lastError = 0;
-    if (mysql_real_query(m_mysql, sql.constData(), static_cast<unsigned long>(sql.size())) == 0) {
+    if (mysql_real_query(m_mysql, statement.constData(), static_cast<unsigned long>(statement.size())) == 0) {
         if (MYSQL_RES *result = mysql_store_result(m_mysql))
             return takeResult(result);
         if (mysql_field_count(m_mysql) == 0)
-            return nullptr;
+            return nullptr; // a statement without rows
     }
     m_lastError = mysql_errno(m_mysql);
     return nullptr;
@@ -215,19 +220,10 @@ RecordsetPtr cMySQL::run(const QByteArray &statement)
         return nullptr;
     bool retried = false;
     for (;;) {
-        if (mysql_real_query(m_mysql, statement.constData(), statement.size()) == 0) {
-            MYSQL_RES *result = mysql_store_result(m_mysql);
-            if (result) {
-                m_lastError = 0;
-                return takeResult(result);
-            }
-            if (mysql_field_count(m_mysql) == 0) {
-                m_lastError = 0;
-                return nullptr; // a statement without rows
-            }
-        }
-        const unsigned number = mysql_errno(m_mysql);
-        m_lastError = number;
+        RecordsetPtr rows = runOnce(statement);
+        if (m_lastError == 0)
+            return rows;
+        const unsigned number = m_lastError;
         const bool lost = isConnectionLoss(number);
         if (lost && !retried && !m_inTransaction) {
             if (!reconnectForRetry())

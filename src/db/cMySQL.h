@@ -107,6 +107,7 @@ private:
     // Notes the failure of a connection and, unless silenced, shows its message.
     bool connectFailed(unsigned number, const QString &clientText);
     RecordsetPtr run(const QByteArray &statement);
+    RecordsetPtr runOnce(const QByteArray &statement);
     RecordsetPtr takeResult(st_mysql_res *result);
     static void addColumns(Recordset &rows, st_mysql_res *result);
     static void appendRow(Recordset &rows, char **row, const unsigned long *lengths, unsigned fields);
