@@ -11,6 +11,7 @@
 // starts the cluster and sets them.
 #include "BenchFigures.h"
 #include "BenchFolder.h"
+#include "DBErrorBox.h"
 #include "FrmFill_Save.h"
 #include "LabelledFields.h"
 #include "Launcher.h"
@@ -98,7 +99,7 @@ int runProgram(const QStringList &args)
     g_sOperID = args.at(4);
     g_sOperName = args.at(4);
     if (!DBInit(args.at(2), QStringLiteral("twbusiness"), QStringLiteral("kpvr5820"), QStringLiteral("businesslog"),
-                QString(), true))
+                QString(), true, ShowDBError))
         return 1;
     const int code = args.at(3).toInt();
     int saved = 0;
@@ -200,7 +201,7 @@ void tokenCost(const QString &single)
 {
     BenchFolder folder;
     if (!DBInit(single, QStringLiteral("twbusiness"), QStringLiteral("kpvr5820"), QStringLiteral("businesslog"),
-                QString(), false))
+                QString(), false, ShowDBError))
         std::exit(1);
     Session session(single);
     session.value(QStringLiteral("INSERT INTO emailuser (userid, username, restcnt) VALUES ('token%1', '측정', 0)")

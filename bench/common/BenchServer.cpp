@@ -1,5 +1,6 @@
 #include "BenchServer.h"
 
+#include "DBErrorBox.h"
 #include "modMySQL_Func.h"
 
 #include <mysql.h>
@@ -30,7 +31,7 @@ bool BenchServer::missing(const char *bench)
 bool BenchServer::connectProgram(const char *bench)
 {
     if (DBInit(address(), QStringLiteral("twbusiness"), QStringLiteral("kpvr5820"), QStringLiteral("businesslog"),
-               QString(), false))
+               QString(), false, ShowDBError))
         return true;
     std::printf("%s: could not connect to %s\n", bench, qPrintable(address()));
     return false;

@@ -3,7 +3,6 @@
 #include "Clock.h"
 #include "Cp949.h"
 #include "DataFolder.h"
-#include "MessageBoxes.h"
 
 #include <QFile>
 
@@ -11,7 +10,7 @@ namespace {
 bool logFailureReported = false;
 } // namespace
 
-void AppendSQLLog(const QString &sql)
+std::optional<DBError> AppendSQLLog(const QString &sql)
 {
     const QDateTime now = Clock::now();
     const QString line = now.toString(QStringLiteral("yyMMddHHmmss")) + QLatin1Char('\t') + sql + QLatin1Char(';');
@@ -21,12 +20,9 @@ void AppendSQLLog(const QString &sql)
     if (written)
         logFailureReported = false;
     if (written || logFailureReported)
-        return;
+        return std::nullopt;
     logFailureReported = true;
-    MessageBoxes::show(
-        {QStringLiteral("SQL 로그 파일을 기록할 수 없습니다.\r\n\r\n") + file.fileName()
-             + QStringLiteral("\r\n\r\n처리한 자료는 저장되었으며, 이후 로그는 기록되지 않을 수 있습니다."),
-         QString(), MsgButtons::Ok, MsgIcon::Exclamation, MsgOk});
+    return DBError{DBError::Kind::SQLLog, 0, file.errorString(), file.fileName(), {}};
 }
 
 QString ScrambleLogLine(const QString &line)

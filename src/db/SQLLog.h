@@ -1,14 +1,18 @@
 #pragma once
+#include "DBError.h"
+
 #include <QDate>
 #include <QString>
+
+#include <optional>
 
 // The daily SQL log: one encoded line per statement, in the program's data
 // folder.
 
 // Appends the encoded line of a statement to today's SQL log. A log that
-// cannot be written never undoes the statement; the operator hears of it once
-// until the log can be written again.
-void AppendSQLLog(const QString &sql);
+// cannot be written never undoes the statement; the failure is returned once,
+// for the operator to hear of, until the log can be written again.
+std::optional<DBError> AppendSQLLog(const QString &sql);
 // Encodes one SQL log line: the CP949 code of each character as four hex
 // digits, halves of every group of four swapped.
 QString ScrambleLogLine(const QString &line);

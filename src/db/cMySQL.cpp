@@ -4,7 +4,6 @@
 #include "Cp949.h"
 #include "DataFolder.h"
 #include "GaleraSession.h"
-#include "MessageBoxes.h"
 #include "MySQLError.h"
 #include "ProfileFile.h"
 #include "ServerValue.h"
@@ -22,10 +21,6 @@ namespace {
 
 constexpr unsigned ErrorServerGone = 2006;  // server has gone away
 constexpr unsigned ErrorServerLost = 2013;  // connection lost during the query
-constexpr unsigned ErrorCantConnect = 2003; // no connection to the server host
-// This client library reports an unreachable host over TCP as 2002; for the
-// operator it is the same case as 2003.
-constexpr unsigned ErrorConnection = 2002;
 constexpr unsigned ErrorUnknownHost = 2005; // the client library's number for a host it cannot find
 // Over TLS a connection that the server dropped reports a TLS error instead.
 constexpr unsigned ErrorTls = 2026;
@@ -45,8 +40,6 @@ constexpr int WaitSliceMs = 40;
 QByteArray cp949(const QString &text) { return Cp949::encode(text); }
 
 QString configFile() { return DataFolder::file(QStringLiteral("config.ini")); }
-
-void showMessage(const QString &text) { MessageBoxes::show({text, QString(), MsgButtons::Ok, MsgIcon::None, MsgOk}); }
 
 // "host:port" splits into both and is true; a plain host keeps the given port.
 bool splitHostPort(const QString &hostText, QString &host, int &port)
@@ -85,19 +78,7 @@ bool isAscii(const char *data, qsizetype n)
 
 } // namespace
 
-QString ConnectFailureMessage(unsigned errorNumber)
-{
-    QString message = QStringLiteral("데이터베이스 서버에 접속할 수 없습니다.");
-    if (errorNumber == ErrorCantConnect || errorNumber == ErrorConnection) {
-        message += QStringLiteral("\r\n\r\n인터넷이 연결되어 있는지 확인 해 주세요.\r\n\r\n"
-                                  "인터넷이 연결되어 있다면 방화벽이나 각종 스파이웨어 차단 프로그램이 "
-                                  "가동중인지 확인해 주세요.\r\n"
-                                  "관련 프로그램이 데이터베이스 접속을 방해하는 경우 일 수도 있습니다.");
-    }
-    return message;
-}
-
-cMySQL::cMySQL() : m_mysql(mysql_init(nullptr))
+cMySQL::cMySQL(DBErrorReporter reporter) : m_report(std::move(reporter)), m_mysql(mysql_init(nullptr))
 {
     if (!m_mysql)
         throw MySQLError(512, QStringLiteral("cMysql::Initialize"),
@@ -174,8 +155,8 @@ bool cMySQL::real_connect(const QString &hostArg, const QString &userArg, const 
 bool cMySQL::connectFailed(unsigned number, const QString &clientText)
 {
     m_lastError = number;
-    if (!m_noMessage)
-        showMessage(QStringLiteral("Error %1 %2\r\n\r\n%3").arg(number).arg(clientText, ConnectFailureMessage(number)));
+    if (!m_noMessage && m_report)
+        m_report({DBError::Kind::Connection, number, clientText, {}, {}});
     return false;
 }
 
@@ -232,21 +213,22 @@ RecordsetPtr cMySQL::run(const QByteArray &statement)
             continue;
         }
         if (!leftToCaller(number))
-            showStatementError(number, Cp949::decode(mysql_error(m_mysql)));
+            reportStatementError(number, Cp949::decode(mysql_error(m_mysql)));
         return nullptr;
     }
 }
 
-void cMySQL::showStatementError(unsigned number, const QString &text)
+void cMySQL::reportStatementError(unsigned number, const QString &text)
 {
-    showMessage(QStringLiteral("Error %1 (%2)").arg(number).arg(text));
+    if (m_report)
+        m_report({DBError::Kind::Statement, number, text, {}, {}});
 }
 
 bool cMySQL::failed()
 {
     m_lastError = mysql_errno(m_mysql);
     if (m_lastError != 0 && !leftToCaller(m_lastError))
-        showStatementError(m_lastError, Cp949::decode(mysql_error(m_mysql)));
+        reportStatementError(m_lastError, Cp949::decode(mysql_error(m_mysql)));
     return m_lastError != 0;
 }
 
@@ -255,7 +237,7 @@ bool cMySQL::refusedWhileStreaming()
     if (!m_streaming)
         return false;
     m_lastError = ErrorCommandsOutOfSync;
-    showStatementError(m_lastError, QStringLiteral("Commands out of sync; you can't run this command now"));
+    reportStatementError(m_lastError, QStringLiteral("Commands out of sync; you can't run this command now"));
     return true;
 }
 

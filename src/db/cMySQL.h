@@ -1,5 +1,6 @@
 #pragma once
 #include "ChunkReader.h"
+#include "DBError.h"
 #include "Recordset.h"
 #include "SessionIdentity.h"
 
@@ -11,11 +12,13 @@ struct st_mysql;
 struct st_mysql_res;
 
 // One connection to the database server. query() hands back whole results as
-// disconnected row sets of text; failures show their own message boxes.
-// Statement text is sent, and results read, in CP949.
+// disconnected row sets of text; each failure the operator must hear of goes,
+// as a DBError, to the reporter the connection was made with (none: the
+// failure is only in last_error()). Statement text is sent, and results read,
+// in CP949.
 class cMySQL {
 public:
-    cMySQL();
+    explicit cMySQL(DBErrorReporter reporter);
     ~cMySQL();
     cMySQL(const cMySQL &) = delete;
     cMySQL &operator=(const cMySQL &) = delete;
@@ -37,13 +40,13 @@ public:
     // result; while the server prepares its answer, reader.whileWaiting runs
     // every few tens of milliseconds. Until the last row has been read the
     // connection refuses every other statement with error 2014. False, with
-    // the error box shown, when the statement failed, also after some of its
+    // the error reported, when the statement failed, also after some of its
     // rows were handed over: those were then not all of them. A connection
     // lost before the answer is reopened and the statement run once more, as
     // query() does.
     bool query_in_chunks(const QString &statement, const ChunkReader &reader);
 
-    // Runs one statement and leaves every failure to the caller: no message,
+    // Runs one statement and leaves every failure to the caller: no report,
     // no reconnect. The error number is last_error().
     RecordsetPtr query_quietly(const QString &statement);
 
@@ -104,7 +107,7 @@ public:
     int port = 0;
 
 private:
-    // Notes the failure of a connection and, unless silenced, shows its message.
+    // Notes the failure of a connection and, unless silenced, reports it.
     bool connectFailed(unsigned number, const QString &clientText);
     RecordsetPtr run(const QByteArray &statement);
     RecordsetPtr runOnce(const QByteArray &statement);
@@ -115,9 +118,9 @@ private:
     // Sends a statement and waits for its answer in short slices, running
     // whileWaiting between them; mysql_real_query's result.
     int sendWaiting(const QByteArray &sql, const std::function<void()> &whileWaiting);
-    // Notes the error of the last call and shows it unless it is the caller's to report.
+    // Notes the error of the last call and reports it unless it is the caller's to report.
     bool failed();
-    void showStatementError(unsigned number, const QString &text);
+    void reportStatementError(unsigned number, const QString &text);
     bool refusedWhileStreaming();
     bool reconnect();
     bool reconnectForRetry();
@@ -129,6 +132,7 @@ private:
     bool warned(unsigned code);
     [[noreturn]] void raise(const char *source) const;
 
+    DBErrorReporter m_report;
     st_mysql *m_mysql = nullptr;
     bool m_noMessage = false;
     bool m_connected = false;
@@ -140,7 +144,3 @@ private:
     SessionIdentity m_previousSession;
     QHash<QString, bool> m_keepsTransactions;
 };
-
-// The message shown when a connection fails: the first line, extended by the
-// advice on the network for error 2003.
-QString ConnectFailureMessage(unsigned errorNumber);

@@ -1,6 +1,5 @@
 #include "modMySQL_Func.h"
 
-#include "MessageBoxes.h"
 #include "MySQLError.h"
 #include "SQLLog.h"
 
@@ -10,6 +9,8 @@ bool g_bSQLLog = false;
 
 namespace {
 
+DBErrorReporter reporter;
+
 cMySQL *readConnection() { return g_DB[static_cast<std::size_t>(g_nDB)].get(); }
 cMySQL *writeConnection() { return g_DB[0].get(); }
 
@@ -17,26 +18,32 @@ cMySQL *writeConnection() { return g_DB[0].get(); }
 
 void DBLogStatement(const QString &sql)
 {
-    if (g_bSQLLog)
-        AppendSQLLog(sql);
+    if (!g_bSQLLog)
+        return;
+    const std::optional<DBError> failure = AppendSQLLog(sql);
+    if (failure && reporter)
+        reporter(*failure);
 }
 
 bool DBInit(const QString &host, const QString &user, const QString &password, const QString &database,
-            const QString &host2, bool logOn)
+            const QString &host2, bool logOn, DBErrorReporter errorReporter)
 {
     bool result = false;
     g_nDB = 0;
     g_bSQLLog = logOn;
+    reporter = std::move(errorReporter);
     try {
-        g_DB[0] = std::make_unique<cMySQL>();
+        g_DB[0] = std::make_unique<cMySQL>(reporter);
         result = g_DB[0]->real_connect(host, user, password, database, 3306, QString(), 0, false);
         if (!host2.isEmpty() && host2 != host) {
             g_nDB = 1;
-            g_DB[1] = std::make_unique<cMySQL>();
+            g_DB[1] = std::make_unique<cMySQL>(reporter);
             result = g_DB[1]->real_connect(host2, user, password, database, 3306, QString(), 0, false);
         }
     } catch (const MySQLError &e) {
-        ShowProcError(e.number(), e.description(), QStringLiteral("DBInit"), QStringLiteral("Module modMySQL_Func"));
+        if (reporter)
+            reporter({DBError::Kind::Procedure, e.number(), e.description(), QStringLiteral("DBInit"),
+                      QStringLiteral("Module modMySQL_Func")});
     }
     return result;
 }
@@ -69,8 +76,7 @@ int DBExecute(const QString &sql)
         RecordsetPtr rows = connection->query(sql);
         count = std::max(0, connection->affected_rows());
     }
-    if (g_bSQLLog)
-        AppendSQLLog(sql);
+    DBLogStatement(sql);
     return count;
 }
 
@@ -84,25 +90,6 @@ int DBCount(const QString &table, const QString &condition)
     if (!rows || rows->Eof())
         return -1;
     return rows->Fields(0).toInt();
-}
-
-bool CheckDuplicate(const QString &table, const QString &column, QString value, const QString &extra, bool ask,
-                    const QString &label, const QString &display)
-{
-    QString condition = column + QStringLiteral("='") + SQLEscape(value) + QLatin1Char('\'');
-    if (!extra.isEmpty())
-        condition += QStringLiteral(" AND ") + extra;
-    const int count = DBCount(table, condition);
-    if (count == 0)
-        return false;
-    if (!ask || count < 0)
-        return true; // taken, or not known to be free
-    const QString shown = display.isEmpty() ? value : display;
-    const MsgAnswer answer = MessageBoxes::show(
-        {QStringLiteral("『") + shown + QStringLiteral("』는 이미 등록된 ") + label
-             + QStringLiteral("입니다.\r\n\r\n그래도, 등록하시겠습니까?"),
-         QStringLiteral("동일 ") + label + QStringLiteral(" 발견"), MsgButtons::YesNo, MsgIcon::Question, MsgNo});
-    return answer == MsgNo;
 }
 
 int DBInsertId() { return writeConnection() ? writeConnection()->insert_id() : 0; }

@@ -1,4 +1,5 @@
 #pragma once
+#include "DBError.h"
 #include "DBTransaction.h"
 #include "Recordset.h"
 #include "SQLEscape.h"
@@ -13,13 +14,15 @@
 
 // The program-wide connections and the calls every screen reads and writes
 // through. Reads go to connection g_nDB, changes always to connection 0.
+// Every failure the operator must hear of goes to the reporter DBInit was
+// given.
 
 extern std::array<std::unique_ptr<cMySQL>, 2> g_DB;
 extern int g_nDB;
 extern bool g_bSQLLog;
 
 bool DBInit(const QString &host, const QString &user, const QString &password, const QString &database,
-            const QString &host2, bool logOn);
+            const QString &host2, bool logOn, DBErrorReporter reporter);
 // Runs a read; rows receives the row set (or nothing). Returns the affected-row
 // count of the read connection: the number of rows, or -1 after a failure.
 int DBQuery(RecordsetPtr &rows, const QString &sql);
@@ -32,9 +35,6 @@ QString DBGetValue(const QString &sql);
 int DBExecute(const QString &sql);
 // Matching rows, or -1 when the count could not be read.
 int DBCount(const QString &table, const QString &condition);
-// True when the value is taken (or could not be checked) and the caller must not save.
-bool CheckDuplicate(const QString &table, const QString &column, QString value, const QString &extra, bool ask,
-                    const QString &label, const QString &display);
 int DBInsertId();
 // False when one of the tables keeps no transactions on connection 0, or its
 // engine could not be read.

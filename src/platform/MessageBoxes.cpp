@@ -1,5 +1,7 @@
 #include "MessageBoxes.h"
 
+#include "ProcErrorText.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -65,7 +67,7 @@ void MessageBoxes::setBeepHandler(std::function<void()> h) { beepHandler() = std
 void ShowProcError(long number, const QString &description, const QString &procedure, const QString &owner)
 {
     MessageRequest request;
-    request.text = QStringLiteral("Error %1 (%2) in procedure %3 of %4").arg(number).arg(description, procedure, owner);
+    request.text = ProcErrorText(number, description, procedure, owner);
     request.title = QCoreApplication::applicationName();
     MessageBoxes::show(request);
 }

@@ -34,6 +34,6 @@ public:
     static void setBeepHandler(std::function<void()> handler);
 };
 
-// "Error <n> (<description>) in procedure <proc> of <owner>": the report of a
-// routine that guards its own steps. owner is e.g. "Module modMain".
+// Shows the report of a routine that guards its own steps (ProcErrorText),
+// titled with the program's name.
 void ShowProcError(long number, const QString &description, const QString &procedure, const QString &owner);

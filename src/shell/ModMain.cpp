@@ -1,6 +1,7 @@
 #include "ModMain.h"
 
 #include "AutoUpdate.h"
+#include "DBErrorBox.h"
 #include "InstanceLock.h"
 #include "MessageBoxes.h"
 #include "ProgramFolder.h"
@@ -59,7 +60,7 @@ bool InitApp()
         steps.createPrintObject();
     const QString host = GetDBHostName();
     ConnectionTls::configure(GetDBTlsSettings());
-    return DBInit(host, DBAccount::User, DBAccount::Password, DBAccount::Database, QString(), true);
+    return DBInit(host, DBAccount::User, DBAccount::Password, DBAccount::Database, QString(), true, ShowDBError);
 }
 
 void DestroyApp()

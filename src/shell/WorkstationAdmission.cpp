@@ -1,5 +1,6 @@
 #include "WorkstationAdmission.h"
 
+#include "DBErrorBox.h"
 #include "MessageBoxes.h"
 #include "MySQLError.h"
 #include "NetworkAdapters.h"
@@ -39,7 +40,7 @@ QString GetAllowMyPC()
     QString result = QString(QLatin1String(""));
     try {
         const QString mac = GetMyMacAddress();
-        cMySQL connection;
+        cMySQL connection(ShowDBError);
         if (connection.real_connect(GetDBHostName(), DBAccount::User, DBAccount::Password, DBAccount::Database, 3306,
                                     QString(), 0, false)) {
             // The address comes from the adapter list, not from a person; it is

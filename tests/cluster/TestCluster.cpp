@@ -1,5 +1,6 @@
 #include "CustomerFixture.h"
 #include "CuttingProxy.h"
+#include "DBErrorBox.h"
 #include "FrmDetail.h"
 #include "FrmFill_Save.h"
 #include "FrmMain.h"
@@ -135,7 +136,7 @@ private slots:
         proxy.hideTls(true);
         proxy.failAt("SET SESSION wsrep_sync_wait", 1105, CuttingProxy::Fail::InsteadOf);
         MessageRecorder messages;
-        cMySQL c;
+        cMySQL c(ShowDBError);
         QVERIFY(!c.real_connect(proxy.address(), QStringLiteral("twbusiness"), QStringLiteral("kpvr5820"),
                                 QStringLiteral("businesslog")));
         QVERIFY(proxy.cutDone());
@@ -150,7 +151,7 @@ private slots:
     {
         CustomerFixture fixture;
         QVERIFY(DBInit(m_cluster->nodeAddress(1), QStringLiteral("twbusiness"), QStringLiteral("kpvr5820"),
-                       QStringLiteral("businesslog"), m_cluster->nodeAddress(2), true));
+                       QStringLiteral("businesslog"), m_cluster->nodeAddress(2), true, ShowDBError));
         QCOMPARE(g_nDB, 1);
         QCOMPARE(DBGetValue(QStringLiteral("SELECT @@wsrep_node_name")), QStringLiteral("node2"));
         const int code = fixture.addCustomer(QStringLiteral("reader"), QStringLiteral("읽기"));

@@ -2,6 +2,7 @@
 
 #include "Clock.h"
 #include "Cp949.h"
+#include "DBErrorBox.h"
 #include "LoginValues.h"
 #include "NetworkAdapters.h"
 #include "ProgramFolder.h"
@@ -33,7 +34,7 @@ CustomerFixture::CustomerFixture()
         return true;
     });
     DBInit(TestDatabase::address(), QStringLiteral("twbusiness"), QStringLiteral("kpvr5820"),
-           QStringLiteral("businesslog"), QString(), true);
+           QStringLiteral("businesslog"), QString(), true, ShowDBError);
 }
 
 CustomerFixture::~CustomerFixture()

@@ -1,5 +1,6 @@
 #include "CustomerFixture.h"
 #include "CuttingProxy.h"
+#include "DBErrorBox.h"
 #include "FrmFill_Save.h"
 #include "HCText.h"
 #include "LabelledFields.h"
@@ -480,7 +481,7 @@ private:
     }
     void connectOverSocket(const QString &socket)
     {
-        g_DB[0] = std::make_unique<cMySQL>();
+        g_DB[0] = std::make_unique<cMySQL>(ShowDBError);
         QVERIFY(g_DB[0]->real_connect(QStringLiteral("localhost"), QStringLiteral("twbusiness"),
                                       QStringLiteral("kpvr5820"), QStringLiteral("businesslog"), 3306, socket));
     }
@@ -488,7 +489,7 @@ private:
     {
         g_DB[0].reset();
         DBInit(address, QStringLiteral("twbusiness"), QStringLiteral("kpvr5820"), QStringLiteral("businesslog"),
-               QString(), true);
+               QString(), true, ShowDBError);
     }
     QString logRows() { return m_fixture->db.value(QStringLiteral("SELECT COUNT(*) FROM emaillog")); }
     QString logRows(int code)

@@ -14,6 +14,7 @@
 // <count>" when it was never decided. Ends 0 when every top-up ended in
 // exactly one of: saved with no message, or not saved with a message; 1
 // otherwise, and 3 when any top-up was refused or left open.
+#include "DBErrorBox.h"
 #include "FrmFill_Save.h"
 #include "LabelledFields.h"
 #include "Launcher.h"
@@ -55,7 +56,7 @@ int main(int argc, char **argv)
     g_sOperID = args.at(1);
     g_sOperName = args.at(2);
     DBInit(TestDatabase::address(), QStringLiteral("twbusiness"), QStringLiteral("kpvr5820"),
-           QStringLiteral("businesslog"), QString(), true);
+           QStringLiteral("businesslog"), QString(), true, ShowDBError);
 
     const int code = args.at(3).toInt();
     const int topUps = args.at(4).toInt();

@@ -1,3 +1,4 @@
+#include "DBErrorBox.h"
 #include "MessageRecorder.h"
 #include "ProfileFile.h"
 #include "TestDatabase.h"
@@ -25,7 +26,7 @@ private slots:
         m_db.exec(QStringLiteral("INSERT INTO t1 VALUES (1,'a')"));
         m_db.exec(QStringLiteral("INSERT INTO t2 VALUES (1,'b')"));
         m_db.exec(QStringLiteral("INSERT INTO t3 VALUES (1,'c')"));
-        cMySQL c;
+        cMySQL c(ShowDBError);
         QVERIFY(connect(c));
         RecordsetPtr rows = c.query(QStringLiteral(
             "SELECT t1.code, t1.name AS n1, t2.code, t3.code FROM t1 JOIN t2 USING (code) JOIN t3 USING (code)"));
@@ -43,7 +44,7 @@ private slots:
         m_db.exec(QStringLiteral("CREATE TABLE texts (id INT, v VARCHAR(20) NULL)"));
         m_db.exec(
             QStringLiteral("INSERT INTO texts VALUES (1,'ab  '),(2,NULL),(3,CONCAT('x',CHAR(0),'y')),(4,'  lead')"));
-        cMySQL c;
+        cMySQL c(ShowDBError);
         QVERIFY(connect(c));
         RecordsetPtr rows = c.query(QStringLiteral("SELECT v FROM texts ORDER BY id"));
         QVERIFY(rows);
@@ -58,7 +59,7 @@ private slots:
     {
         m_db.exec(QStringLiteral("CREATE TABLE texts (id INT, v VARCHAR(20))"));
         m_db.exec(QStringLiteral("INSERT INTO texts VALUES (1,'a'),(2,'b')"));
-        cMySQL c;
+        cMySQL c(ShowDBError);
         QVERIFY(connect(c));
         RecordsetPtr none = c.query(QStringLiteral("SELECT v FROM texts WHERE id = 99"));
         QVERIFY(none);
@@ -71,7 +72,7 @@ private slots:
     void lostConnectionIsReopenedSilently()
     {
         MessageRecorder messages;
-        cMySQL c;
+        cMySQL c(ShowDBError);
         QVERIFY(connect(c));
         const unsigned long first = c.thread_id();
         const QString config = m_workspace->file(QStringLiteral("config.ini"));
@@ -95,7 +96,7 @@ private slots:
     // sessions keep the server's own setting.
     void singleServerSessionIsLeftAsItIs()
     {
-        cMySQL c;
+        cMySQL c(ShowDBError);
         QVERIFY(connect(c));
         RecordsetPtr rows = c.query(
             QStringLiteral("SELECT @@wsrep_on, @@session.wsrep_sync_wait = @@global.wsrep_sync_wait"));
@@ -109,7 +110,7 @@ private slots:
     {
         m_db.exec(QStringLiteral("CREATE TABLE texts (id INT, v VARCHAR(20)) ENGINE=InnoDB"));
         MessageRecorder messages;
-        cMySQL c;
+        cMySQL c(ShowDBError);
         QVERIFY(connect(c));
         QVERIFY(c.begin_transaction());
         c.query(QStringLiteral("INSERT INTO texts VALUES (1,'half')"));
@@ -139,7 +140,7 @@ private slots:
         QFETCH(QString, password);
         QFETCH(bool, networkAdvice);
         MessageRecorder messages;
-        cMySQL c;
+        cMySQL c(ShowDBError);
         QVERIFY(!c.real_connect(host, QStringLiteral("twbusiness"), password, QStringLiteral("businesslog")));
         QCOMPARE(messages.count(), 1);
         const QString text = messages.last().text;
@@ -155,7 +156,7 @@ private slots:
                               : text.startsWith(QStringLiteral("Error 1045 Access denied")));
 
         MessageRecorder quiet;
-        cMySQL silent;
+        cMySQL silent(ShowDBError);
         QVERIFY(!silent.real_connect(host, QStringLiteral("twbusiness"), password, QStringLiteral("businesslog"), 3306,
                                      QString(), 0, true));
         QCOMPARE(quiet.count(), 0);
@@ -172,28 +173,53 @@ private slots:
         const QString port = TestDatabase::address().section(QLatin1Char(':'), -1);
         MessageRecorder messages;
 
-        cMySQL noHost;
+        cMySQL noHost(ShowDBError);
         QVERIFY(!connectTo(noHost, QString(QLatin1String("")), socket));
         QCOMPARE(noHost.last_error(), 2005u);
         QCOMPARE(messages.count(), 1);
         QVERIFY2(messages.last().text.endsWith(QStringLiteral("\r\n\r\n데이터베이스 서버에 접속할 수 없습니다.")),
                  qPrintable(messages.last().text));
 
-        cMySQL local;
+        cMySQL local(ShowDBError);
         QVERIFY(connectTo(local, QStringLiteral("localhost"), socket));
         QVERIFY2(local.get_host_info().contains(QStringLiteral("socket"), Qt::CaseInsensitive),
                  qPrintable(local.get_host_info()));
 
-        cMySQL localPort;
+        cMySQL localPort(ShowDBError);
         QVERIFY(connectTo(localPort, QStringLiteral("localhost:") + port, QStringLiteral("/nonexistent/mysqld.sock")));
         QVERIFY2(localPort.get_host_info().contains(QStringLiteral("TCP/IP")), qPrintable(localPort.get_host_info()));
         QCOMPARE(messages.count(), 1);
     }
 
+    // The connection shows nothing itself: each failure reaches the reporter
+    // it was made with as a value, and without one only last_error() tells.
+    void failuresAreReportedAsValues()
+    {
+        MessageRecorder messages;
+        QList<DBError> reported;
+        cMySQL c([&reported](const DBError &error) { reported << error; });
+        QVERIFY(!c.real_connect(TestDatabase::address(), QStringLiteral("twbusiness"), QStringLiteral("wrong"),
+                                QStringLiteral("businesslog")));
+        QVERIFY(connect(c));
+        QVERIFY(!c.query(QStringLiteral("SELECT * FROM no_such_table")));
+        QCOMPARE(reported.size(), 2);
+        QCOMPARE(reported.at(0).kind, DBError::Kind::Connection);
+        QCOMPARE(reported.at(0).number, 1045u);
+        QCOMPARE(reported.at(1).kind, DBError::Kind::Statement);
+        QCOMPARE(reported.at(1).number, 1146u);
+        QCOMPARE(reported.at(1).text(), QStringLiteral("Error 1146 (%1)").arg(reported.at(1).description));
+
+        cMySQL unreported({});
+        QVERIFY(connect(unreported));
+        QVERIFY(!unreported.query(QStringLiteral("SELECT * FROM no_such_table")));
+        QCOMPARE(unreported.last_error(), 1146u);
+        QCOMPARE(messages.count(), 0);
+    }
+
     void failedStatementShowsErrorBox()
     {
         MessageRecorder messages;
-        cMySQL c;
+        cMySQL c(ShowDBError);
         QVERIFY(connect(c));
         QVERIFY(!c.query(QStringLiteral("SELECT * FROM no_such_table")));
         QCOMPARE(messages.count(), 1);
@@ -206,7 +232,7 @@ private slots:
     // a lot at a time.
     void readInChunksGivesEveryRowInLots()
     {
-        cMySQL c;
+        cMySQL c(ShowDBError);
         QVERIFY(connect(c));
         const QString sql = QStringLiteral("SELECT seq, CONCAT('가', seq) FROM seq_1_to_2500");
         RecordsetPtr stored = c.query(sql);
@@ -241,7 +267,7 @@ private slots:
         QFETCH(QString, sql);
         QFETCH(bool, killed);
         MessageRecorder messages;
-        cMySQL c;
+        cMySQL c(ShowDBError);
         QVERIFY(connect(c));
         int rows = 0;
         const auto take = [&](Recordset &chunk) {
@@ -265,7 +291,7 @@ private slots:
     void statementDuringAReadIsRefused()
     {
         MessageRecorder messages;
-        cMySQL c;
+        cMySQL c(ShowDBError);
         QVERIFY(connect(c));
         int rows = 0;
         bool refused = true;
@@ -285,7 +311,7 @@ private slots:
     void everyHangulSyllableRoundTrips()
     {
         m_db.exec(QStringLiteral("CREATE TABLE texts (id INT, v VARCHAR(200)) CHARSET=utf8mb4"));
-        cMySQL c;
+        cMySQL c(ShowDBError);
         QVERIFY(connect(c));
         // 11,172 syllables: the 2,350 of the base set and the 8,822 extension syllables.
         QString expected;

@@ -1,5 +1,6 @@
 #include "ConnectionTls.h"
 #include "CuttingProxy.h"
+#include "DBErrorBox.h"
 #include "MessageRecorder.h"
 #include "TestDatabase.h"
 #include "TestServer.h"
@@ -31,16 +32,16 @@ private slots:
             QSKIP("QD_TEST_DB_FOLDER does not name a running test server (run through scripts/test)");
         restartServer();
         MessageRecorder messages;
-        cMySQL first;
+        cMySQL first(ShowDBError);
         QVERIFY(connect(first));
         const unsigned long oldId = first.thread_id();
         restartServer();
 
         // The second program connects until it holds the old id.
-        auto second = std::make_unique<cMySQL>();
+        auto second = std::make_unique<cMySQL>(ShowDBError);
         QVERIFY(connect(*second));
         for (int i = 0; i < 100 && second->thread_id() < oldId; ++i) {
-            second = std::make_unique<cMySQL>();
+            second = std::make_unique<cMySQL>(ShowDBError);
             QVERIFY(connect(*second));
         }
         if (second->thread_id() != oldId)
@@ -67,7 +68,7 @@ private slots:
         CuttingProxy ours(TestDatabase::address());
         CuttingProxy theirs(TestDatabase::address());
         MessageRecorder messages;
-        cMySQL first;
+        cMySQL first(ShowDBError);
         QVERIFY(first.real_connect(ours.address(), QStringLiteral("twbusiness"), QStringLiteral("kpvr5820"),
                                    QStringLiteral("businesslog")));
         const unsigned long oldId = first.thread_id();
@@ -75,9 +76,9 @@ private slots:
             QStringLiteral("SELECT HOST FROM information_schema.PROCESSLIST WHERE ID = %1").arg(oldId));
         restartServer();
         // The other program connects from the old port until it holds the old id.
-        auto second = std::make_unique<cMySQL>();
+        auto second = std::make_unique<cMySQL>(ShowDBError);
         for (int i = 0; i < 100 && (i == 0 || second->thread_id() < oldId); ++i) {
-            second = std::make_unique<cMySQL>();
+            second = std::make_unique<cMySQL>(ShowDBError);
             theirs.connectNextFrom(ours.lastSourcePort());
             QVERIFY(second->real_connect(theirs.address(), QStringLiteral("twbusiness"), QStringLiteral("kpvr5820"),
                                          QStringLiteral("businesslog")));
@@ -112,7 +113,7 @@ private slots:
         proxy.hideTls(true);
         proxy.presentVersion(version);
         MessageRecorder messages;
-        cMySQL c;
+        cMySQL c(ShowDBError);
         QVERIFY(c.real_connect(proxy.address(), QStringLiteral("twbusiness"), QStringLiteral("kpvr5820"),
                                QStringLiteral("businesslog")));
         proxy.failAt("SELECT 41", 4031, CuttingProxy::Fail::InsteadOfAndClose);
@@ -124,7 +125,7 @@ private slots:
 
     void tlsIsUsedWhenOffered()
     {
-        cMySQL c;
+        cMySQL c(ShowDBError);
         QVERIFY(connect(c));
         QVERIFY(!c.ssl_cipher().isEmpty());
         RecordsetPtr rows = c.query(QStringLiteral("SHOW STATUS LIKE 'Ssl_cipher'"));
@@ -136,7 +137,7 @@ private slots:
     {
         ConnectionTls::configure({true, testCa()});
         MessageRecorder messages;
-        cMySQL c;
+        cMySQL c(ShowDBError);
         QVERIFY(connect(c));
         QVERIFY(!c.ssl_cipher().isEmpty());
         TestDatabase().kill(c.thread_id());
@@ -160,7 +161,7 @@ private slots:
         proxy.hideTls(plainServer);
         ConnectionTls::configure({true, wrongCa ? otherCa() : testCa()});
         MessageRecorder messages;
-        cMySQL c;
+        cMySQL c(ShowDBError);
         QVERIFY(!c.real_connect(proxy.address(), QStringLiteral("twbusiness"), QStringLiteral("kpvr5820"),
                                 QStringLiteral("businesslog")));
         QCOMPARE(messages.count(), 1);
@@ -174,7 +175,7 @@ private slots:
     {
         CuttingProxy proxy(TestDatabase::address());
         proxy.hideTls(true);
-        cMySQL c;
+        cMySQL c(ShowDBError);
         QVERIFY(c.real_connect(proxy.address(), QStringLiteral("twbusiness"), QStringLiteral("kpvr5820"),
                                QStringLiteral("businesslog")));
         QCOMPARE(c.ssl_cipher(), QString());

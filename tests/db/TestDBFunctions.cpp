@@ -1,3 +1,5 @@
+#include "DBErrorBox.h"
+#include "DuplicateCheck.h"
 #include "MessageRecorder.h"
 #include "SQLLog.h"
 #include "TestDatabase.h"
@@ -17,7 +19,7 @@ private slots:
         m_workspace = std::make_unique<TestWorkspace>(QDateTime(QDate(2026, 12, 6), QTime(9, 5, 7)));
         m_db.reset();
         QVERIFY(DBInit(TestDatabase::address(), QStringLiteral("twbusiness"), QStringLiteral("kpvr5820"),
-                       QStringLiteral("businesslog"), QString(), true));
+                       QStringLiteral("businesslog"), QString(), true, ShowDBError));
     }
     void cleanup()
     {
