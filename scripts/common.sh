@@ -14,8 +14,34 @@ build_project() {
   cmake --build "$dir" -j "$(nproc)" "${targets[@]}"
 }
 
+# free_port: a TCP port free on loopback, outside the range the system hands
+# out for port 0 and for outgoing connections. A server that is stopped and
+# started again on its port, and a cluster node that binds some of its ports
+# only while it joins, would otherwise find them taken in between by any
+# program that listened on port 0.
 free_port() {
-  python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1",0)); print(s.getsockname()[1])'
+  python3 - <<'EOF'
+import random, socket
+try:
+    with open("/proc/sys/net/ipv4/ip_local_port_range") as f:
+        low, high = map(int, f.read().split())
+except OSError:
+    low, high = 32768, 60999
+# Where the system hands out every port, port 0 is all there is.
+ports = [p for p in range(10000, 65536) if not low <= p <= high] or [0]
+for port in random.sample(ports, min(1000, len(ports))):
+    s = socket.socket()
+    try:
+        s.bind(("127.0.0.1", port))
+        print(s.getsockname()[1])
+        break
+    except OSError:
+        continue
+    finally:
+        s.close()
+else:
+    raise SystemExit("free_port: no free port on loopback")
+EOF
 }
 
 mariadb_bin() {

@@ -76,6 +76,16 @@ QString LoopbackCluster::nodeAddress(int node) const
 
 QString LoopbackCluster::nodeSocket(int node) const { return file(QStringLiteral("node%1/mysqld.sock").arg(node)); }
 
+QList<int> LoopbackCluster::ports() const
+{
+    QList<int> all;
+    for (auto setting = m_env.cbegin(); setting != m_env.cend(); ++setting) {
+        if (setting.key() != QLatin1String("QD_CLUSTER_ADDRESS"))
+            all << setting.value().toInt();
+    }
+    return all;
+}
+
 QString LoopbackCluster::balancerSocket() const { return file(QStringLiteral("haproxy/haproxy.sock")); }
 
 void LoopbackCluster::startMissing()
@@ -110,7 +120,9 @@ void LoopbackCluster::balancerCommand(const QString &command)
         qFatal("balancer socket: the command was not sent");
 }
 
-void LoopbackCluster::run(const QStringList &arguments) const
+// Runs one step of the cluster script; its output when it failed or did not
+// end in time, nothing when it succeeded.
+std::optional<QByteArray> LoopbackCluster::failureOf(const QStringList &arguments) const
 {
     QProcess script;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -118,12 +130,27 @@ void LoopbackCluster::run(const QStringList &arguments) const
     script.setProcessEnvironment(env);
     script.setProcessChannelMode(QProcess::MergedChannels);
     script.start(m_script, arguments);
-    if (script.waitForFinished(300000) && script.exitStatus() == QProcess::NormalExit && script.exitCode() == 0)
+    const bool ended = script.waitForFinished(300000);
+    if (ended && script.exitStatus() == QProcess::NormalExit && script.exitCode() == 0)
+        return std::nullopt;
+    if (!ended) {
+        script.kill();
+        script.waitForFinished();
+    }
+    return "scripts/cluster " + arguments.join(QLatin1Char(' ')).toLocal8Bit()
+           + (ended ? QByteArray(" failed:\n") : QByteArray(" did not end within 300 s:\n")) + script.readAll();
+}
+
+// A failed step ends the test run with the step's own output; stopping the
+// cluster afterwards may fail too, and its output then follows.
+void LoopbackCluster::run(const QStringList &arguments) const
+{
+    std::optional<QByteArray> failure = failureOf(arguments);
+    if (!failure)
         return;
     if (arguments.first() != QLatin1String("stop"))
-        run({QStringLiteral("stop")});
-    qFatal("scripts/cluster %s failed:\n%s", qPrintable(arguments.join(QLatin1Char(' '))),
-           script.readAll().constData());
+        failure->append(failureOf({QStringLiteral("stop")}).value_or(QByteArray()));
+    qFatal("%s", failure->constData());
 }
 
 QList<QStringList> LoopbackCluster::rows(int node, const QString &sql) const

@@ -1,9 +1,12 @@
 #pragma once
+#include <QByteArray>
 #include <QList>
 #include <QMap>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+
+#include <optional>
 
 // A three-node cluster behind its balancer, run by a copy of scripts/cluster
 // in a folder closed to other users for the life of the object, in the folder QD_TEST_CLUSTER_DIR names (scripts/test
@@ -22,6 +25,9 @@ public:
     QString nodeAddress(int node) const;
     QString nodeSocket(int node) const;
     QString balancerSocket() const;
+    // Every TCP port the cluster's processes listen on, some of them only
+    // while a node joins.
+    QList<int> ports() const;
 
     // Starts whatever does not run (after a test that failed half-way).
     void startMissing();
@@ -39,6 +45,7 @@ public:
     QString checksum(int node) const;
 
 private:
+    std::optional<QByteArray> failureOf(const QStringList &arguments) const;
     void run(const QStringList &arguments) const;
     QString file(const QString &name) const { return m_folder + QLatin1Char('/') + name; }
 

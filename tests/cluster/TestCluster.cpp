@@ -118,6 +118,21 @@ private slots:
     void init() { m_cluster->startMissing(); }
     void cleanupTestCase() { m_cluster.reset(); }
 
+    // A node that restarts binds its ports again, some of them only while it
+    // joins. In the range the system hands out for port 0, any program that
+    // listened in between could hold one, and the node would end.
+    void portsLieOutsideTheRangeHandedOut()
+    {
+        QFile range(QStringLiteral("/proc/sys/net/ipv4/ip_local_port_range"));
+        if (!range.open(QIODevice::ReadOnly))
+            QSKIP("this system does not say which ports it hands out");
+        const QList<QByteArray> bounds = range.readAll().simplified().split(' ');
+        const QList<int> ports = m_cluster->ports();
+        QCOMPARE(ports.size(), 14);
+        for (const int port : ports)
+            QVERIFY2(port < bounds.first().toInt() || port > bounds.last().toInt(), qPrintable(QString::number(port)));
+    }
+
     void programSessionsWaitForTheCluster()
     {
         CustomerFixture fixture;
