@@ -12,6 +12,7 @@
 #include "BenchFigures.h"
 #include "BenchFolder.h"
 #include "FrmFill_Save.h"
+#include "HCText.h"
 #include "LabelledFields.h"
 #include "Launcher.h"
 #include "LoginValues.h"
@@ -19,6 +20,7 @@
 #include "ProgramFolder.h"
 #include "ShellUtils.h"
 #include "TopUpTransaction.h"
+#include "WindowParts.h"
 #include "modMySQL_Func.h"
 
 #include <mysql.h>
@@ -104,11 +106,11 @@ int runProgram(const QStringList &args)
     int saved = 0;
     FrmFill_Save fill;
     for (int i = 0; i < TopUps; ++i) {
-        fill.SetFormMode(code, QStringLiteral("손님"), QStringLiteral("cust"), 1, nullptr, 0);
+        fill.SetFormMode(code, QStringLiteral("손님"), QStringLiteral("cust"), FrmFill_Save::Mode::New, nullptr, 0);
         fill.show();
-        fill.fields().setText(FrmFill_Save::FieldCount, QString::number(1 + i % 9));
-        fill.fields().setText(FrmFill_Save::FieldMemo, QStringLiteral("%1 #%2").arg(g_sOperID).arg(i));
-        fill.btnSave->click();
+        part<HCText>(fill, "htField", FrmFill_Save::FieldCount)->setText(QString::number(1 + i % 9));
+        part<HCText>(fill, "htField", FrmFill_Save::FieldMemo)->setText(QStringLiteral("%1 #%2").arg(g_sOperID).arg(i));
+        part<QPushButton>(fill, "btnSave")->click();
         if (!fill.isVisible())
             ++saved;
     }

@@ -21,6 +21,7 @@
 #include "SettingsStore.h"
 #include "ShellUtils.h"
 #include "SpreadGrid.h"
+#include "WindowParts.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -129,9 +130,10 @@ void compareWithFetch(const char *label, int repeats, double target, SpreadGrid 
 void searchCustomers(FrmMain &main, BenchServer &plain, const QString &find, const char *label, int repeats,
                      double target)
 {
-    main.htFind->setProperty("Text", find);
-    compareWithFetch(label, repeats, target, *main.spList, plain, CustomerStore::listStatement(find),
-                     [&] { QTest::keyClick(main.htFind->txtBox(), Qt::Key_F5); });
+    part<HCText>(main, "htFind")->setText(find);
+    compareWithFetch(label, repeats, target, *part<SpreadGrid>(main, "spList"), plain,
+                     CustomerStore::listStatement(find),
+                     [&] { QTest::keyClick(part<HCText>(main, "htFind")->txtBox(), Qt::Key_F5); });
 }
 
 // When the grid's cells were painted while an action ran: the longest time
@@ -172,12 +174,12 @@ private:
     double m_endMs = 0;
 };
 
-void pressF5(FrmMain &main) { QTest::keyClick(main.htFind->txtBox(), Qt::Key_F5); }
+void pressF5(FrmMain &main) { QTest::keyClick(part<HCText>(main, "htFind")->txtBox(), Qt::Key_F5); }
 
 void measureFullListMemory(FrmMain &main)
 {
     // The whole million first, on an empty heap, for its memory.
-    main.htFind->setProperty("Text", QString());
+    part<HCText>(main, "htFind")->setText(QString());
     const long startKb = BenchFigures::residentKb();
     const long peakKb = BenchFigures::peakExtraKb([&] { pressF5(main); });
     const long steadyKb = BenchFigures::residentKb() - startKb;
@@ -193,7 +195,7 @@ void measureFullListMemory(FrmMain &main)
 
 void measureFullListRepaints(FrmMain &main)
 {
-    PaintGaps gaps(*main.spList);
+    PaintGaps gaps(*part<SpreadGrid>(main, "spList"));
     gaps.run([&] { pressF5(main); });
     BenchFigures::print("full list: first repaint of the grid after F5", gaps.firstPaintMs(), "ms");
     BenchFigures::printCount("full list: repaints of the grid during the fill", gaps.paints(), "paints");
@@ -216,8 +218,8 @@ void measureCustomerList(BenchServer &plain)
 
 void setPeriod(FrmDetail &detail, int firstYear, int lastYear)
 {
-    detail.htDate->setText1(yearStart(firstYear));
-    detail.htDate->setText2(yearEnd(lastYear));
+    part<HCTerm>(detail, "htDate")->setText1(yearStart(firstYear));
+    part<HCTerm>(detail, "htDate")->setText2(yearEnd(lastYear));
 }
 
 void printIndex(const char *label, BenchServer &plain, const QString &sql)
@@ -236,7 +238,8 @@ void compareHeavyHistory(FrmDetail &detail, BenchServer &plain)
     std::printf("%s: customer %d, period %s to %s\n", label, ScaleData::HeavyCode,
                 qPrintable(yearStart(ScaleData::HeavyYear)), qPrintable(yearEnd(ScaleData::HeavyYear)));
     printIndex(label, plain, sql);
-    compareWithFetch(label, Repeats, HistoryTarget, *detail.spList, plain, sql, [&] { detail.BtnSelect->click(); });
+    compareWithFetch(label, Repeats, HistoryTarget, *part<SpreadGrid>(detail, "spList"), plain, sql,
+                     [&] { part<QPushButton>(detail, "BtnSelect")->click(); });
 }
 
 void measureOrdinaryHistory(BenchServer &plain)
@@ -249,8 +252,8 @@ void measureOrdinaryHistory(BenchServer &plain)
                 qPrintable(yearStart(ScaleData::FirstYear)), qPrintable(yearEnd(ScaleData::LastYear)));
     printIndex(label, plain,
                historySql(ScaleData::OrdinaryCode, yearStart(ScaleData::FirstYear), yearEnd(ScaleData::LastYear)));
-    const double ms = BenchFigures::medianMs(Repeats, [&] { detail.BtnSelect->click(); });
-    BenchFigures::printCount(figure(label, "grid rows"), detail.spList->MaxRows(), "rows");
+    const double ms = BenchFigures::medianMs(Repeats, [&] { part<QPushButton>(detail, "BtnSelect")->click(); });
+    BenchFigures::printCount(figure(label, "grid rows"), part<SpreadGrid>(detail, "spList")->MaxRows(), "rows");
     std::printf("%s: search until grid filled (median of %d): %.1f ms (target <= %.0f ms) %s\n", label, Repeats, ms,
                 InstantMs, ms <= InstantMs ? "PASS" : "OVER");
 }
@@ -260,7 +263,7 @@ void measureOrdinaryHistory(BenchServer &plain)
 qint64 exportOnce(FrmDetail &detail, Seams &seams)
 {
     const qsizetype before = seams.opened.size();
-    detail.btnExcel->click();
+    part<QPushButton>(detail, "btnExcel")->click();
     if (seams.opened.size() == before)
         return -1;
     const QString book = seams.opened.last();
@@ -273,8 +276,8 @@ qint64 exportOnce(FrmDetail &detail, Seams &seams)
 void compareExport(FrmDetail &detail, Seams &seams, const BenchFolder &folder)
 {
     const char *label = "heavy year export";
-    const int gridRows = detail.spList->MaxRows();
-    const DirectWorkbook direct(*detail.spList);
+    const int gridRows = part<SpreadGrid>(detail, "spList")->MaxRows();
+    const DirectWorkbook direct(*part<SpreadGrid>(detail, "spList"));
     const QString directPath = folder.programFolder() + QStringLiteral("/direct.xlsx");
     qint64 bytes = -1;
     const long programKb = BenchFigures::peakExtraKb([&] { bytes = exportOnce(detail, seams); });
@@ -287,8 +290,10 @@ void compareExport(FrmDetail &detail, Seams &seams, const BenchFolder &folder)
     BenchFigures::printCount(figure(label, "workbook rows (headers and data)"), direct.rows(), "rows");
     BenchFigures::printCount(figure(label, "workbook size"), bytes, "bytes");
     std::printf("%s: direct workbook written: %s\n", label, directOk ? "yes" : "no");
-    BenchFigures::printCount(figure(label, "grid rows after the exports"), detail.spList->MaxRows(), "rows");
-    std::printf("%s: grid as before: %s\n", label, detail.spList->MaxRows() == gridRows ? "yes" : "no");
+    BenchFigures::printCount(figure(label, "grid rows after the exports"),
+                             part<SpreadGrid>(detail, "spList")->MaxRows(), "rows");
+    std::printf("%s: grid as before: %s\n", label,
+                part<SpreadGrid>(detail, "spList")->MaxRows() == gridRows ? "yes" : "no");
     const QByteArray median = " (median of " + QByteArray::number(Repeats) + ")";
     BenchFigures::print(figure(label, "program export ('엑셀' until opened)") + median, programMs, "ms");
     BenchFigures::print(figure(label, "libxlsxwriter directly") + median, directMs, "ms");

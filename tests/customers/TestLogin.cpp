@@ -3,6 +3,7 @@
 #include "LoginValues.h"
 #include "ProgramExit.h"
 #include "SettingsStore.h"
+#include "WindowParts.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -78,10 +79,10 @@ private slots:
         CustomerFixture::setServerTime(serverTime);
         Frmlogin login;
         login.show();
-        QTRY_COMPARE(login.txtUserName->text(), id);
-        QVERIFY(!login.txtUserName->isEnabled());
-        login.txtPassword->setText(password);
-        QTest::mouseClick(login.cmdOK, Qt::LeftButton);
+        QTRY_COMPARE(part<QLineEdit>(login, "txtUserName")->text(), id);
+        QVERIFY(!part<QLineEdit>(login, "txtUserName")->isEnabled());
+        part<QLineEdit>(login, "txtPassword")->setText(password);
+        QTest::mouseClick(part<QPushButton>(login, "cmdOK"), Qt::LeftButton);
         QCOMPARE(login.LoginSucceeded, admitted);
         QCOMPARE(login.isVisible(), !admitted);
         QCOMPARE(g_sLoginTime, serverTime);
@@ -94,22 +95,22 @@ private slots:
     {
         Frmlogin login;
         login.show();
-        QTRY_COMPARE(login.txtUserName->text(), QStringLiteral("clerk"));
+        QTRY_COMPARE(part<QLineEdit>(login, "txtUserName")->text(), QStringLiteral("clerk"));
         CustomerFixture::setServerTime(QStringLiteral("2011-05-23 10:00:00"));
-        login.txtPassword->setText(QStringLiteral("nope"));
-        QCOMPARE(login.txtPassword->displayText(), QStringLiteral("****"));
-        QTest::keyClick(login.txtPassword, Qt::Key_Return);
+        part<QLineEdit>(login, "txtPassword")->setText(QStringLiteral("nope"));
+        QCOMPARE(part<QLineEdit>(login, "txtPassword")->displayText(), QStringLiteral("****"));
+        QTest::keyClick(part<QLineEdit>(login, "txtPassword"), Qt::Key_Return);
         QVERIFY(!login.LoginSucceeded);
         QCOMPARE(m_fixture->messages->last().title, QStringLiteral("로그인"));
         QCOMPARE(m_fixture->messages->last().text,
                  QStringLiteral(
                      "개발자 및 퇴사자는 로그인 할 수 없습니다.\r\n\r\n혹은 암호가 잘못되었습니다. 다시 시도하십시오"));
-        QCOMPARE(login.txtPassword->selectedText(), QStringLiteral("nope"));
+        QCOMPARE(part<QLineEdit>(login, "txtPassword")->selectedText(), QStringLiteral("nope"));
         // Enter in the password box is the login action, and types nothing.
-        login.txtPassword->setText(QStringLiteral("pw1"));
-        QTest::keyClick(login.txtPassword, Qt::Key_Return);
+        part<QLineEdit>(login, "txtPassword")->setText(QStringLiteral("pw1"));
+        QTest::keyClick(part<QLineEdit>(login, "txtPassword"), Qt::Key_Return);
         QVERIFY(login.LoginSucceeded);
-        QCOMPARE(login.txtPassword->text(), QStringLiteral("pw1"));
+        QCOMPARE(part<QLineEdit>(login, "txtPassword")->text(), QStringLiteral("pw1"));
     }
 
     void hiddenOperatorIsRefused()
@@ -118,9 +119,9 @@ private slots:
         CustomerFixture::setServerTime(QStringLiteral("2011-05-23 10:00:00"));
         Frmlogin login;
         login.show();
-        QTRY_COMPARE(login.txtUserName->text(), QStringLiteral("gone"));
-        login.txtPassword->setText(QStringLiteral("pw"));
-        QTest::mouseClick(login.cmdOK, Qt::LeftButton);
+        QTRY_COMPARE(part<QLineEdit>(login, "txtUserName")->text(), QStringLiteral("gone"));
+        part<QLineEdit>(login, "txtPassword")->setText(QStringLiteral("pw"));
+        QTest::mouseClick(part<QPushButton>(login, "cmdOK"), Qt::LeftButton);
         QVERIFY(!login.LoginSucceeded);
     }
 
@@ -129,12 +130,12 @@ private slots:
         m_fixture->db.exec(QStringLiteral("UPDATE user_mac SET user_id = 'o''k'"));
         Frmlogin login;
         login.show();
-        QTRY_COMPARE(login.txtUserName->text(), QStringLiteral("o'k"));
-        login.txtPassword->setText(QStringLiteral("x' OR '1'='1"));
-        QTest::mouseClick(login.cmdOK, Qt::LeftButton);
+        QTRY_COMPARE(part<QLineEdit>(login, "txtUserName")->text(), QStringLiteral("o'k"));
+        part<QLineEdit>(login, "txtPassword")->setText(QStringLiteral("x' OR '1'='1"));
+        QTest::mouseClick(part<QPushButton>(login, "cmdOK"), Qt::LeftButton);
         QVERIFY(!login.LoginSucceeded);
-        login.txtPassword->setText(QStringLiteral("p'w\\"));
-        QTest::mouseClick(login.cmdOK, Qt::LeftButton);
+        part<QLineEdit>(login, "txtPassword")->setText(QStringLiteral("p'w\\"));
+        QTest::mouseClick(part<QPushButton>(login, "cmdOK"), Qt::LeftButton);
         QVERIFY(login.LoginSucceeded);
         QCOMPARE(g_sOperID, QStringLiteral("o'k"));
         QCOMPARE(g_sOperName, QStringLiteral("따옴표"));
@@ -148,7 +149,7 @@ private slots:
                     QStringLiteral("pw1"));
         CustomerFixture::setServerTime(QStringLiteral("2011-05-23 10:00:00"));
         Frmlogin login;
-        QVERIFY(login.chkpwdSave->isChecked());
+        QVERIFY(part<QCheckBox>(login, "chkpwdSave")->isChecked());
         login.show();
         QTRY_VERIFY(login.LoginSucceeded);
         QCOMPARE(m_fixture->messages->count(), 0);
@@ -158,26 +159,26 @@ private slots:
     {
         Frmlogin login;
         login.show();
-        QTRY_COMPARE(login.txtUserName->text(), QStringLiteral("clerk"));
+        QTRY_COMPARE(part<QLineEdit>(login, "txtUserName")->text(), QStringLiteral("clerk"));
         auto stored = [](const char *key) {
             return GetSetting(QStringLiteral("Quotadesk"), QStringLiteral("Config"), QLatin1String(key),
                               QStringLiteral("<none>"));
         };
-        login.txtPassword->setFocus();
-        QTest::keyClicks(login.txtPassword, QStringLiteral("typed"));
-        login.cmdOK->setFocus(); // leaving the box while "저장" is off stores nothing
+        part<QLineEdit>(login, "txtPassword")->setFocus();
+        QTest::keyClicks(part<QLineEdit>(login, "txtPassword"), QStringLiteral("typed"));
+        part<QPushButton>(login, "cmdOK")->setFocus(); // leaving the box while "저장" is off stores nothing
         QCOMPARE(stored("passwd"), QStringLiteral("<none>"));
 
-        QTest::mouseClick(login.chkpwdSave, Qt::LeftButton);
+        QTest::mouseClick(part<QCheckBox>(login, "chkpwdSave"), Qt::LeftButton);
         QCOMPARE(stored("issave_passwd"), QStringLiteral("1"));
         QCOMPARE(stored("passwd"), QStringLiteral("typed"));
 
-        login.txtPassword->setFocus();
-        QTest::keyClicks(login.txtPassword, QStringLiteral("2"));
-        login.cmdOK->setFocus();
+        part<QLineEdit>(login, "txtPassword")->setFocus();
+        QTest::keyClicks(part<QLineEdit>(login, "txtPassword"), QStringLiteral("2"));
+        part<QPushButton>(login, "cmdOK")->setFocus();
         QCOMPARE(stored("passwd"), QStringLiteral("typed2"));
 
-        QTest::mouseClick(login.chkpwdSave, Qt::LeftButton);
+        QTest::mouseClick(part<QCheckBox>(login, "chkpwdSave"), Qt::LeftButton);
         QCOMPARE(stored("issave_passwd"), QStringLiteral("0"));
         QCOMPARE(stored("passwd"), QString());
     }
@@ -186,8 +187,8 @@ private slots:
     {
         Frmlogin login;
         login.show();
-        QTRY_COMPARE(login.txtUserName->text(), QStringLiteral("clerk"));
-        QTest::mouseClick(login.cmdCancel, Qt::LeftButton);
+        QTRY_COMPARE(part<QLineEdit>(login, "txtUserName")->text(), QStringLiteral("clerk"));
+        QTest::mouseClick(part<QPushButton>(login, "cmdCancel"), Qt::LeftButton);
         QVERIFY(!login.LoginSucceeded);
         QVERIFY(!login.isVisible());
     }

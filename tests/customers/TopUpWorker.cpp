@@ -15,6 +15,7 @@
 // exactly one of: saved with no message, or not saved with a message; 1
 // otherwise, and 3 when any top-up was refused or left open.
 #include "FrmFill_Save.h"
+#include "HCText.h"
 #include "LabelledFields.h"
 #include "Launcher.h"
 #include "LoginValues.h"
@@ -23,6 +24,7 @@
 #include "ShellUtils.h"
 #include "TestDatabase.h"
 #include "TestWorkspace.h"
+#include "WindowParts.h"
 #include "modMySQL_Func.h"
 
 #include <QApplication>
@@ -71,18 +73,18 @@ int main(int argc, char **argv)
             QTest::qSleep(pauseMs);
         const int count = 1 + i % 9;
         const QString memo = QStringLiteral("%1 #%2").arg(g_sOperID).arg(i);
-        fill.SetFormMode(code, QStringLiteral("손님"), QStringLiteral("cust"), 1, nullptr, 0);
+        fill.SetFormMode(code, QStringLiteral("손님"), QStringLiteral("cust"), FrmFill_Save::Mode::New, nullptr, 0);
         fill.show();
-        fill.fields().setText(FrmFill_Save::FieldCount, QString::number(count));
-        fill.fields().setText(FrmFill_Save::FieldMemo, memo);
+        part<HCText>(fill, "htField", FrmFill_Save::FieldCount)->setText(QString::number(count));
+        part<HCText>(fill, "htField", FrmFill_Save::FieldMemo)->setText(memo);
         int before = messages.count();
-        QTest::mouseClick(fill.btnSave, Qt::LeftButton);
+        QTest::mouseClick(part<QPushButton>(fill, "btnSave"), Qt::LeftButton);
         if (fill.isVisible() && messages.count() > before && messages.last().text.startsWith(UnconfirmedStart)) {
             outcomes << QStringLiteral("unconfirmed %1 %2").arg(memo).arg(count);
             for (int ask = 0; ask < 60 && messages.last().text.startsWith(UnconfirmedStart); ++ask) {
                 QTest::qSleep(1000);
                 before = messages.count();
-                QTest::mouseClick(fill.btnSave, Qt::LeftButton);
+                QTest::mouseClick(part<QPushButton>(fill, "btnSave"), Qt::LeftButton);
             }
             if (fill.isVisible() && messages.last().text.startsWith(UnconfirmedStart)) {
                 outcomes << QStringLiteral("open %1 %2").arg(memo).arg(count);
