@@ -105,12 +105,15 @@ int runProgram(const QStringList &args)
     const int code = args.at(3).toInt();
     int saved = 0;
     FrmFill_Save fill;
+    HCText *count = part<HCText>(fill, "htField", FrmFill_Save::FieldCount);
+    HCText *memo = part<HCText>(fill, "htField", FrmFill_Save::FieldMemo);
+    QPushButton *btnSave = part<QPushButton>(fill, "btnSave");
     for (int i = 0; i < TopUps; ++i) {
         fill.SetFormMode(code, QStringLiteral("손님"), QStringLiteral("cust"), FrmFill_Save::Mode::New, nullptr, 0);
         fill.show();
-        part<HCText>(fill, "htField", FrmFill_Save::FieldCount)->setText(QString::number(1 + i % 9));
-        part<HCText>(fill, "htField", FrmFill_Save::FieldMemo)->setText(QStringLiteral("%1 #%2").arg(g_sOperID).arg(i));
-        part<QPushButton>(fill, "btnSave")->click();
+        count->setText(QString::number(1 + i % 9));
+        memo->setText(QStringLiteral("%1 #%2").arg(g_sOperID).arg(i));
+        btnSave->click();
         if (!fill.isVisible())
             ++saved;
     }

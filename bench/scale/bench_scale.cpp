@@ -130,10 +130,10 @@ void compareWithFetch(const char *label, int repeats, double target, SpreadGrid 
 void searchCustomers(FrmMain &main, BenchServer &plain, const QString &find, const char *label, int repeats,
                      double target)
 {
-    part<HCText>(main, "htFind")->setText(find);
+    HCText *htFind = part<HCText>(main, "htFind");
+    htFind->setText(find);
     compareWithFetch(label, repeats, target, *part<SpreadGrid>(main, "spList"), plain,
-                     CustomerStore::listStatement(find),
-                     [&] { QTest::keyClick(part<HCText>(main, "htFind")->txtBox(), Qt::Key_F5); });
+                     CustomerStore::listStatement(find), [&] { QTest::keyClick(htFind->txtBox(), Qt::Key_F5); });
 }
 
 // When the grid's cells were painted while an action ran: the longest time
@@ -174,14 +174,15 @@ private:
     double m_endMs = 0;
 };
 
-void pressF5(FrmMain &main) { QTest::keyClick(part<HCText>(main, "htFind")->txtBox(), Qt::Key_F5); }
+void pressF5(HCText *htFind) { QTest::keyClick(htFind->txtBox(), Qt::Key_F5); }
 
 void measureFullListMemory(FrmMain &main)
 {
     // The whole million first, on an empty heap, for its memory.
-    part<HCText>(main, "htFind")->setText(QString());
+    HCText *htFind = part<HCText>(main, "htFind");
+    htFind->setText(QString());
     const long startKb = BenchFigures::residentKb();
-    const long peakKb = BenchFigures::peakExtraKb([&] { pressF5(main); });
+    const long peakKb = BenchFigures::peakExtraKb([&] { pressF5(htFind); });
     const long steadyKb = BenchFigures::residentKb() - startKb;
     const long long perCustomer = steadyKb * 1024LL / ScaleData::Customers;
     BenchFigures::printCount("full list: peak extra resident memory during one F5", peakKb, "KiB");
@@ -195,8 +196,9 @@ void measureFullListMemory(FrmMain &main)
 
 void measureFullListRepaints(FrmMain &main)
 {
+    HCText *htFind = part<HCText>(main, "htFind");
     PaintGaps gaps(*part<SpreadGrid>(main, "spList"));
-    gaps.run([&] { pressF5(main); });
+    gaps.run([&] { pressF5(htFind); });
     BenchFigures::print("full list: first repaint of the grid after F5", gaps.firstPaintMs(), "ms");
     BenchFigures::printCount("full list: repaints of the grid during the fill", gaps.paints(), "paints");
     const double gap = gaps.longestGapMs();
@@ -218,8 +220,9 @@ void measureCustomerList(BenchServer &plain)
 
 void setPeriod(FrmDetail &detail, int firstYear, int lastYear)
 {
-    part<HCTerm>(detail, "htDate")->setText1(yearStart(firstYear));
-    part<HCTerm>(detail, "htDate")->setText2(yearEnd(lastYear));
+    HCTerm *htDate = part<HCTerm>(detail, "htDate");
+    htDate->setText1(yearStart(firstYear));
+    htDate->setText2(yearEnd(lastYear));
 }
 
 void printIndex(const char *label, BenchServer &plain, const QString &sql)
@@ -238,8 +241,9 @@ void compareHeavyHistory(FrmDetail &detail, BenchServer &plain)
     std::printf("%s: customer %d, period %s to %s\n", label, ScaleData::HeavyCode,
                 qPrintable(yearStart(ScaleData::HeavyYear)), qPrintable(yearEnd(ScaleData::HeavyYear)));
     printIndex(label, plain, sql);
+    QPushButton *BtnSelect = part<QPushButton>(detail, "BtnSelect");
     compareWithFetch(label, Repeats, HistoryTarget, *part<SpreadGrid>(detail, "spList"), plain, sql,
-                     [&] { part<QPushButton>(detail, "BtnSelect")->click(); });
+                     [&] { BtnSelect->click(); });
 }
 
 void measureOrdinaryHistory(BenchServer &plain)
@@ -252,7 +256,8 @@ void measureOrdinaryHistory(BenchServer &plain)
                 qPrintable(yearStart(ScaleData::FirstYear)), qPrintable(yearEnd(ScaleData::LastYear)));
     printIndex(label, plain,
                historySql(ScaleData::OrdinaryCode, yearStart(ScaleData::FirstYear), yearEnd(ScaleData::LastYear)));
-    const double ms = BenchFigures::medianMs(Repeats, [&] { part<QPushButton>(detail, "BtnSelect")->click(); });
+    QPushButton *BtnSelect = part<QPushButton>(detail, "BtnSelect");
+    const double ms = BenchFigures::medianMs(Repeats, [&] { BtnSelect->click(); });
     BenchFigures::printCount(figure(label, "grid rows"), part<SpreadGrid>(detail, "spList")->MaxRows(), "rows");
     std::printf("%s: search until grid filled (median of %d): %.1f ms (target <= %.0f ms) %s\n", label, Repeats, ms,
                 InstantMs, ms <= InstantMs ? "PASS" : "OVER");
@@ -260,10 +265,10 @@ void measureOrdinaryHistory(BenchServer &plain)
 
 // One export through the history's "엑셀" button; the workbook it opened is
 // measured and removed.
-qint64 exportOnce(FrmDetail &detail, Seams &seams)
+qint64 exportOnce(QPushButton *btnExcel, Seams &seams)
 {
     const qsizetype before = seams.opened.size();
-    part<QPushButton>(detail, "btnExcel")->click();
+    btnExcel->click();
     if (seams.opened.size() == before)
         return -1;
     const QString book = seams.opened.last();
@@ -276,24 +281,24 @@ qint64 exportOnce(FrmDetail &detail, Seams &seams)
 void compareExport(FrmDetail &detail, Seams &seams, const BenchFolder &folder)
 {
     const char *label = "heavy year export";
-    const int gridRows = part<SpreadGrid>(detail, "spList")->MaxRows();
-    const DirectWorkbook direct(*part<SpreadGrid>(detail, "spList"));
+    const SpreadGrid *spList = part<SpreadGrid>(detail, "spList");
+    QPushButton *btnExcel = part<QPushButton>(detail, "btnExcel");
+    const int gridRows = spList->MaxRows();
+    const DirectWorkbook direct(*spList);
     const QString directPath = folder.programFolder() + QStringLiteral("/direct.xlsx");
     qint64 bytes = -1;
-    const long programKb = BenchFigures::peakExtraKb([&] { bytes = exportOnce(detail, seams); });
+    const long programKb = BenchFigures::peakExtraKb([&] { bytes = exportOnce(btnExcel, seams); });
     bool directOk = false;
     const long directKb = BenchFigures::peakExtraKb([&] { directOk = direct.write(directPath); });
     const auto [programMs, directMs] = BenchFigures::interleavedMediansMs(
-        Repeats, [&] { exportOnce(detail, seams); }, [&] { direct.write(directPath); });
+        Repeats, [&] { exportOnce(btnExcel, seams); }, [&] { direct.write(directPath); });
     QFile::remove(directPath);
 
     BenchFigures::printCount(figure(label, "workbook rows (headers and data)"), direct.rows(), "rows");
     BenchFigures::printCount(figure(label, "workbook size"), bytes, "bytes");
     std::printf("%s: direct workbook written: %s\n", label, directOk ? "yes" : "no");
-    BenchFigures::printCount(figure(label, "grid rows after the exports"),
-                             part<SpreadGrid>(detail, "spList")->MaxRows(), "rows");
-    std::printf("%s: grid as before: %s\n", label,
-                part<SpreadGrid>(detail, "spList")->MaxRows() == gridRows ? "yes" : "no");
+    BenchFigures::printCount(figure(label, "grid rows after the exports"), spList->MaxRows(), "rows");
+    std::printf("%s: grid as before: %s\n", label, spList->MaxRows() == gridRows ? "yes" : "no");
     const QByteArray median = " (median of " + QByteArray::number(Repeats) + ")";
     BenchFigures::print(figure(label, "program export ('엑셀' until opened)") + median, programMs, "ms");
     BenchFigures::print(figure(label, "libxlsxwriter directly") + median, directMs, "ms");

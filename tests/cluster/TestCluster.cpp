@@ -175,10 +175,11 @@ private slots:
         fixture.db.exec(QStringLiteral("INSERT INTO user_mac VALUES ('clerk', '001A2B3C4D5E', 0)"));
         CustomerFixture::setServerTime(QStringLiteral("2011-05-23 10:00:00"));
         Frmlogin login;
+        QLineEdit *txtPassword = part<QLineEdit>(login, "txtPassword");
         login.show();
         QTRY_COMPARE(part<QLineEdit>(login, "txtUserName")->text(), QStringLiteral("clerk"));
-        part<QLineEdit>(login, "txtPassword")->setText(QStringLiteral("pw1"));
-        QTest::keyClick(part<QLineEdit>(login, "txtPassword"), Qt::Key_Return);
+        txtPassword->setText(QStringLiteral("pw1"));
+        QTest::keyClick(txtPassword, Qt::Key_Return);
         QVERIFY(login.LoginSucceeded);
 
         FrmMain main;
@@ -209,10 +210,11 @@ private slots:
         QCOMPARE(part<SpreadGrid>(main, "spList")->text(FrmMain::ColRest, 1), QStringLiteral("1200"));
 
         FrmDetail detail(code);
+        HCTerm *htDate = part<HCTerm>(detail, "htDate");
         const QString day = m_cluster->value(1,
                                              QStringLiteral("SELECT regdate FROM emaillog WHERE ucode = %1").arg(code));
-        part<HCTerm>(detail, "htDate")->setText1(day);
-        part<HCTerm>(detail, "htDate")->setText2(day);
+        htDate->setText1(day);
+        htDate->setText2(day);
         detail.Search();
         QCOMPARE(part<SpreadGrid>(detail, "spList")->MaxRows(), 1);
         QCOMPARE(part<SpreadGrid>(detail, "spList")->text(FrmDetail::ColMemo, 1),
@@ -229,19 +231,21 @@ private slots:
         CustomerFixture fixture;
         fixture.addCustomer(QStringLiteral("first"), QStringLiteral("가나"));
         FrmMain main;
+        HCText *htFind = part<HCText>(main, "htFind");
+        SpreadGrid *spList = part<SpreadGrid>(main, "spList");
         main.show();
-        QTest::keyClick(part<HCText>(main, "htFind")->txtBox(), Qt::Key_F5);
-        QCOMPARE(part<SpreadGrid>(main, "spList")->MaxRows(), 1);
+        QTest::keyClick(htFind->txtBox(), Qt::Key_F5);
+        QCOMPARE(spList->MaxRows(), 1);
 
         const int lost = nodeOfProgram();
         QVERIFY(lost >= 1 && lost <= 3);
         m_cluster->kill(lost);
         m_cluster->rows(lost % 3 + 1, QStringLiteral("INSERT INTO emailuser (userid, username, regdate) "
                                                      "VALUES ('second', '다라', '2011-01-01')"));
-        QTest::keyClick(part<HCText>(main, "htFind")->txtBox(), Qt::Key_F5);
+        QTest::keyClick(htFind->txtBox(), Qt::Key_F5);
         QCOMPARE(fixture.messages->texts(), QStringList());
-        QCOMPARE(part<SpreadGrid>(main, "spList")->MaxRows(), 2);
-        QCOMPARE(part<SpreadGrid>(main, "spList")->text(FrmMain::ColName, 2), QStringLiteral("다라"));
+        QCOMPARE(spList->MaxRows(), 2);
+        QCOMPARE(spList->text(FrmMain::ColName, 2), QStringLiteral("다라"));
         QVERIFY(nodeOfProgram() != lost);
         m_cluster->restart(lost);
         m_cluster->waitAllUp();

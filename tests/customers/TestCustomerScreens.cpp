@@ -49,11 +49,12 @@ private slots:
         m_fixture->addCustomer("id2", "다라", "010-9999-0000", -5);
         m_fixture->addCustomer("id4", "O''Neil");
         FrmMain main;
+        SpreadGrid *spList = part<SpreadGrid>(main, "spList");
         part<HCText>(main, "htFind")->setText(text);
         main.Search();
         QStringList shown;
-        for (int row = 1; row <= part<SpreadGrid>(main, "spList")->MaxRows(); ++row)
-            shown << part<SpreadGrid>(main, "spList")->text(FrmMain::ColName, row);
+        for (int row = 1; row <= spList->MaxRows(); ++row)
+            shown << spList->text(FrmMain::ColName, row);
         std::sort(names.begin(), names.end());
         QCOMPARE(shown.size(), names.size());
         for (const QString &n : names)
@@ -67,13 +68,14 @@ private slots:
         m_fixture->addCustomer("idB", "나", "02-1", 1234567);
         m_fixture->addCustomer("idA", "가", "02-2", -5);
         FrmMain main;
+        SpreadGrid *spList = part<SpreadGrid>(main, "spList");
         QTest::keyClick(part<HCText>(main, "htFind")->txtBox(), Qt::Key_F5); // the window sees F5 first
-        QCOMPARE(part<SpreadGrid>(main, "spList")->MaxRows(), 2);
-        QCOMPARE(part<SpreadGrid>(main, "spList")->text(FrmMain::ColName, 1), QStringLiteral("가"));
-        QCOMPARE(part<SpreadGrid>(main, "spList")->text(FrmMain::ColId, 1), QStringLiteral("idA"));
-        QCOMPARE(part<SpreadGrid>(main, "spList")->displayText(FrmMain::ColRest, 2), QStringLiteral("1,234,567"));
-        QCOMPARE(part<SpreadGrid>(main, "spList")->ForeColor(FrmMain::ColId, 1), QColor(0, 0, 255));
-        QCOMPARE(part<SpreadGrid>(main, "spList")->ForeColor(FrmMain::ColRest, 2), QColor(255, 0, 0));
+        QCOMPARE(spList->MaxRows(), 2);
+        QCOMPARE(spList->text(FrmMain::ColName, 1), QStringLiteral("가"));
+        QCOMPARE(spList->text(FrmMain::ColId, 1), QStringLiteral("idA"));
+        QCOMPARE(spList->displayText(FrmMain::ColRest, 2), QStringLiteral("1,234,567"));
+        QCOMPARE(spList->ForeColor(FrmMain::ColId, 1), QColor(0, 0, 255));
+        QCOMPARE(spList->ForeColor(FrmMain::ColRest, 2), QColor(255, 0, 0));
         QVERIFY(main.windowTitle().startsWith(QStringLiteral("Quotadesk Ver.1.0.")));
         QVERIFY(main.windowTitle().endsWith(QStringLiteral(" (HOST: ") + TestDatabase::address()
                                             + QStringLiteral(") [직원]")));
@@ -91,10 +93,11 @@ private slots:
         ProfileFile::write(ini, QStringLiteral("spList_General"), QStringLiteral("RowHeight"), QStringLiteral("20"));
         ProfileFile::write(ini, QStringLiteral("FormPosition"), QStringLiteral("Width"), QStringLiteral("12000"));
         FrmMain main;
-        QCOMPARE(part<SpreadGrid>(main, "spList")->MaxCols(), int(FrmMain::ColumnCount));
-        QCOMPARE(part<SpreadGrid>(main, "spList")->ColWidth(FrmMain::ColName), 30.0);
-        QCOMPARE(part<SpreadGrid>(main, "spList")->ColWidth(FrmMain::ColMemo), 41.5);
-        QCOMPARE(part<SpreadGrid>(main, "spList")->RowHeight(1), 20.0);
+        SpreadGrid *spList = part<SpreadGrid>(main, "spList");
+        QCOMPARE(spList->MaxCols(), int(FrmMain::ColumnCount));
+        QCOMPARE(spList->ColWidth(FrmMain::ColName), 30.0);
+        QCOMPARE(spList->ColWidth(FrmMain::ColMemo), 41.5);
+        QCOMPARE(spList->RowHeight(1), 20.0);
         QCOMPARE(main.width(), 800);
     }
 
@@ -103,14 +106,15 @@ private slots:
         for (int i = 0; i < 5; ++i)
             m_fixture->addCustomer(QStringLiteral("id%1").arg(i), QStringLiteral("name%1").arg(i));
         FrmMain main;
+        SpreadGrid *spList = part<SpreadGrid>(main, "spList");
         main.Search();
-        part<SpreadGrid>(main, "spList")->SetActiveCell(2, 4);
+        spList->SetActiveCell(2, 4);
         main.Search();
-        QCOMPARE(part<SpreadGrid>(main, "spList")->ActiveRow(), 4);
+        QCOMPARE(spList->ActiveRow(), 4);
         part<HCText>(main, "htFind")->setText(QStringLiteral("name"));
         m_fixture->db.exec(QStringLiteral("DELETE FROM emailuser WHERE userid IN ('id3', 'id4')"));
         main.Search();
-        QCOMPARE(part<SpreadGrid>(main, "spList")->ActiveRow(), 3);
+        QCOMPARE(spList->ActiveRow(), 3);
     }
 
     // The list shows its first rows while it loads, and an F5 pressed then
@@ -143,37 +147,40 @@ private slots:
     void registerThreeInARowAndRefuseADuplicate()
     {
         FrmMain main;
+        SpreadGrid *spList = part<SpreadGrid>(main, "spList");
         main.Search();
         FrmUser_Add *add = part<FrmUser_Add>(main, "FrmUser_Add");
+        QCheckBox *chkCun = part<QCheckBox>(*add, "chkCun");
+        QPushButton *btnSave = part<QPushButton>(*add, "btnSave");
         add->SetFormMode(FrmUser_Add::Mode::New, &main, 0);
         add->show();
-        QVERIFY(part<QCheckBox>(*add, "chkCun")->isVisible());
-        part<QCheckBox>(*add, "chkCun")->setChecked(true);
+        QVERIFY(chkCun->isVisible());
+        chkCun->setChecked(true);
         const QStringList ids{"first", "sec'ond", "third"};
         for (const QString &id : ids) {
             part<HCText>(*add, "htField", FrmUser_Add::FieldName)->setText(QStringLiteral("상호 ") + id);
             part<HCText>(*add, "htField", FrmUser_Add::FieldId)->setText(id);
             part<HCText>(*add, "htField", FrmUser_Add::FieldPw)->setText(QStringLiteral("p\\w"));
             part<HCText>(*add, "htField", FrmUser_Add::FieldPhone)->setText(QStringLiteral("010-1111-2222"));
-            QTest::mouseClick(part<QPushButton>(*add, "btnSave"), Qt::LeftButton);
+            QTest::mouseClick(btnSave, Qt::LeftButton);
             QVERIFY(add->isVisible());
             QCOMPARE(part<HCText>(*add, "htField", FrmUser_Add::FieldId)->text(), QString());
         }
-        QCOMPARE(part<SpreadGrid>(main, "spList")->MaxRows(), 3);
-        QCOMPARE(part<SpreadGrid>(main, "spList")->text(FrmMain::ColId, 2), QStringLiteral("sec'ond"));
-        QCOMPARE(part<SpreadGrid>(main, "spList")->text(FrmMain::ColRest, 3), QStringLiteral("0"));
-        QCOMPARE(part<SpreadGrid>(main, "spList")->text(FrmMain::ColRegDate, 3), QStringLiteral("2011-05-23"));
-        QCOMPARE(part<SpreadGrid>(main, "spList")->ActiveRow(), 3);
+        QCOMPARE(spList->MaxRows(), 3);
+        QCOMPARE(spList->text(FrmMain::ColId, 2), QStringLiteral("sec'ond"));
+        QCOMPARE(spList->text(FrmMain::ColRest, 3), QStringLiteral("0"));
+        QCOMPARE(spList->text(FrmMain::ColRegDate, 3), QStringLiteral("2011-05-23"));
+        QCOMPARE(spList->ActiveRow(), 3);
         QCOMPARE(m_fixture->db.value(QStringLiteral("SELECT CONCAT(userpw, '|', hpno, '|', reguser, '|', restcnt) FROM "
                                                     "emailuser WHERE userid = 'sec''ond'")),
                  QStringLiteral("p\\w|010-1111-2222|clerk|0"));
-        QCOMPARE(part<SpreadGrid>(main, "spList")->text(FrmMain::ColCode, 2),
+        QCOMPARE(spList->text(FrmMain::ColCode, 2),
                  m_fixture->db.value(QStringLiteral("SELECT code FROM emailuser WHERE userid = 'sec''ond'")));
 
         part<HCText>(*add, "htField", FrmUser_Add::FieldName)->setText(QStringLiteral("again"));
         part<HCText>(*add, "htField", FrmUser_Add::FieldId)->setText(QStringLiteral("third"));
         part<HCText>(*add, "htField", FrmUser_Add::FieldPw)->setText(QStringLiteral("x"));
-        QTest::mouseClick(part<QPushButton>(*add, "btnSave"), Qt::LeftButton);
+        QTest::mouseClick(btnSave, Qt::LeftButton);
         QCOMPARE(m_fixture->messages->last().text, QStringLiteral("[third]은(는) 이미 사용중인 ID입니다."));
         QCOMPARE(m_fixture->db.value(QStringLiteral("SELECT COUNT(*) FROM emailuser")), QStringLiteral("3"));
     }
@@ -196,26 +203,28 @@ private slots:
         const int code = m_fixture->addCustomer("mine", "내것", "010");
         m_fixture->addCustomer("theirs", "남의것");
         FrmMain main;
+        SpreadGrid *spList = part<SpreadGrid>(main, "spList");
         main.Search();
-        part<SpreadGrid>(main, "spList")->SetActiveCell(1, 2);
+        spList->SetActiveCell(1, 2);
         QCOMPARE(main.SelectedCode(), code);
         FrmUser_Add *edit = part<FrmUser_Add>(main, "FrmUser_Add");
+        QPushButton *btnSave = part<QPushButton>(*edit, "btnSave");
         edit->SetFormMode(FrmUser_Add::Mode::Edit, &main, code);
         QCOMPARE(part<HCText>(*edit, "htField", FrmUser_Add::FieldId)->text(), QStringLiteral("mine"));
         edit->show();
-        QTest::mouseClick(part<QPushButton>(*edit, "btnSave"), Qt::LeftButton); // nothing changed
+        QTest::mouseClick(btnSave, Qt::LeftButton); // nothing changed
         QCOMPARE(m_fixture->messages->last().text, QStringLiteral("수정된 내용이 없거나, 자료저장을 실패하였습니다."));
         QVERIFY(edit->isVisible());
 
         part<HCText>(*edit, "htField", FrmUser_Add::FieldId)->setText(QStringLiteral("theirs"));
-        QTest::mouseClick(part<QPushButton>(*edit, "btnSave"), Qt::LeftButton);
+        QTest::mouseClick(btnSave, Qt::LeftButton);
         QCOMPARE(m_fixture->messages->last().text, QStringLiteral("[theirs]은(는) 이미 사용중인 ID입니다."));
 
         part<HCText>(*edit, "htField", FrmUser_Add::FieldId)->setText(QStringLiteral("mine"));
         part<HCText>(*edit, "htField", FrmUser_Add::FieldMemo)->setText(QStringLiteral("새 메모 '"));
-        QTest::mouseClick(part<QPushButton>(*edit, "btnSave"), Qt::LeftButton);
+        QTest::mouseClick(btnSave, Qt::LeftButton);
         QVERIFY(!edit->isVisible());
-        QCOMPARE(part<SpreadGrid>(main, "spList")->text(FrmMain::ColMemo, 2), QStringLiteral("새 메모 '"));
+        QCOMPARE(spList->text(FrmMain::ColMemo, 2), QStringLiteral("새 메모 '"));
         QCOMPARE(m_fixture->db.value(QStringLiteral("SELECT bigo FROM emailuser WHERE code = %1").arg(code)),
                  QStringLiteral("새 메모 '"));
     }

@@ -190,13 +190,15 @@ private slots:
         m_fixture->addCustomer("back", "a\\\\b'' -- x");
         m_fixture->addCustomer("pct", "백%할인");
         FrmMain main;
+        HCText *htFind = part<HCText>(main, "htFind");
+        SpreadGrid *spList = part<SpreadGrid>(main, "spList");
         main.show();
-        paste(part<HCText>(main, "htFind")->txtBox(), value);
-        QTest::keyClick(part<HCText>(main, "htFind")->txtBox(), Qt::Key_F5);
+        paste(htFind->txtBox(), value);
+        QTest::keyClick(htFind->txtBox(), Qt::Key_F5);
         QCOMPARE(m_fixture->messages->count(), 0);
         QStringList listed;
-        for (int row = 1; row <= part<SpreadGrid>(main, "spList")->MaxRows(); ++row)
-            listed << part<SpreadGrid>(main, "spList")->text(FrmMain::ColName, row);
+        for (int row = 1; row <= spList->MaxRows(); ++row)
+            listed << spList->text(FrmMain::ColName, row);
         listed.sort();
         names.sort();
         QCOMPARE(listed, names);
@@ -234,13 +236,15 @@ private slots:
         m_fixture->db.exec(QStringLiteral("INSERT INTO user_mac VALUES ('q''\\\\; --', '001A2B3C4D5E', 0)"));
         CustomerFixture::setServerTime(QStringLiteral("2011-05-23 10:00:00"));
         Frmlogin login;
+        QLineEdit *txtPassword = part<QLineEdit>(login, "txtPassword");
+        QPushButton *cmdOK = part<QPushButton>(login, "cmdOK");
         login.show();
         QTRY_COMPARE(part<QLineEdit>(login, "txtUserName")->text(), QStringLiteral("q'\\; --"));
-        paste(part<QLineEdit>(login, "txtPassword"), QStringLiteral("p%"));
-        QTest::mouseClick(part<QPushButton>(login, "cmdOK"), Qt::LeftButton);
+        paste(txtPassword, QStringLiteral("p%"));
+        QTest::mouseClick(cmdOK, Qt::LeftButton);
         QVERIFY(!login.LoginSucceeded); // "%" is no wildcard in a password
-        paste(part<QLineEdit>(login, "txtPassword"), QStringLiteral("p%_"));
-        QTest::mouseClick(part<QPushButton>(login, "cmdOK"), Qt::LeftButton);
+        paste(txtPassword, QStringLiteral("p%_"));
+        QTest::mouseClick(cmdOK, Qt::LeftButton);
         ProgramExit::setHandler({});
         QVERIFY(login.LoginSucceeded);
 

@@ -78,9 +78,10 @@ private slots:
         m_fixture->db.exec(QStringLiteral("UPDATE user_mac SET user_id = '%1'").arg(id));
         CustomerFixture::setServerTime(serverTime);
         Frmlogin login;
+        QLineEdit *txtUserName = part<QLineEdit>(login, "txtUserName");
         login.show();
-        QTRY_COMPARE(part<QLineEdit>(login, "txtUserName")->text(), id);
-        QVERIFY(!part<QLineEdit>(login, "txtUserName")->isEnabled());
+        QTRY_COMPARE(txtUserName->text(), id);
+        QVERIFY(!txtUserName->isEnabled());
         part<QLineEdit>(login, "txtPassword")->setText(password);
         QTest::mouseClick(part<QPushButton>(login, "cmdOK"), Qt::LeftButton);
         QCOMPARE(login.LoginSucceeded, admitted);
@@ -94,23 +95,24 @@ private slots:
     void wrongPasswordKeepsTheDialogWithThePasswordSelected()
     {
         Frmlogin login;
+        QLineEdit *txtPassword = part<QLineEdit>(login, "txtPassword");
         login.show();
         QTRY_COMPARE(part<QLineEdit>(login, "txtUserName")->text(), QStringLiteral("clerk"));
         CustomerFixture::setServerTime(QStringLiteral("2011-05-23 10:00:00"));
-        part<QLineEdit>(login, "txtPassword")->setText(QStringLiteral("nope"));
-        QCOMPARE(part<QLineEdit>(login, "txtPassword")->displayText(), QStringLiteral("****"));
-        QTest::keyClick(part<QLineEdit>(login, "txtPassword"), Qt::Key_Return);
+        txtPassword->setText(QStringLiteral("nope"));
+        QCOMPARE(txtPassword->displayText(), QStringLiteral("****"));
+        QTest::keyClick(txtPassword, Qt::Key_Return);
         QVERIFY(!login.LoginSucceeded);
         QCOMPARE(m_fixture->messages->last().title, QStringLiteral("로그인"));
         QCOMPARE(m_fixture->messages->last().text,
                  QStringLiteral(
                      "개발자 및 퇴사자는 로그인 할 수 없습니다.\r\n\r\n혹은 암호가 잘못되었습니다. 다시 시도하십시오"));
-        QCOMPARE(part<QLineEdit>(login, "txtPassword")->selectedText(), QStringLiteral("nope"));
+        QCOMPARE(txtPassword->selectedText(), QStringLiteral("nope"));
         // Enter in the password box is the login action, and types nothing.
-        part<QLineEdit>(login, "txtPassword")->setText(QStringLiteral("pw1"));
-        QTest::keyClick(part<QLineEdit>(login, "txtPassword"), Qt::Key_Return);
+        txtPassword->setText(QStringLiteral("pw1"));
+        QTest::keyClick(txtPassword, Qt::Key_Return);
         QVERIFY(login.LoginSucceeded);
-        QCOMPARE(part<QLineEdit>(login, "txtPassword")->text(), QStringLiteral("pw1"));
+        QCOMPARE(txtPassword->text(), QStringLiteral("pw1"));
     }
 
     void hiddenOperatorIsRefused()
@@ -129,13 +131,15 @@ private slots:
     {
         m_fixture->db.exec(QStringLiteral("UPDATE user_mac SET user_id = 'o''k'"));
         Frmlogin login;
+        QLineEdit *txtPassword = part<QLineEdit>(login, "txtPassword");
+        QPushButton *cmdOK = part<QPushButton>(login, "cmdOK");
         login.show();
         QTRY_COMPARE(part<QLineEdit>(login, "txtUserName")->text(), QStringLiteral("o'k"));
-        part<QLineEdit>(login, "txtPassword")->setText(QStringLiteral("x' OR '1'='1"));
-        QTest::mouseClick(part<QPushButton>(login, "cmdOK"), Qt::LeftButton);
+        txtPassword->setText(QStringLiteral("x' OR '1'='1"));
+        QTest::mouseClick(cmdOK, Qt::LeftButton);
         QVERIFY(!login.LoginSucceeded);
-        part<QLineEdit>(login, "txtPassword")->setText(QStringLiteral("p'w\\"));
-        QTest::mouseClick(part<QPushButton>(login, "cmdOK"), Qt::LeftButton);
+        txtPassword->setText(QStringLiteral("p'w\\"));
+        QTest::mouseClick(cmdOK, Qt::LeftButton);
         QVERIFY(login.LoginSucceeded);
         QCOMPARE(g_sOperID, QStringLiteral("o'k"));
         QCOMPARE(g_sOperName, QStringLiteral("따옴표"));
@@ -158,27 +162,30 @@ private slots:
     void savingThePassword()
     {
         Frmlogin login;
+        QCheckBox *chkpwdSave = part<QCheckBox>(login, "chkpwdSave");
+        QLineEdit *txtPassword = part<QLineEdit>(login, "txtPassword");
+        QPushButton *cmdOK = part<QPushButton>(login, "cmdOK");
         login.show();
         QTRY_COMPARE(part<QLineEdit>(login, "txtUserName")->text(), QStringLiteral("clerk"));
         auto stored = [](const char *key) {
             return GetSetting(QStringLiteral("Quotadesk"), QStringLiteral("Config"), QLatin1String(key),
                               QStringLiteral("<none>"));
         };
-        part<QLineEdit>(login, "txtPassword")->setFocus();
-        QTest::keyClicks(part<QLineEdit>(login, "txtPassword"), QStringLiteral("typed"));
-        part<QPushButton>(login, "cmdOK")->setFocus(); // leaving the box while "저장" is off stores nothing
+        txtPassword->setFocus();
+        QTest::keyClicks(txtPassword, QStringLiteral("typed"));
+        cmdOK->setFocus(); // leaving the box while "저장" is off stores nothing
         QCOMPARE(stored("passwd"), QStringLiteral("<none>"));
 
-        QTest::mouseClick(part<QCheckBox>(login, "chkpwdSave"), Qt::LeftButton);
+        QTest::mouseClick(chkpwdSave, Qt::LeftButton);
         QCOMPARE(stored("issave_passwd"), QStringLiteral("1"));
         QCOMPARE(stored("passwd"), QStringLiteral("typed"));
 
-        part<QLineEdit>(login, "txtPassword")->setFocus();
-        QTest::keyClicks(part<QLineEdit>(login, "txtPassword"), QStringLiteral("2"));
-        part<QPushButton>(login, "cmdOK")->setFocus();
+        txtPassword->setFocus();
+        QTest::keyClicks(txtPassword, QStringLiteral("2"));
+        cmdOK->setFocus();
         QCOMPARE(stored("passwd"), QStringLiteral("typed2"));
 
-        QTest::mouseClick(part<QCheckBox>(login, "chkpwdSave"), Qt::LeftButton);
+        QTest::mouseClick(chkpwdSave, Qt::LeftButton);
         QCOMPARE(stored("issave_passwd"), QStringLiteral("0"));
         QCOMPARE(stored("passwd"), QString());
     }

@@ -59,11 +59,12 @@ private slots:
     void f5SearchesTheHistory()
     {
         FrmDetail detail(m_code);
+        HCTerm *htDate = part<HCTerm>(detail, "htDate");
         detail.show();
         QVERIFY(QTest::qWaitForWindowActive(&detail));
-        part<HCTerm>(detail, "htDate")->setText1(QStringLiteral("2011-05-01"));
-        part<HCTerm>(detail, "htDate")->setText2(QStringLiteral("2011-05-31"));
-        part<HCTerm>(detail, "htDate")->field(1)->setFocus();
+        htDate->setText1(QStringLiteral("2011-05-01"));
+        htDate->setText2(QStringLiteral("2011-05-31"));
+        htDate->field(1)->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F5);
         QCOMPARE(memos(detail), (QStringList{"top-up", "use"}));
     }
@@ -74,11 +75,12 @@ private slots:
         m_fixture->db.exec(QStringLiteral("INSERT INTO user_mac VALUES ('clerk', '001A2B3C4D5E', 0)"));
         CustomerFixture::setServerTime(QStringLiteral("2011-05-23 10:00:00"));
         Frmlogin login;
+        QCheckBox *chkpwdSave = part<QCheckBox>(login, "chkpwdSave");
         login.show();
         QTRY_COMPARE(part<QLineEdit>(login, "txtUserName")->text(), QStringLiteral("clerk"));
         part<QLineEdit>(login, "txtPassword")->setText(QStringLiteral("pw1"));
-        part<QCheckBox>(login, "chkpwdSave")->setFocus();
-        QTest::keyClick(part<QCheckBox>(login, "chkpwdSave"), Qt::Key_Return);
+        chkpwdSave->setFocus();
+        QTest::keyClick(chkpwdSave, Qt::Key_Return);
         QVERIFY(login.LoginSucceeded);
     }
 
@@ -144,10 +146,11 @@ private slots:
     {
         QFETCH(QString, change);
         FrmDetail detail(m_code);
+        HCTerm *htDate = part<HCTerm>(detail, "htDate");
         detail.show();
         QVERIFY(QTest::qWaitForWindowActive(&detail));
-        part<HCTerm>(detail, "htDate")->setText1(QStringLiteral("2011-05-01"));
-        part<HCTerm>(detail, "htDate")->setText2(QStringLiteral("2011-05-31"));
+        htDate->setText1(QStringLiteral("2011-05-01"));
+        htDate->setText2(QStringLiteral("2011-05-31"));
         detail.Search();
         QCOMPARE(memos(detail), (QStringList{"top-up", "use"}));
         if (change == QLatin1String("kind")) {
@@ -160,11 +163,11 @@ private slots:
                 dialog->field(1)->setRawText(QStringLiteral("2011-05-14"));
                 QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
             });
-            QTest::mouseClick(part<HCTerm>(detail, "htDate")->presetsButton(), Qt::LeftButton);
+            QTest::mouseClick(htDate->presetsButton(), Qt::LeftButton);
         } else {
-            part<HCTerm>(detail, "htDate")->field(0)->setFocus();
-            part<HCTerm>(detail, "htDate")->field(0)->setCursorPosition(0);
-            QTest::keyClicks(part<HCTerm>(detail, "htDate")->field(0), QStringLiteral("2012"));
+            htDate->field(0)->setFocus();
+            htDate->field(0)->setCursorPosition(0);
+            QTest::keyClicks(htDate->field(0), QStringLiteral("2012"));
         }
         QTEST(memos(detail), "shown");
     }

@@ -33,10 +33,11 @@ private slots:
         const int code = m_fixture->addCustomer("cust", "손님", QString(), 10);
         {
             FrmMain main;
+            HCText *htFind = part<HCText>(main, "htFind");
             main.show();
-            part<HCText>(main, "htFind")->setText(QStringLiteral("찾기"));
+            htFind->setText(QStringLiteral("찾기"));
             pressEnterOn(part<QPushButton>(main, "BtnClear"));
-            QCOMPARE(part<HCText>(main, "htFind")->text(), QString());
+            QCOMPARE(htFind->text(), QString());
         }
         {
             FrmDetail detail(code);
@@ -118,15 +119,16 @@ private slots:
     {
         m_fixture->addCustomer("cust", "손님", QString(), 10);
         FrmMain main;
+        SpreadGrid *spList = part<SpreadGrid>(main, "spList");
         main.Search();
-        part<SpreadGrid>(main, "spList")->SetActiveCell(FrmMain::ColName, 1);
+        spList->SetActiveCell(FrmMain::ColName, 1);
         std::unique_ptr<TableAway> away;
         const QStringList opened = modalsOpenedBy(
             [&] { part<QPushButton>(main, "BtnFill")->click(); },
             [&] { away = std::make_unique<TableAway>(m_fixture->db, QStringLiteral("emailuser")); });
         QCOMPARE(opened, QStringList{QStringLiteral("FrmFill_Save")});
         QCOMPARE(m_fixture->messages->count(), 1); // the failed read
-        QCOMPARE(part<SpreadGrid>(main, "spList")->text(FrmMain::ColRest, 1), QStringLiteral("10"));
+        QCOMPARE(spList->text(FrmMain::ColRest, 1), QStringLiteral("10"));
     }
 
     void duplicateCheckThatCannotRunSaysSo()

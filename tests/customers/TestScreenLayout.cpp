@@ -48,17 +48,18 @@ private slots:
         m_fixture->db.exec(
             QStringLiteral("UPDATE emailuser SET userpw = userid, bigo = '서초지점 담당자 연락처 확인'"));
         FrmMain main;
+        SpreadGrid *spList = part<SpreadGrid>(main, "spList");
         main.resize(1280, 700);
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
         main.Search();
-        QCOMPARE(part<SpreadGrid>(main, "spList")->MaxRows(), 2);
+        QCOMPARE(spList->MaxRows(), 2);
         for (int col = FrmMain::ColName; col < FrmMain::ColMemo; ++col)
             for (int row = 0; row <= 2; ++row)
-                verifyShownInFull(*part<SpreadGrid>(main, "spList"), col, row);
-        verifyShownInFull(*part<SpreadGrid>(main, "spList"), FrmMain::ColMemo, 0);
+                verifyShownInFull(*spList, col, row);
+        verifyShownInFull(*spList, FrmMain::ColMemo, 0);
         if (screenFont())
-            verifyLastColumnReachesTheEdge(*part<SpreadGrid>(main, "spList"), FrmMain::ColMemo);
+            verifyLastColumnReachesTheEdge(*spList, FrmMain::ColMemo);
     }
 
     void historyColumnsShowTheLongestDataInFull_data() { fontSizes(); }
@@ -73,19 +74,21 @@ private slots:
                 "연락처')")
                 .arg(code));
         FrmDetail detail(code);
+        HCTerm *htDate = part<HCTerm>(detail, "htDate");
+        SpreadGrid *spList = part<SpreadGrid>(detail, "spList");
         detail.resize(1100, 500);
         detail.show();
         QVERIFY(QTest::qWaitForWindowExposed(&detail));
-        part<HCTerm>(detail, "htDate")->setText1(QStringLiteral("2011-05-01"));
-        part<HCTerm>(detail, "htDate")->setText2(QStringLiteral("2011-05-31"));
+        htDate->setText1(QStringLiteral("2011-05-01"));
+        htDate->setText2(QStringLiteral("2011-05-31"));
         detail.Search();
-        QCOMPARE(part<SpreadGrid>(detail, "spList")->MaxRows(), 1);
+        QCOMPARE(spList->MaxRows(), 1);
         for (int col = FrmDetail::ColDate; col < FrmDetail::ColMemo; ++col)
             for (int row = 0; row <= 1; ++row)
-                verifyShownInFull(*part<SpreadGrid>(detail, "spList"), col, row);
-        verifyShownInFull(*part<SpreadGrid>(detail, "spList"), FrmDetail::ColMemo, 0);
+                verifyShownInFull(*spList, col, row);
+        verifyShownInFull(*spList, FrmDetail::ColMemo, 0);
         if (screenFont())
-            verifyLastColumnReachesTheEdge(*part<SpreadGrid>(detail, "spList"), FrmDetail::ColMemo);
+            verifyLastColumnReachesTheEdge(*spList, FrmDetail::ColMemo);
     }
 
     // The amount and count boxes of the top-up show their largest figure whole.
@@ -126,13 +129,13 @@ private slots:
     {
         const int code = m_fixture->addCustomer("cust", "손님");
         FrmDetail detail(code);
+        HCTerm *htDate = part<HCTerm>(detail, "htDate");
         detail.show();
         detail.resize(200, 300);
         QVERIFY(QTest::qWaitForWindowExposed(&detail));
-        QVERIFY2(part<HCTerm>(detail, "htDate")->width() >= 259,
-                 qPrintable(QString::number(part<HCTerm>(detail, "htDate")->width())));
+        QVERIFY2(htDate->width() >= 259, qPrintable(QString::number(htDate->width())));
         for (int i = 0; i < 2; ++i) {
-            const DateEdit *field = part<HCTerm>(detail, "htDate")->field(i);
+            const DateEdit *field = htDate->field(i);
             const int needed = field->fontMetrics().horizontalAdvance(QStringLiteral("2011-05-01"));
             QVERIFY2(field->contentsRect().width() >= needed,
                      qPrintable(QStringLiteral("%1 < %2").arg(field->contentsRect().width()).arg(needed)));
@@ -151,15 +154,16 @@ private slots:
     {
         m_fixture->addCustomer("idA", "가", "02", -5);
         FrmMain main;
+        SpreadGrid *spList = part<SpreadGrid>(main, "spList");
         main.resize(1000, 400);
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
         main.Search();
-        part<SpreadGrid>(main, "spList")->SetActiveCell(FrmMain::ColName, 1);
-        QTableView *view = part<SpreadGrid>(main, "spList")->view();
+        spList->SetActiveCell(FrmMain::ColName, 1);
+        QTableView *view = spList->view();
         QVERIFY(view->selectionModel()->isRowSelected(0, QModelIndex()));
         const QImage shot = view->viewport()->grab().toImage();
-        const QColor selection = part<SpreadGrid>(main, "spList")->SelBackColor();
+        const QColor selection = spList->SelBackColor();
         const auto cellHas = [&](int col, const std::function<bool(const QColor &)> &wanted) {
             const QRect rect = view->visualRect(view->model()->index(0, col - 1)).intersected(shot.rect());
             const qreal scale = shot.devicePixelRatio();

@@ -90,7 +90,9 @@ void TestTyping::initTestCase()
     add->SetFormMode(FrmUser_Add::Mode::New, nullptr, 0);
     auto *main = new FrmMain;
     auto *detail = new FrmDetail(code);
+    HCTerm *htDate = part<HCTerm>(*detail, "htDate");
     auto *login = new Frmlogin;
+    QLineEdit *txtPassword = part<QLineEdit>(*login, "txtPassword");
     auto *host = new QWidget;
     auto *date = new HCDate(host);
     auto *telephone = new HCText(host);
@@ -126,13 +128,11 @@ void TestTyping::initTestCase()
     m_boxes[QStringLiteral("telephone")] = hcText(telephone, QString(),
                                                   [](QChar c) { return digitsOnly(c, QString()); });
     m_boxes[QStringLiteral("search")] = hcText(part<HCText>(*main, "htFind"), QString(), anyText);
-    m_boxes[QStringLiteral("password")] = Box{
-        part<QLineEdit>(*login, "txtPassword"), [login] { part<QLineEdit>(*login, "txtPassword")->clear(); },
-        [login] { return part<QLineEdit>(*login, "txtPassword")->text(); }, anyText};
+    m_boxes[QStringLiteral("password")] = Box{txtPassword, [txtPassword] { txtPassword->clear(); },
+                                              [txtPassword] { return txtPassword->text(); }, anyText};
     m_boxes[QStringLiteral("date")] = dateField(date->field(), [date] { date->setText(QStringLiteral("2011-05-03")); });
-    m_boxes[QStringLiteral("period")] = dateField(part<HCTerm>(*detail, "htDate")->field(0), [detail] {
-        part<HCTerm>(*detail, "htDate")->setText1(QStringLiteral("2011-05-03"));
-    });
+    m_boxes[QStringLiteral("period")] = dateField(htDate->field(0),
+                                                  [htDate] { htDate->setText1(QStringLiteral("2011-05-03")); });
 }
 
 void TestTyping::cleanupTestCase()

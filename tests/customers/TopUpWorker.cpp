@@ -68,6 +68,7 @@ int main(int argc, char **argv)
     bool consistent = true;
     QStringList outcomes;
     FrmFill_Save fill;
+    QPushButton *btnSave = part<QPushButton>(fill, "btnSave");
     for (int i = 0; i < topUps; ++i) {
         if (pauseMs > 0)
             QTest::qSleep(pauseMs);
@@ -78,13 +79,13 @@ int main(int argc, char **argv)
         part<HCText>(fill, "htField", FrmFill_Save::FieldCount)->setText(QString::number(count));
         part<HCText>(fill, "htField", FrmFill_Save::FieldMemo)->setText(memo);
         int before = messages.count();
-        QTest::mouseClick(part<QPushButton>(fill, "btnSave"), Qt::LeftButton);
+        QTest::mouseClick(btnSave, Qt::LeftButton);
         if (fill.isVisible() && messages.count() > before && messages.last().text.startsWith(UnconfirmedStart)) {
             outcomes << QStringLiteral("unconfirmed %1 %2").arg(memo).arg(count);
             for (int ask = 0; ask < 60 && messages.last().text.startsWith(UnconfirmedStart); ++ask) {
                 QTest::qSleep(1000);
                 before = messages.count();
-                QTest::mouseClick(part<QPushButton>(fill, "btnSave"), Qt::LeftButton);
+                QTest::mouseClick(btnSave, Qt::LeftButton);
             }
             if (fill.isVisible() && messages.last().text.startsWith(UnconfirmedStart)) {
                 outcomes << QStringLiteral("open %1 %2").arg(memo).arg(count);
