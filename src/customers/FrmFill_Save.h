@@ -13,8 +13,7 @@ class QPushButton;
 class FrmFill_Save : public QDialog {
     Q_OBJECT
 public:
-    // What the window does; the value is the documented mode number, and a
-    // new top-up is the only mode there is.
+    // What the window does: a new top-up (mode 1) is the only mode there is.
     enum class Mode { New = 1 };
     // The fields, htField(0) to htField(5); the customer's key is never shown.
     enum Field { FieldName, FieldId, FieldAmount, FieldCount, FieldMemo, FieldCode };

@@ -60,7 +60,7 @@ private:
     SpreadGrid *spList = nullptr;
 
     CustomerStore m_store;
-    FrmUser_Add *m_userAdd = nullptr; // named FrmUser_Add
+    FrmUser_Add *m_userAdd = nullptr; // object name FrmUser_Add
     QRect m_loadedGeometry;
     bool m_loading = false;        // the list is being loaded
     bool m_closeAfterLoad = false; // closed while it was

@@ -14,7 +14,7 @@ class QPushButton;
 class FrmUser_Add : public QDialog {
     Q_OBJECT
 public:
-    // What the window does with the customer; the values are the documented mode numbers.
+    // What the window does: register a new customer (mode 1) or change one (mode 2).
     enum class Mode { New = 1, Edit = 2 };
     // The fields, htField(0) to htField(4).
     enum Field { FieldName, FieldId, FieldPw, FieldPhone, FieldMemo };
