@@ -13,6 +13,7 @@
 #include "BenchFolder.h"
 #include "DBErrorBox.h"
 #include "FrmFill_Save.h"
+#include "HCText.h"
 #include "LabelledFields.h"
 #include "Launcher.h"
 #include "LoginValues.h"
@@ -20,6 +21,7 @@
 #include "ProgramFolder.h"
 #include "ShellUtils.h"
 #include "TopUpTransaction.h"
+#include "WindowParts.h"
 #include "modMySQL_Func.h"
 
 #include <mysql.h>
@@ -104,12 +106,15 @@ int runProgram(const QStringList &args)
     const int code = args.at(3).toInt();
     int saved = 0;
     FrmFill_Save fill;
+    HCText *count = part<HCText>(fill, "htField", FrmFill_Save::FieldCount);
+    HCText *memo = part<HCText>(fill, "htField", FrmFill_Save::FieldMemo);
+    QPushButton *btnSave = part<QPushButton>(fill, "btnSave");
     for (int i = 0; i < TopUps; ++i) {
-        fill.SetFormMode(code, QStringLiteral("손님"), QStringLiteral("cust"), 1, nullptr, 0);
+        fill.SetFormMode(code, QStringLiteral("손님"), QStringLiteral("cust"), FrmFill_Save::Mode::New, nullptr, 0);
         fill.show();
-        fill.fields().setText(FrmFill_Save::FieldCount, QString::number(1 + i % 9));
-        fill.fields().setText(FrmFill_Save::FieldMemo, QStringLiteral("%1 #%2").arg(g_sOperID).arg(i));
-        fill.btnSave->click();
+        count->setText(QString::number(1 + i % 9));
+        memo->setText(QStringLiteral("%1 #%2").arg(g_sOperID).arg(i));
+        btnSave->click();
         if (!fill.isVisible())
             ++saved;
     }

@@ -21,6 +21,7 @@
 #include "SettingsStore.h"
 #include "ShellUtils.h"
 #include "SpreadGrid.h"
+#include "WindowParts.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -129,9 +130,10 @@ void compareWithFetch(const char *label, int repeats, double target, SpreadGrid 
 void searchCustomers(FrmMain &main, BenchServer &plain, const QString &find, const char *label, int repeats,
                      double target)
 {
-    main.htFind->setProperty("Text", find);
-    compareWithFetch(label, repeats, target, *main.spList, plain, CustomerStore::listStatement(find),
-                     [&] { QTest::keyClick(main.htFind->txtBox(), Qt::Key_F5); });
+    HCText *htFind = part<HCText>(main, "htFind");
+    htFind->setText(find);
+    compareWithFetch(label, repeats, target, *part<SpreadGrid>(main, "spList"), plain,
+                     CustomerStore::listStatement(find), [&] { QTest::keyClick(htFind->txtBox(), Qt::Key_F5); });
 }
 
 // When the grid's cells were painted while an action ran: the longest time
@@ -172,14 +174,15 @@ private:
     double m_endMs = 0;
 };
 
-void pressF5(FrmMain &main) { QTest::keyClick(main.htFind->txtBox(), Qt::Key_F5); }
+void pressF5(HCText *htFind) { QTest::keyClick(htFind->txtBox(), Qt::Key_F5); }
 
 void measureFullListMemory(FrmMain &main)
 {
     // The whole million first, on an empty heap, for its memory.
-    main.htFind->setProperty("Text", QString());
+    HCText *htFind = part<HCText>(main, "htFind");
+    htFind->setText(QString());
     const long startKb = BenchFigures::residentKb();
-    const long peakKb = BenchFigures::peakExtraKb([&] { pressF5(main); });
+    const long peakKb = BenchFigures::peakExtraKb([&] { pressF5(htFind); });
     const long steadyKb = BenchFigures::residentKb() - startKb;
     const long long perCustomer = steadyKb * 1024LL / ScaleData::Customers;
     BenchFigures::printCount("full list: peak extra resident memory during one F5", peakKb, "KiB");
@@ -193,8 +196,9 @@ void measureFullListMemory(FrmMain &main)
 
 void measureFullListRepaints(FrmMain &main)
 {
-    PaintGaps gaps(*main.spList);
-    gaps.run([&] { pressF5(main); });
+    HCText *htFind = part<HCText>(main, "htFind");
+    PaintGaps gaps(*part<SpreadGrid>(main, "spList"));
+    gaps.run([&] { pressF5(htFind); });
     BenchFigures::print("full list: first repaint of the grid after F5", gaps.firstPaintMs(), "ms");
     BenchFigures::printCount("full list: repaints of the grid during the fill", gaps.paints(), "paints");
     const double gap = gaps.longestGapMs();
@@ -216,8 +220,9 @@ void measureCustomerList(BenchServer &plain)
 
 void setPeriod(FrmDetail &detail, int firstYear, int lastYear)
 {
-    detail.htDate->setText1(yearStart(firstYear));
-    detail.htDate->setText2(yearEnd(lastYear));
+    HCTerm *htDate = part<HCTerm>(detail, "htDate");
+    htDate->setText1(yearStart(firstYear));
+    htDate->setText2(yearEnd(lastYear));
 }
 
 void printIndex(const char *label, BenchServer &plain, const QString &sql)
@@ -236,7 +241,9 @@ void compareHeavyHistory(FrmDetail &detail, BenchServer &plain)
     std::printf("%s: customer %d, period %s to %s\n", label, ScaleData::HeavyCode,
                 qPrintable(yearStart(ScaleData::HeavyYear)), qPrintable(yearEnd(ScaleData::HeavyYear)));
     printIndex(label, plain, sql);
-    compareWithFetch(label, Repeats, HistoryTarget, *detail.spList, plain, sql, [&] { detail.BtnSelect->click(); });
+    QPushButton *BtnSelect = part<QPushButton>(detail, "BtnSelect");
+    compareWithFetch(label, Repeats, HistoryTarget, *part<SpreadGrid>(detail, "spList"), plain, sql,
+                     [&] { BtnSelect->click(); });
 }
 
 void measureOrdinaryHistory(BenchServer &plain)
@@ -249,18 +256,19 @@ void measureOrdinaryHistory(BenchServer &plain)
                 qPrintable(yearStart(ScaleData::FirstYear)), qPrintable(yearEnd(ScaleData::LastYear)));
     printIndex(label, plain,
                historySql(ScaleData::OrdinaryCode, yearStart(ScaleData::FirstYear), yearEnd(ScaleData::LastYear)));
-    const double ms = BenchFigures::medianMs(Repeats, [&] { detail.BtnSelect->click(); });
-    BenchFigures::printCount(figure(label, "grid rows"), detail.spList->MaxRows(), "rows");
+    QPushButton *BtnSelect = part<QPushButton>(detail, "BtnSelect");
+    const double ms = BenchFigures::medianMs(Repeats, [&] { BtnSelect->click(); });
+    BenchFigures::printCount(figure(label, "grid rows"), part<SpreadGrid>(detail, "spList")->MaxRows(), "rows");
     std::printf("%s: search until grid filled (median of %d): %.1f ms (target <= %.0f ms) %s\n", label, Repeats, ms,
                 InstantMs, ms <= InstantMs ? "PASS" : "OVER");
 }
 
 // One export through the history's "엑셀" button; the workbook it opened is
 // measured and removed.
-qint64 exportOnce(FrmDetail &detail, Seams &seams)
+qint64 exportOnce(QPushButton *btnExcel, Seams &seams)
 {
     const qsizetype before = seams.opened.size();
-    detail.btnExcel->click();
+    btnExcel->click();
     if (seams.opened.size() == before)
         return -1;
     const QString book = seams.opened.last();
@@ -273,22 +281,24 @@ qint64 exportOnce(FrmDetail &detail, Seams &seams)
 void compareExport(FrmDetail &detail, Seams &seams, const BenchFolder &folder)
 {
     const char *label = "heavy year export";
-    const int gridRows = detail.spList->MaxRows();
-    const DirectWorkbook direct(*detail.spList);
+    const SpreadGrid *spList = part<SpreadGrid>(detail, "spList");
+    QPushButton *btnExcel = part<QPushButton>(detail, "btnExcel");
+    const int gridRows = spList->MaxRows();
+    const DirectWorkbook direct(*spList);
     const QString directPath = folder.programFolder() + QStringLiteral("/direct.xlsx");
     qint64 bytes = -1;
-    const long programKb = BenchFigures::peakExtraKb([&] { bytes = exportOnce(detail, seams); });
+    const long programKb = BenchFigures::peakExtraKb([&] { bytes = exportOnce(btnExcel, seams); });
     bool directOk = false;
     const long directKb = BenchFigures::peakExtraKb([&] { directOk = direct.write(directPath); });
     const auto [programMs, directMs] = BenchFigures::interleavedMediansMs(
-        Repeats, [&] { exportOnce(detail, seams); }, [&] { direct.write(directPath); });
+        Repeats, [&] { exportOnce(btnExcel, seams); }, [&] { direct.write(directPath); });
     QFile::remove(directPath);
 
     BenchFigures::printCount(figure(label, "workbook rows (headers and data)"), direct.rows(), "rows");
     BenchFigures::printCount(figure(label, "workbook size"), bytes, "bytes");
     std::printf("%s: direct workbook written: %s\n", label, directOk ? "yes" : "no");
-    BenchFigures::printCount(figure(label, "grid rows after the exports"), detail.spList->MaxRows(), "rows");
-    std::printf("%s: grid as before: %s\n", label, detail.spList->MaxRows() == gridRows ? "yes" : "no");
+    BenchFigures::printCount(figure(label, "grid rows after the exports"), spList->MaxRows(), "rows");
+    std::printf("%s: grid as before: %s\n", label, spList->MaxRows() == gridRows ? "yes" : "no");
     const QByteArray median = " (median of " + QByteArray::number(Repeats) + ")";
     BenchFigures::print(figure(label, "program export ('엑셀' until opened)") + median, programMs, "ms");
     BenchFigures::print(figure(label, "libxlsxwriter directly") + median, directMs, "ms");

@@ -13,6 +13,7 @@
 #include "SettingsStore.h"
 #include "ShellUtils.h"
 #include "SpreadGrid.h"
+#include "WindowParts.h"
 
 #include <QApplication>
 #include <QFile>
@@ -51,14 +52,16 @@ void prepareProgram(NoticeWatch &watch)
 
 void compare(FrmMain &main, BenchServer &plain, const QString &find, const char *label)
 {
-    main.htFind->setProperty("Text", find);
+    HCText *htFind = part<HCText>(main, "htFind");
+    const SpreadGrid *spList = part<SpreadGrid>(main, "spList");
+    htFind->setText(find);
     const QByteArray sql = Cp949::encode(CustomerStore::listStatement(find));
     PlainFetch fetched;
     const auto [searchMs, plainMs] = BenchFigures::interleavedMediansMs(
-        Repeats, [&] { QTest::keyClick(main.htFind->txtBox(), Qt::Key_F5); }, [&] { fetched = plain.fetch(sql); });
+        Repeats, [&] { QTest::keyClick(htFind->txtBox(), Qt::Key_F5); }, [&] { fetched = plain.fetch(sql); });
 
-    std::printf("%s: grid rows %d, plain rows %llu\n", label, main.spList->MaxRows(), fetched.rows);
-    std::printf("%s: first trade name in the grid: %s\n", label, qPrintable(main.spList->text(FrmMain::ColName, 1)));
+    std::printf("%s: grid rows %d, plain rows %llu\n", label, spList->MaxRows(), fetched.rows);
+    std::printf("%s: first trade name in the grid: %s\n", label, qPrintable(spList->text(FrmMain::ColName, 1)));
     const QByteArray name = QByteArray(label);
     BenchFigures::print((name + " search, F5 until grid filled (median of 5)").constData(), searchMs, "ms");
     BenchFigures::print((name + " plain client library fetch (median of 5)").constData(), plainMs, "ms");

@@ -60,14 +60,15 @@ void FrmDetail::buildControls()
     const QString captions[] = {QStringLiteral("전체"), QStringLiteral("충전"), QStringLiteral("사용")};
     for (int i = 0; i < 3; ++i) {
         OptGubun[i] = new QRadioButton(captions[i], this);
+        OptGubun[i]->setObjectName(QStringLiteral("OptGubun_%1").arg(i));
         OptGubun[i]->setAccessibleName(captions[i]);
         kinds->addButton(OptGubun[i], i);
     }
     OptGubun[KindAll]->setChecked(true);
-    BtnSelect = ScreenButton(QStringLiteral("조회(&F5)"), this);
-    btnExcel = ScreenButton(QStringLiteral("엑셀"), this);
-    btnPrint = ScreenButton(QStringLiteral("인쇄"), this);
-    btnClose = ScreenButton(QStringLiteral("닫기(&C)"), this);
+    BtnSelect = ScreenButton(QStringLiteral("BtnSelect"), QStringLiteral("조회(&F5)"), this);
+    btnExcel = ScreenButton(QStringLiteral("btnExcel"), QStringLiteral("엑셀"), this);
+    btnPrint = ScreenButton(QStringLiteral("btnPrint"), QStringLiteral("인쇄"), this);
+    btnClose = ScreenButton(QStringLiteral("btnClose"), QStringLiteral("닫기(&C)"), this);
     spList = new SpreadGrid(this);
     spList->setObjectName(QStringLiteral("spList"));
     spList->setGridName(QStringLiteral("충전 및 사용 내역"));

@@ -30,14 +30,6 @@ public:
 
     FrmDetail(int nUcode, QWidget *parent = nullptr);
 
-    HCTerm *htDate = nullptr;
-    QRadioButton *OptGubun[3] = {};
-    QPushButton *BtnSelect = nullptr;
-    QPushButton *btnExcel = nullptr;
-    QPushButton *btnPrint = nullptr;
-    QPushButton *btnClose = nullptr;
-    SpreadGrid *spList = nullptr;
-
     void Search();
     void Print();
     void ExportExcel();
@@ -50,6 +42,15 @@ private:
     CustomerStore::HistoryKind kind() const;
     void fillRow(int row, const Recordset &rows);
     void dropRowsOfAnotherPeriod();
+
+    // The window's controls, each named by its control name (OptGubun_0 to OptGubun_2 by kind).
+    HCTerm *htDate = nullptr;
+    QRadioButton *OptGubun[3] = {};
+    QPushButton *BtnSelect = nullptr;
+    QPushButton *btnExcel = nullptr;
+    QPushButton *btnPrint = nullptr;
+    QPushButton *btnClose = nullptr;
+    SpreadGrid *spList = nullptr;
 
     CustomerStore m_store;
     int m_code = 0;

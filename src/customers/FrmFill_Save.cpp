@@ -2,7 +2,6 @@
 
 #include "Clock.h"
 #include "FunctionKeys.h"
-#include "HCText.h"
 #include "LabelledFields.h"
 #include "LoginValues.h"
 #include "ScreenButton.h"
@@ -50,8 +49,8 @@ void FrmFill_Save::buildControls()
     // The customer is chosen by the list; only the top-up itself is typed here.
     m_fields->lock(FieldName);
     m_fields->lock(FieldId);
-    btnSave = ScreenButton(QStringLiteral("저장 F2"), this);
-    btnClose = ScreenButton(QStringLiteral("닫기(&C)"), this);
+    btnSave = ScreenButton(QStringLiteral("btnSave"), QStringLiteral("저장 F2"), this);
+    btnClose = ScreenButton(QStringLiteral("btnClose"), QStringLiteral("닫기(&C)"), this);
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -71,15 +70,15 @@ void FrmFill_Save::buildControls()
     });
 }
 
-void FrmFill_Save::SetFormMode(int nUcode, const QString &sUserName, const QString &sUserID, int Mode, QWidget *caller,
+void FrmFill_Save::SetFormMode(int nUcode, const QString &sUserName, const QString &sUserID, Mode mode, QWidget *caller,
                                int)
 {
-    m_mode = Mode;
+    m_mode = mode;
     m_store.startNewTopUp();
     holdTopUp(false);
     if (caller)
         m_caller = caller;
-    if (m_mode == 1) {
+    if (m_mode == Mode::New) {
         setWindowTitle(QStringLiteral("등록 - 『신규등록』"));
         m_fields->setText(FieldCode, QString::number(nUcode));
         m_fields->setText(FieldName, sUserName);
@@ -101,9 +100,9 @@ void FrmFill_Save::save()
 
 bool FrmFill_Save::readyToSave()
 {
-    if (CheckRequired(m_fields->field(FieldName), QStringLiteral("상호"))
-        || CheckRequired(m_fields->field(FieldId), QStringLiteral("ID"))
-        || CheckRequired(m_fields->field(FieldCode), QStringLiteral("CODE")))
+    if (m_fields->checkRequired(FieldName, QStringLiteral("상호"))
+        || m_fields->checkRequired(FieldId, QStringLiteral("ID"))
+        || m_fields->checkRequired(FieldCode, QStringLiteral("CODE")))
         return false;
     if (m_fields->number(FieldCount) == 0) {
         ShowMsg(QStringLiteral("충전 건수를 정확히 입력하세요."));

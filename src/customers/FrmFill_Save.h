@@ -13,17 +13,16 @@ class QPushButton;
 class FrmFill_Save : public QDialog {
     Q_OBJECT
 public:
+    // What the window does: a new top-up (mode 1) is the only mode there is.
+    enum class Mode { New = 1 };
+    // The fields, htField(0) to htField(5); the customer's key is never shown.
     enum Field { FieldName, FieldId, FieldAmount, FieldCount, FieldMemo, FieldCode };
 
     explicit FrmFill_Save(QWidget *parent = nullptr);
     ~FrmFill_Save() override;
 
-    void SetFormMode(int nUcode, const QString &sUserName, const QString &sUserID, int Mode, QWidget *caller,
+    void SetFormMode(int nUcode, const QString &sUserName, const QString &sUserID, Mode mode, QWidget *caller,
                      int iCode);
-    LabelledFields &fields() { return *m_fields; }
-
-    QPushButton *btnSave = nullptr;
-    QPushButton *btnClose = nullptr;
 
     // Closing decides a top-up whose result is still open before the window goes.
     void reject() override;
@@ -38,8 +37,12 @@ private:
     bool tellOutcome(TopUpTransaction::Result result);
     void holdTopUp(bool held);
 
+    // The window's controls, each named by its control name.
+    QPushButton *btnSave = nullptr;
+    QPushButton *btnClose = nullptr;
+
     std::unique_ptr<LabelledFields> m_fields;
-    int m_mode = 1;
+    Mode m_mode = Mode::New;
     QWidget *m_caller = nullptr;
     CustomerStore m_store;
 };

@@ -87,15 +87,15 @@ void FrmMain::buildControls()
     htFind->loadProperties(PropertyStore());
     htFind->setAccessibleName(QStringLiteral("검색[ID][상호][전화]"));
     htFind->txtBox()->setAccessibleName(htFind->accessibleName());
-    BtnClear = ScreenButton(QStringLiteral("C"), this);
+    BtnClear = ScreenButton(QStringLiteral("BtnClear"), QStringLiteral("C"), this);
     BtnClear->setAccessibleName(QStringLiteral("검색어 지우기"));
     BtnClear->setFixedWidth(BtnClear->fontMetrics().horizontalAdvance(QStringLiteral("CC")) + 16);
-    BtnSelect = ScreenButton(QStringLiteral("조회(&F5)"), this);
-    BtnAddUser = ScreenButton(QStringLiteral("유저추가(&F2)"), this);
-    BtnFill = ScreenButton(QStringLiteral("충전(&F3)"), this);
-    BtnUserEdit = ScreenButton(QStringLiteral("유저수정"), this);
-    BtnDetail = ScreenButton(QStringLiteral("충전 / 사용 내역"), this);
-    btnClose = ScreenButton(QStringLiteral("닫기(&C)"), this);
+    BtnSelect = ScreenButton(QStringLiteral("BtnSelect"), QStringLiteral("조회(&F5)"), this);
+    BtnAddUser = ScreenButton(QStringLiteral("BtnAddUser"), QStringLiteral("유저추가(&F2)"), this);
+    BtnFill = ScreenButton(QStringLiteral("BtnFill"), QStringLiteral("충전(&F3)"), this);
+    BtnUserEdit = ScreenButton(QStringLiteral("BtnUserEdit"), QStringLiteral("유저수정"), this);
+    BtnDetail = ScreenButton(QStringLiteral("BtnDetail"), QStringLiteral("충전 / 사용 내역"), this);
+    btnClose = ScreenButton(QStringLiteral("btnClose"), QStringLiteral("닫기(&C)"), this);
     spList = new SpreadGrid(this);
     spList->setObjectName(QStringLiteral("spList"));
     spList->setGridName(QStringLiteral("고객 목록"));
@@ -179,7 +179,7 @@ void FrmMain::Search()
     {
         const QScopedValueRollback loading(m_loading, true);
         GridLoad load(*spList, [this](int row, const Recordset &rows) { fillRow(row, rows); });
-        loaded = m_store.search(htFind->property("Text").toString(), load.reader());
+        loaded = m_store.search(htFind->text(), load.reader());
         load.finish(loaded);
     }
     if (m_closeAfterLoad)
@@ -207,7 +207,7 @@ int FrmMain::SelectedCode() const
 
 void FrmMain::clearSearch()
 {
-    htFind->setProperty("Text", QString());
+    htFind->setText(QString());
     htFind->setFocus(Qt::OtherFocusReason);
 }
 
@@ -215,7 +215,7 @@ void FrmMain::addUser()
 {
     if (m_loading)
         return;
-    m_userAdd->SetFormMode(FrmUser_Add::ModeNew, this, 0);
+    m_userAdd->SetFormMode(FrmUser_Add::Mode::New, this, 0);
     m_userAdd->exec();
 }
 
@@ -225,7 +225,7 @@ void FrmMain::editUser()
         return;
     const int code = SelectedCode();
     if (code != 0) {
-        m_userAdd->SetFormMode(FrmUser_Add::ModeEdit, this, code);
+        m_userAdd->SetFormMode(FrmUser_Add::Mode::Edit, this, code);
         m_userAdd->exec();
     } else {
         ShowMsg(QStringLiteral("먼저 그리드에서 수정할 자료를 선택하세요."));
@@ -246,7 +246,7 @@ void FrmMain::fillUser()
     const int row = spList->ActiveRow();
     {
         FrmFill_Save fill(this);
-        fill.SetFormMode(code, spList->text(ColName, row), spList->text(ColId, row), 1, this, 0);
+        fill.SetFormMode(code, spList->text(ColName, row), spList->text(ColId, row), FrmFill_Save::Mode::New, this, 0);
         fill.exec();
     }
     refreshBalance(row, code);
@@ -274,10 +274,10 @@ void FrmMain::showDetail()
     detail.exec();
 }
 
-void FrmMain::SyncUpdateUser(int eUpdateMode)
+void FrmMain::SyncUpdateUser(FrmUser_Add::Mode eUpdateMode)
 {
     int row = spList->ActiveRow();
-    if (eUpdateMode == 1) {
+    if (eUpdateMode == FrmUser_Add::Mode::New) {
         spList->SetMaxRows(spList->MaxRows() + 1);
         row = spList->MaxRows();
     }
@@ -285,7 +285,7 @@ void FrmMain::SyncUpdateUser(int eUpdateMode)
     spList->SetText(ColName, row, fields.text(FrmUser_Add::FieldName));
     spList->SetText(ColId, row, fields.text(FrmUser_Add::FieldId));
     spList->SetText(ColPw, row, fields.text(FrmUser_Add::FieldPw));
-    if (eUpdateMode == 1) {
+    if (eUpdateMode == FrmUser_Add::Mode::New) {
         spList->SetText(ColRegDate, row, Clock::today().toString(QStringLiteral("yyyy-MM-dd")));
         spList->SetText(ColRest, row, QStringLiteral("0"));
     }

@@ -1,12 +1,12 @@
 #pragma once
 #include "CustomerStore.h"
+#include "FrmUser_Add.h"
 
 #include <QRect>
 #include <QWidget>
 
 #include <functional>
 
-class FrmUser_Add;
 class HCText;
 class QPushButton;
 class SpreadGrid;
@@ -21,24 +21,13 @@ public:
 
     explicit FrmMain(QWidget *parent = nullptr);
 
-    // Shows what the registration window saved: 1 a customer was added, 2 one was changed.
-    void SyncUpdateUser(int eUpdateMode);
-
-    HCText *htFind = nullptr;
-    QPushButton *BtnClear = nullptr;
-    QPushButton *BtnSelect = nullptr;
-    QPushButton *BtnAddUser = nullptr;
-    QPushButton *BtnFill = nullptr;
-    QPushButton *BtnUserEdit = nullptr;
-    QPushButton *BtnDetail = nullptr;
-    QPushButton *btnClose = nullptr;
-    SpreadGrid *spList = nullptr;
+    // Shows what the registration window saved: a customer added or one changed.
+    void SyncUpdateUser(FrmUser_Add::Mode eUpdateMode);
 
     // Search (BtnSelect, F5, Enter in htFind); nothing while a search runs.
     void Search();
     // The key of the customer under the cursor, 0 when none.
     int SelectedCode() const;
-    FrmUser_Add *registrationWindow() const { return m_userAdd; }
 
     // Runs when the window has closed (saving, unloading the others, shutdown).
     static void setOnUnload(std::function<void()> action);
@@ -59,8 +48,19 @@ private:
     void refreshBalance(int row, int code);
     void showDetail();
 
+    // The window's controls, each named by its control name.
+    HCText *htFind = nullptr;
+    QPushButton *BtnClear = nullptr;
+    QPushButton *BtnSelect = nullptr;
+    QPushButton *BtnAddUser = nullptr;
+    QPushButton *BtnFill = nullptr;
+    QPushButton *BtnUserEdit = nullptr;
+    QPushButton *BtnDetail = nullptr;
+    QPushButton *btnClose = nullptr;
+    SpreadGrid *spList = nullptr;
+
     CustomerStore m_store;
-    FrmUser_Add *m_userAdd = nullptr;
+    FrmUser_Add *m_userAdd = nullptr; // object name FrmUser_Add
     QRect m_loadedGeometry;
     bool m_loading = false;        // the list is being loaded
     bool m_closeAfterLoad = false; // closed while it was

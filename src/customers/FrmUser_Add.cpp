@@ -38,9 +38,10 @@ void FrmUser_Add::buildControls()
                                              {QStringLiteral("*   PW"), LabelledFields::Kind::Text, 20},
                                              {QStringLiteral(" 전화번호"), LabelledFields::Kind::Text, 15},
                                              {QStringLiteral(" 메    모"), LabelledFields::Kind::Text, 200}});
-    btnSave = ScreenButton(QStringLiteral("저장 F2"), this);
-    btnClose = ScreenButton(QStringLiteral("닫기(&C)"), this);
+    btnSave = ScreenButton(QStringLiteral("btnSave"), QStringLiteral("저장 F2"), this);
+    btnClose = ScreenButton(QStringLiteral("btnClose"), QStringLiteral("닫기(&C)"), this);
     chkCun = new QCheckBox(QStringLiteral("계속 등록하기(&N)"), this);
+    chkCun->setObjectName(QStringLiteral("chkCun"));
     chkCun->setAccessibleName(QStringLiteral("계속 등록하기(N)"));
     QSizePolicy keepsItsPlace = chkCun->sizePolicy();
     keepsItsPlace.setRetainSizeWhenHidden(true); // the window keeps its size in both modes
@@ -76,7 +77,7 @@ bool FrmUser_Add::callerIsCustomerList() const
     return m_caller && m_caller->objectName().compare(QStringLiteral("FrmMain"), Qt::CaseInsensitive) == 0;
 }
 
-void FrmUser_Add::SetFormMode(int mode, QWidget *caller, int iCode)
+void FrmUser_Add::SetFormMode(Mode mode, QWidget *caller, int iCode)
 {
     m_mode = mode;
     chkCun->hide();
@@ -84,10 +85,10 @@ void FrmUser_Add::SetFormMode(int mode, QWidget *caller, int iCode)
         m_caller = caller;
     m_code = iCode;
     m_fields->clear();
-    if (m_mode == ModeNew) {
+    if (m_mode == Mode::New) {
         setWindowTitle(QStringLiteral("고객등록 - 『신규등록』"));
         chkCun->setVisible(callerIsCustomerList());
-    } else if (m_mode == ModeEdit) {
+    } else if (m_mode == Mode::Edit) {
         setWindowTitle(QStringLiteral("고객등록 - 『수정』"));
         loadRecord(iCode);
     }
@@ -108,9 +109,9 @@ void FrmUser_Add::loadRecord(int code)
 
 void FrmUser_Add::save()
 {
-    if (CheckRequired(m_fields->field(FieldName), QStringLiteral("상호"))
-        || CheckRequired(m_fields->field(FieldId), QStringLiteral("ID"))
-        || CheckRequired(m_fields->field(FieldPw), QStringLiteral("PW")))
+    if (m_fields->checkRequired(FieldName, QStringLiteral("상호"))
+        || m_fields->checkRequired(FieldId, QStringLiteral("ID"))
+        || m_fields->checkRequired(FieldPw, QStringLiteral("PW")))
         return;
     const QString id = m_fields->text(FieldId);
     const std::optional<int> holders = m_store.idHolders(id, m_code);
@@ -131,7 +132,7 @@ void FrmUser_Add::save()
     if (callerIsCustomerList())
         emit savedForCustomerList(m_mode);
     ShowFloatMsg(QStringLiteral("자료가 저장되었습니다."), 500);
-    if (m_mode == ModeNew && chkCun->isVisible() && chkCun->isChecked()) {
+    if (m_mode == Mode::New && chkCun->isVisible() && chkCun->isChecked()) {
         m_fields->clear();
         m_code = 0;
         SafeSetFocus(m_fields->field(FieldName));
@@ -149,7 +150,7 @@ CustomerRecord FrmUser_Add::typedRecord() const
 bool FrmUser_Add::writeRecord()
 {
     bool saved = false;
-    if (m_mode == ModeNew) {
+    if (m_mode == Mode::New) {
         const std::optional<int> code = m_store.insert(typedRecord(), Clock::today(), g_sOperID);
         saved = code.has_value();
         if (saved)

@@ -14,27 +14,25 @@ class QPushButton;
 class FrmUser_Add : public QDialog {
     Q_OBJECT
 public:
-    enum Mode { ModeNew = 1, ModeEdit = 2 };
+    // What the window does: register a new customer (mode 1) or change one (mode 2).
+    enum class Mode { New = 1, Edit = 2 };
+    // The fields, htField(0) to htField(4).
     enum Field { FieldName, FieldId, FieldPw, FieldPhone, FieldMemo };
 
     explicit FrmUser_Add(QWidget *parent = nullptr);
     ~FrmUser_Add() override;
 
-    void SetFormMode(int mode, QWidget *caller, int iCode);
+    void SetFormMode(Mode mode, QWidget *caller, int iCode);
+    // What was typed, read by the customer list after a save.
     const LabelledFields &fields() const { return *m_fields; }
-    LabelledFields &fields() { return *m_fields; }
 
     // The customer being changed, or the one just added; 0 before a new one is saved.
     int customerCode() const { return m_code; }
 
-    QPushButton *btnSave = nullptr;
-    QPushButton *btnClose = nullptr;
-    QCheckBox *chkCun = nullptr;
-
 signals:
     // A customer was saved for the customer list that opened the window:
-    // mode ModeNew when added, ModeEdit when changed.
-    void savedForCustomerList(int mode);
+    // Mode::New when added, Mode::Edit when changed.
+    void savedForCustomerList(FrmUser_Add::Mode mode);
 
 private:
     void buildControls();
@@ -45,9 +43,14 @@ private:
     CustomerRecord typedRecord() const;
     bool writeRecord();
 
+    // The window's controls, each named by its control name.
+    QPushButton *btnSave = nullptr;
+    QPushButton *btnClose = nullptr;
+    QCheckBox *chkCun = nullptr;
+
     CustomerStore m_store;
     int m_code = 0;
     std::unique_ptr<LabelledFields> m_fields;
-    int m_mode = ModeNew;
+    Mode m_mode = Mode::New;
     QWidget *m_caller = nullptr;
 };

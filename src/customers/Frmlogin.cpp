@@ -53,15 +53,20 @@ Frmlogin::Frmlogin(QWidget *parent) : QDialog(parent)
 void Frmlogin::buildControls()
 {
     txtUserName = new QLineEdit(this);
+    txtUserName->setObjectName(QStringLiteral("txtUserName"));
     // The admitted operator's ID is fixed but must stay readable.
     QPalette fixedId = txtUserName->palette();
     fixedId.setColor(QPalette::Disabled, QPalette::Text, fixedId.color(QPalette::Active, QPalette::Text));
     txtUserName->setPalette(fixedId);
     txtPassword = new QLineEdit(this);
+    txtPassword->setObjectName(QStringLiteral("txtPassword"));
     ShowPasswordMask(txtPassword, QStringLiteral("*"));
     chkpwdSave = new QCheckBox(QStringLiteral("저장"), this);
+    chkpwdSave->setObjectName(QStringLiteral("chkpwdSave"));
     cmdOK = new QPushButton(QStringLiteral("확인"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdCancel = new QPushButton(QStringLiteral("취소"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     cmdOK->setAutoDefault(false);
     cmdCancel->setAutoDefault(false);
 

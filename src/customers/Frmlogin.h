@@ -14,12 +14,6 @@ public:
 
     bool LoginSucceeded = false;
 
-    QLineEdit *txtUserName = nullptr;
-    QLineEdit *txtPassword = nullptr;
-    QCheckBox *chkpwdSave = nullptr;
-    QPushButton *cmdOK = nullptr;
-    QPushButton *cmdCancel = nullptr;
-
 protected:
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -34,6 +28,13 @@ private:
     void onSaveToggled();
     void onPasswordLeft();
     void cancel();
+
+    // The window's controls, each named by its control name.
+    QLineEdit *txtUserName = nullptr;
+    QLineEdit *txtPassword = nullptr;
+    QCheckBox *chkpwdSave = nullptr;
+    QPushButton *cmdOK = nullptr;
+    QPushButton *cmdCancel = nullptr;
 
     bool m_firstActivation = true;
     bool m_passwordChanged = false;

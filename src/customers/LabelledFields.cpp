@@ -76,11 +76,11 @@ LabelledFields::LabelledFields(QWidget *window, QGridLayout *layout, const QVect
     }
 }
 
-QString LabelledFields::text(int index) const { return m_fields.at(index)->property("Text").toString(); }
+QString LabelledFields::text(int index) const { return m_fields.at(index)->text(); }
 
 void LabelledFields::setText(int index, const QString &text)
 {
-    m_fields.at(index)->setProperty("Text", text);
+    m_fields.at(index)->setText(text);
     m_fields.at(index)->txtBox()->setCursorPosition(0); // a long text shows from its start
 }
 
@@ -89,18 +89,18 @@ double LabelledFields::number(int index) const { return LeadingNumber(text(index
 void LabelledFields::clear()
 {
     for (HCText *field : m_fields)
-        field->setProperty("Text", field->acceptType() == 1 ? QStringLiteral("0") : QString());
+        field->setText(field->acceptType() == 1 ? QStringLiteral("0") : QString());
 }
 
 void LabelledFields::lock(int index)
 {
     HCText *field = m_fields.at(index);
-    if (!field->property("Locked").toBool())
-        m_unlockedLooks.insert(index, {field->property("FocusEffect"), field->property("BackColor"),
-                                       field->focusPolicy(), field->txtBox()->focusPolicy()});
-    field->setProperty("Locked", true);
-    field->setProperty("FocusEffect", false);
-    field->setProperty("BackColor", HCTextColor::LightGrey);
+    if (!field->locked())
+        m_unlockedLooks.insert(
+            index, {field->focusEffect(), field->backColor(), field->focusPolicy(), field->txtBox()->focusPolicy()});
+    field->setLocked(true);
+    field->setFocusEffect(false);
+    field->setBackColor(HCTextColor::LightGrey);
     field->setFocusPolicy(Qt::ClickFocus);
     field->txtBox()->setFocusPolicy(Qt::ClickFocus);
 }
@@ -111,20 +111,24 @@ void LabelledFields::unlock(int index)
         return;
     const Look look = m_unlockedLooks.take(index);
     HCText *field = m_fields.at(index);
-    field->setProperty("Locked", false);
-    field->setProperty("FocusEffect", look.focusEffect);
-    field->setProperty("BackColor", look.backColor);
+    field->setLocked(false);
+    field->setFocusEffect(look.focusEffect);
+    field->setBackColor(look.backColor);
     field->setFocusPolicy(look.focus);
     field->txtBox()->setFocusPolicy(look.boxFocus);
 }
 
 void LabelledFields::focusFirstEditable()
 {
-    const auto editable = std::find_if(m_fields.cbegin(), m_fields.cend(), [](const HCText *field) {
-        return !field->isHidden() && !field->property("Locked").toBool();
-    });
+    const auto editable = std::find_if(m_fields.cbegin(), m_fields.cend(),
+                                       [](const HCText *field) { return !field->isHidden() && !field->locked(); });
     if (editable != m_fields.cend())
         (*editable)->setFocus(Qt::OtherFocusReason);
+}
+
+bool LabelledFields::checkRequired(int index, const QString &label) const
+{
+    return CheckRequired(m_fields.at(index), text(index), label);
 }
 
 void LabelledFields::focusToCorrect(int index)

@@ -1,7 +1,6 @@
 #pragma once
 #include <QHash>
 #include <QString>
-#include <QVariant>
 #include <QVector>
 
 class CaptionPanel;
@@ -36,6 +35,9 @@ public:
     void lock(int index);
     // Gives a locked field back to the operator, as it was before lock().
     void unlock(int index);
+    // True when a required field is empty: the operator has been told which
+    // (label) and the field has the focus.
+    bool checkRequired(int index, const QString &label) const;
     // Focus to the first field the operator can change.
     void focusFirstEditable();
     // After a refusal: the focus to the field to correct, its text selected.
@@ -43,8 +45,8 @@ public:
 
 private:
     struct Look {
-        QVariant focusEffect;
-        QVariant backColor;
+        bool focusEffect;
+        int backColor;
         Qt::FocusPolicy focus;
         Qt::FocusPolicy boxFocus;
     };

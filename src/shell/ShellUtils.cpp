@@ -40,9 +40,8 @@ int AskYesNo(const QString &text, const QString &title, bool yesIsDefault)
         {text, titleOrApp(title), MsgButtons::YesNo, MsgIcon::Question, yesIsDefault ? MsgYes : MsgNo});
 }
 
-bool CheckRequired(QWidget *control, const QString &label, bool zeroIsEmpty)
+bool CheckRequired(QWidget *control, const QString &text, const QString &label, bool zeroIsEmpty)
 {
-    const QString text = control->property("Text").toString();
     const bool empty = text.isEmpty() || (zeroIsEmpty && text == QLatin1String("0"));
     if (!empty)
         return false;

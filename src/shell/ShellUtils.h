@@ -11,9 +11,11 @@ class QWidget;
 void ShowMsg(const QString &text, const QString &title = QString());
 // Yes/No question; returns 6 (Yes) or 7 (No).
 int AskYesNo(const QString &text, const QString &title = QString(), bool yesIsDefault = true);
-// True when the field is empty (""; or "0" when zeroIsEmpty): then the operator
-// is told, the field gets the focus, and the caller must not go on.
-bool CheckRequired(QWidget *control, const QString &label, bool zeroIsEmpty = false);
+// True when the field's text is empty (""; or "0" when zeroIsEmpty): then the
+// operator is told, the field gets the focus, and the caller must not go on.
+// The caller reads the text through the control's own type: the shell knows
+// no input control.
+bool CheckRequired(QWidget *control, const QString &text, const QString &label, bool zeroIsEmpty = false);
 void SafeSetFocus(QWidget *control);
 // The house look of a window: icon of the main window, colours of caption panels.
 void SetFormStyle(QWidget *window, bool takeIcon);

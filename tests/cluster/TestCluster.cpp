@@ -11,6 +11,7 @@
 #include "LabelledFields.h"
 #include "LoopbackCluster.h"
 #include "SpreadGrid.h"
+#include "WindowParts.h"
 #include "modMySQL_Func.h"
 
 #include <mysql.h>
@@ -190,46 +191,50 @@ private slots:
         fixture.db.exec(QStringLiteral("INSERT INTO user_mac VALUES ('clerk', '001A2B3C4D5E', 0)"));
         CustomerFixture::setServerTime(QStringLiteral("2011-05-23 10:00:00"));
         Frmlogin login;
+        QLineEdit *txtPassword = part<QLineEdit>(login, "txtPassword");
         login.show();
-        QTRY_COMPARE(login.txtUserName->text(), QStringLiteral("clerk"));
-        login.txtPassword->setText(QStringLiteral("pw1"));
-        QTest::keyClick(login.txtPassword, Qt::Key_Return);
+        QTRY_COMPARE(part<QLineEdit>(login, "txtUserName")->text(), QStringLiteral("clerk"));
+        txtPassword->setText(QStringLiteral("pw1"));
+        QTest::keyClick(txtPassword, Qt::Key_Return);
         QVERIFY(login.LoginSucceeded);
 
         FrmMain main;
         main.show();
         main.Search();
-        QCOMPARE(main.spList->MaxRows(), 0);
-        FrmUser_Add *add = main.registrationWindow();
-        add->SetFormMode(FrmUser_Add::ModeNew, &main, 0);
+        QCOMPARE(part<SpreadGrid>(main, "spList")->MaxRows(), 0);
+        FrmUser_Add *add = part<FrmUser_Add>(main, "FrmUser_Add");
+        add->SetFormMode(FrmUser_Add::Mode::New, &main, 0);
         add->show();
-        add->fields().setText(FrmUser_Add::FieldName, QStringLiteral("클러스터 상사"));
-        add->fields().setText(FrmUser_Add::FieldId, QStringLiteral("cluster"));
-        add->fields().setText(FrmUser_Add::FieldPw, QStringLiteral("pw"));
-        QTest::mouseClick(add->btnSave, Qt::LeftButton);
+        part<HCText>(*add, "htField", FrmUser_Add::FieldName)->setText(QStringLiteral("클러스터 상사"));
+        part<HCText>(*add, "htField", FrmUser_Add::FieldId)->setText(QStringLiteral("cluster"));
+        part<HCText>(*add, "htField", FrmUser_Add::FieldPw)->setText(QStringLiteral("pw"));
+        QTest::mouseClick(part<QPushButton>(*add, "btnSave"), Qt::LeftButton);
         add->close();
-        QCOMPARE(main.spList->MaxRows(), 1);
-        const int code = main.spList->text(FrmMain::ColCode, 1).toInt();
+        QCOMPARE(part<SpreadGrid>(main, "spList")->MaxRows(), 1);
+        const int code = part<SpreadGrid>(main, "spList")->text(FrmMain::ColCode, 1).toInt();
         QVERIFY(code > 0);
 
         FrmFill_Save fill;
-        fill.SetFormMode(code, QStringLiteral("클러스터 상사"), QStringLiteral("cluster"), 1, &main, 0);
+        fill.SetFormMode(code, QStringLiteral("클러스터 상사"), QStringLiteral("cluster"), FrmFill_Save::Mode::New,
+                         &main, 0);
         fill.show();
-        fill.fields().setText(FrmFill_Save::FieldCount, QStringLiteral("1200"));
-        fill.fields().setText(FrmFill_Save::FieldMemo, QStringLiteral("through the balancer"));
-        QTest::mouseClick(fill.btnSave, Qt::LeftButton);
+        part<HCText>(fill, "htField", FrmFill_Save::FieldCount)->setText(QStringLiteral("1200"));
+        part<HCText>(fill, "htField", FrmFill_Save::FieldMemo)->setText(QStringLiteral("through the balancer"));
+        QTest::mouseClick(part<QPushButton>(fill, "btnSave"), Qt::LeftButton);
         QVERIFY(!fill.isVisible());
         main.Search();
-        QCOMPARE(main.spList->text(FrmMain::ColRest, 1), QStringLiteral("1200"));
+        QCOMPARE(part<SpreadGrid>(main, "spList")->text(FrmMain::ColRest, 1), QStringLiteral("1200"));
 
         FrmDetail detail(code);
+        HCTerm *htDate = part<HCTerm>(detail, "htDate");
         const QString day = m_cluster->value(1,
                                              QStringLiteral("SELECT regdate FROM emaillog WHERE ucode = %1").arg(code));
-        detail.htDate->setText1(day);
-        detail.htDate->setText2(day);
+        htDate->setText1(day);
+        htDate->setText2(day);
         detail.Search();
-        QCOMPARE(detail.spList->MaxRows(), 1);
-        QCOMPARE(detail.spList->text(FrmDetail::ColMemo, 1), QStringLiteral("through the balancer"));
+        QCOMPARE(part<SpreadGrid>(detail, "spList")->MaxRows(), 1);
+        QCOMPARE(part<SpreadGrid>(detail, "spList")->text(FrmDetail::ColMemo, 1),
+                 QStringLiteral("through the balancer"));
         fixture.messages->answerNext(MsgYes);
         detail.ExportExcel();
         QVERIFY(QFile::exists(fixture.workspace->file(QStringLiteral("ExpExcel/Exp110523_142501.xlsx"))));
@@ -242,19 +247,21 @@ private slots:
         CustomerFixture fixture;
         fixture.addCustomer(QStringLiteral("first"), QStringLiteral("가나"));
         FrmMain main;
+        HCText *htFind = part<HCText>(main, "htFind");
+        SpreadGrid *spList = part<SpreadGrid>(main, "spList");
         main.show();
-        QTest::keyClick(main.htFind->txtBox(), Qt::Key_F5);
-        QCOMPARE(main.spList->MaxRows(), 1);
+        QTest::keyClick(htFind->txtBox(), Qt::Key_F5);
+        QCOMPARE(spList->MaxRows(), 1);
 
         const int lost = nodeOfProgram();
         QVERIFY(lost >= 1 && lost <= 3);
         m_cluster->kill(lost);
         m_cluster->rows(lost % 3 + 1, QStringLiteral("INSERT INTO emailuser (userid, username, regdate) "
                                                      "VALUES ('second', '다라', '2011-01-01')"));
-        QTest::keyClick(main.htFind->txtBox(), Qt::Key_F5);
+        QTest::keyClick(htFind->txtBox(), Qt::Key_F5);
         QCOMPARE(fixture.messages->texts(), QStringList());
-        QCOMPARE(main.spList->MaxRows(), 2);
-        QCOMPARE(main.spList->text(FrmMain::ColName, 2), QStringLiteral("다라"));
+        QCOMPARE(spList->MaxRows(), 2);
+        QCOMPARE(spList->text(FrmMain::ColName, 2), QStringLiteral("다라"));
         QVERIFY(nodeOfProgram() != lost);
         m_cluster->restart(lost);
         m_cluster->waitAllUp();

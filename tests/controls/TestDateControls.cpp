@@ -269,9 +269,9 @@ void TestDateControls::textRules()
     HCDateAdv box;
     box.setText(QStringLiteral("2011-01-01"));
     QSignalSpy changed(&box, &SingleDateControl::propertyChanged);
-    box.setProperty("Text", assigned);
+    box.setText(assigned);
     QCOMPARE(box.field()->rawText(), shown);
-    QCOMPARE(box.property("Text").toString(), read);
+    QCOMPARE(box.text(), read);
     QCOMPARE(changed.count(), 1);
     QCOMPARE(changed.first().first().toString(), QStringLiteral("Text"));
 }

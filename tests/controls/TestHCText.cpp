@@ -189,6 +189,7 @@ void TestHCText::textReadsTheValueFormat()
     h.field->setText("-1234.5");
     QCOMPARE(h.field->txtBox()->text(), QStringLiteral("-1,234.50"));
     QCOMPARE(h.field->text(), QStringLiteral("-1234.50"));
+    // The control's "Text" property reads the same: the one check of the property itself.
     QCOMPARE(h.field->property("Text").toString(), QStringLiteral("-1234.50"));
     QVERIFY(h.field->bChanged());
     QCOMPARE(changes.count(), 1);

@@ -6,6 +6,7 @@
 #include "LabelledFields.h"
 #include "ProfileFile.h"
 #include "SpreadGrid.h"
+#include "WindowParts.h"
 #include "modMySQL_Func.h"
 
 #include <QCheckBox>
@@ -48,11 +49,12 @@ private slots:
         m_fixture->addCustomer("id2", "다라", "010-9999-0000", -5);
         m_fixture->addCustomer("id4", "O''Neil");
         FrmMain main;
-        main.htFind->setProperty("Text", text);
+        SpreadGrid *spList = part<SpreadGrid>(main, "spList");
+        part<HCText>(main, "htFind")->setText(text);
         main.Search();
         QStringList shown;
-        for (int row = 1; row <= main.spList->MaxRows(); ++row)
-            shown << main.spList->text(FrmMain::ColName, row);
+        for (int row = 1; row <= spList->MaxRows(); ++row)
+            shown << spList->text(FrmMain::ColName, row);
         std::sort(names.begin(), names.end());
         QCOMPARE(shown.size(), names.size());
         for (const QString &n : names)
@@ -66,13 +68,14 @@ private slots:
         m_fixture->addCustomer("idB", "나", "02-1", 1234567);
         m_fixture->addCustomer("idA", "가", "02-2", -5);
         FrmMain main;
-        QTest::keyClick(main.htFind->txtBox(), Qt::Key_F5); // the window sees F5 first
-        QCOMPARE(main.spList->MaxRows(), 2);
-        QCOMPARE(main.spList->text(FrmMain::ColName, 1), QStringLiteral("가"));
-        QCOMPARE(main.spList->text(FrmMain::ColId, 1), QStringLiteral("idA"));
-        QCOMPARE(main.spList->displayText(FrmMain::ColRest, 2), QStringLiteral("1,234,567"));
-        QCOMPARE(main.spList->ForeColor(FrmMain::ColId, 1), QColor(0, 0, 255));
-        QCOMPARE(main.spList->ForeColor(FrmMain::ColRest, 2), QColor(255, 0, 0));
+        SpreadGrid *spList = part<SpreadGrid>(main, "spList");
+        QTest::keyClick(part<HCText>(main, "htFind")->txtBox(), Qt::Key_F5); // the window sees F5 first
+        QCOMPARE(spList->MaxRows(), 2);
+        QCOMPARE(spList->text(FrmMain::ColName, 1), QStringLiteral("가"));
+        QCOMPARE(spList->text(FrmMain::ColId, 1), QStringLiteral("idA"));
+        QCOMPARE(spList->displayText(FrmMain::ColRest, 2), QStringLiteral("1,234,567"));
+        QCOMPARE(spList->ForeColor(FrmMain::ColId, 1), QColor(0, 0, 255));
+        QCOMPARE(spList->ForeColor(FrmMain::ColRest, 2), QColor(255, 0, 0));
         QVERIFY(main.windowTitle().startsWith(QStringLiteral("Quotadesk Ver.1.0.")));
         QVERIFY(main.windowTitle().endsWith(QStringLiteral(" (HOST: ") + TestDatabase::address()
                                             + QStringLiteral(") [직원]")));
@@ -90,10 +93,11 @@ private slots:
         ProfileFile::write(ini, QStringLiteral("spList_General"), QStringLiteral("RowHeight"), QStringLiteral("20"));
         ProfileFile::write(ini, QStringLiteral("FormPosition"), QStringLiteral("Width"), QStringLiteral("12000"));
         FrmMain main;
-        QCOMPARE(main.spList->MaxCols(), int(FrmMain::ColumnCount));
-        QCOMPARE(main.spList->ColWidth(FrmMain::ColName), 30.0);
-        QCOMPARE(main.spList->ColWidth(FrmMain::ColMemo), 41.5);
-        QCOMPARE(main.spList->RowHeight(1), 20.0);
+        SpreadGrid *spList = part<SpreadGrid>(main, "spList");
+        QCOMPARE(spList->MaxCols(), int(FrmMain::ColumnCount));
+        QCOMPARE(spList->ColWidth(FrmMain::ColName), 30.0);
+        QCOMPARE(spList->ColWidth(FrmMain::ColMemo), 41.5);
+        QCOMPARE(spList->RowHeight(1), 20.0);
         QCOMPARE(main.width(), 800);
     }
 
@@ -102,14 +106,15 @@ private slots:
         for (int i = 0; i < 5; ++i)
             m_fixture->addCustomer(QStringLiteral("id%1").arg(i), QStringLiteral("name%1").arg(i));
         FrmMain main;
+        SpreadGrid *spList = part<SpreadGrid>(main, "spList");
         main.Search();
-        main.spList->SetActiveCell(2, 4);
+        spList->SetActiveCell(2, 4);
         main.Search();
-        QCOMPARE(main.spList->ActiveRow(), 4);
-        main.htFind->setProperty("Text", QStringLiteral("name"));
+        QCOMPARE(spList->ActiveRow(), 4);
+        part<HCText>(main, "htFind")->setText(QStringLiteral("name"));
         m_fixture->db.exec(QStringLiteral("DELETE FROM emailuser WHERE userid IN ('id3', 'id4')"));
         main.Search();
-        QCOMPARE(main.spList->ActiveRow(), 3);
+        QCOMPARE(spList->ActiveRow(), 3);
     }
 
     // The list shows its first rows while it loads, and an F5 pressed then
@@ -119,10 +124,11 @@ private slots:
         for (int i = 0; i < 3; ++i)
             m_fixture->addCustomer(QStringLiteral("id%1").arg(i), QStringLiteral("name%1").arg(i));
         FrmMain main;
-        QCoreApplication::postEvent(main.htFind->txtBox(), new QKeyEvent(QEvent::KeyPress, Qt::Key_F5, Qt::NoModifier));
+        QCoreApplication::postEvent(part<HCText>(main, "htFind")->txtBox(),
+                                    new QKeyEvent(QEvent::KeyPress, Qt::Key_F5, Qt::NoModifier));
         main.Search();
         QCoreApplication::processEvents();
-        QCOMPARE(main.spList->MaxRows(), 3);
+        QCOMPARE(part<SpreadGrid>(main, "spList")->MaxRows(), 3);
         QCOMPARE(m_fixture->messages->count(), 0);
         QCOMPARE(m_fixture->notices().count(QStringLiteral("조회 완료 하였습니다. /T500")), 1);
     }
@@ -130,9 +136,9 @@ private slots:
     void noSelectionMessages()
     {
         FrmMain main;
-        QTest::mouseClick(main.BtnFill, Qt::LeftButton);
-        QTest::mouseClick(main.BtnUserEdit, Qt::LeftButton);
-        QTest::mouseClick(main.BtnDetail, Qt::LeftButton);
+        QTest::mouseClick(part<QPushButton>(main, "BtnFill"), Qt::LeftButton);
+        QTest::mouseClick(part<QPushButton>(main, "BtnUserEdit"), Qt::LeftButton);
+        QTest::mouseClick(part<QPushButton>(main, "BtnDetail"), Qt::LeftButton);
         QCOMPARE(m_fixture->messages->texts(), (QStringList{"먼저 유저내역에서 충전 할 유저를 선택 하세요.",
                                                             "먼저 그리드에서 수정할 자료를 선택하세요.",
                                                             "먼저 그리드에서 내역 확인 할 유저를 선택 하세요."}));
@@ -141,37 +147,40 @@ private slots:
     void registerThreeInARowAndRefuseADuplicate()
     {
         FrmMain main;
+        SpreadGrid *spList = part<SpreadGrid>(main, "spList");
         main.Search();
-        FrmUser_Add *add = main.registrationWindow();
-        add->SetFormMode(FrmUser_Add::ModeNew, &main, 0);
+        FrmUser_Add *add = part<FrmUser_Add>(main, "FrmUser_Add");
+        QCheckBox *chkCun = part<QCheckBox>(*add, "chkCun");
+        QPushButton *btnSave = part<QPushButton>(*add, "btnSave");
+        add->SetFormMode(FrmUser_Add::Mode::New, &main, 0);
         add->show();
-        QVERIFY(add->chkCun->isVisible());
-        add->chkCun->setChecked(true);
+        QVERIFY(chkCun->isVisible());
+        chkCun->setChecked(true);
         const QStringList ids{"first", "sec'ond", "third"};
         for (const QString &id : ids) {
-            add->fields().setText(FrmUser_Add::FieldName, QStringLiteral("상호 ") + id);
-            add->fields().setText(FrmUser_Add::FieldId, id);
-            add->fields().setText(FrmUser_Add::FieldPw, QStringLiteral("p\\w"));
-            add->fields().setText(FrmUser_Add::FieldPhone, QStringLiteral("010-1111-2222"));
-            QTest::mouseClick(add->btnSave, Qt::LeftButton);
+            part<HCText>(*add, "htField", FrmUser_Add::FieldName)->setText(QStringLiteral("상호 ") + id);
+            part<HCText>(*add, "htField", FrmUser_Add::FieldId)->setText(id);
+            part<HCText>(*add, "htField", FrmUser_Add::FieldPw)->setText(QStringLiteral("p\\w"));
+            part<HCText>(*add, "htField", FrmUser_Add::FieldPhone)->setText(QStringLiteral("010-1111-2222"));
+            QTest::mouseClick(btnSave, Qt::LeftButton);
             QVERIFY(add->isVisible());
-            QCOMPARE(add->fields().text(FrmUser_Add::FieldId), QString());
+            QCOMPARE(part<HCText>(*add, "htField", FrmUser_Add::FieldId)->text(), QString());
         }
-        QCOMPARE(main.spList->MaxRows(), 3);
-        QCOMPARE(main.spList->text(FrmMain::ColId, 2), QStringLiteral("sec'ond"));
-        QCOMPARE(main.spList->text(FrmMain::ColRest, 3), QStringLiteral("0"));
-        QCOMPARE(main.spList->text(FrmMain::ColRegDate, 3), QStringLiteral("2011-05-23"));
-        QCOMPARE(main.spList->ActiveRow(), 3);
+        QCOMPARE(spList->MaxRows(), 3);
+        QCOMPARE(spList->text(FrmMain::ColId, 2), QStringLiteral("sec'ond"));
+        QCOMPARE(spList->text(FrmMain::ColRest, 3), QStringLiteral("0"));
+        QCOMPARE(spList->text(FrmMain::ColRegDate, 3), QStringLiteral("2011-05-23"));
+        QCOMPARE(spList->ActiveRow(), 3);
         QCOMPARE(m_fixture->db.value(QStringLiteral("SELECT CONCAT(userpw, '|', hpno, '|', reguser, '|', restcnt) FROM "
                                                     "emailuser WHERE userid = 'sec''ond'")),
                  QStringLiteral("p\\w|010-1111-2222|clerk|0"));
-        QCOMPARE(main.spList->text(FrmMain::ColCode, 2),
+        QCOMPARE(spList->text(FrmMain::ColCode, 2),
                  m_fixture->db.value(QStringLiteral("SELECT code FROM emailuser WHERE userid = 'sec''ond'")));
 
-        add->fields().setText(FrmUser_Add::FieldName, QStringLiteral("again"));
-        add->fields().setText(FrmUser_Add::FieldId, QStringLiteral("third"));
-        add->fields().setText(FrmUser_Add::FieldPw, QStringLiteral("x"));
-        QTest::mouseClick(add->btnSave, Qt::LeftButton);
+        part<HCText>(*add, "htField", FrmUser_Add::FieldName)->setText(QStringLiteral("again"));
+        part<HCText>(*add, "htField", FrmUser_Add::FieldId)->setText(QStringLiteral("third"));
+        part<HCText>(*add, "htField", FrmUser_Add::FieldPw)->setText(QStringLiteral("x"));
+        QTest::mouseClick(btnSave, Qt::LeftButton);
         QCOMPARE(m_fixture->messages->last().text, QStringLiteral("[third]은(는) 이미 사용중인 ID입니다."));
         QCOMPARE(m_fixture->db.value(QStringLiteral("SELECT COUNT(*) FROM emailuser")), QStringLiteral("3"));
     }
@@ -179,11 +188,11 @@ private slots:
     void requiredFieldsStopTheSave()
     {
         FrmUser_Add add;
-        add.SetFormMode(FrmUser_Add::ModeNew, nullptr, 0);
+        add.SetFormMode(FrmUser_Add::Mode::New, nullptr, 0);
         add.show();
-        QVERIFY(!add.chkCun->isVisible());
-        add.fields().setText(FrmUser_Add::FieldName, QStringLiteral("상호"));
-        QTest::mouseClick(add.btnSave, Qt::LeftButton);
+        QVERIFY(!part<QCheckBox>(add, "chkCun")->isVisible());
+        part<HCText>(add, "htField", FrmUser_Add::FieldName)->setText(QStringLiteral("상호"));
+        QTest::mouseClick(part<QPushButton>(add, "btnSave"), Qt::LeftButton);
         QCOMPARE(m_fixture->messages->last().text, QStringLiteral("[ID]은(는) 필수 입력 사항입니다."));
         QCOMPARE(m_fixture->messages->last().title, QStringLiteral("필수입력"));
         QCOMPARE(m_fixture->db.value(QStringLiteral("SELECT COUNT(*) FROM emailuser")), QStringLiteral("0"));
@@ -194,26 +203,28 @@ private slots:
         const int code = m_fixture->addCustomer("mine", "내것", "010");
         m_fixture->addCustomer("theirs", "남의것");
         FrmMain main;
+        SpreadGrid *spList = part<SpreadGrid>(main, "spList");
         main.Search();
-        main.spList->SetActiveCell(1, 2);
+        spList->SetActiveCell(1, 2);
         QCOMPARE(main.SelectedCode(), code);
-        FrmUser_Add *edit = main.registrationWindow();
-        edit->SetFormMode(FrmUser_Add::ModeEdit, &main, code);
-        QCOMPARE(edit->fields().text(FrmUser_Add::FieldId), QStringLiteral("mine"));
+        FrmUser_Add *edit = part<FrmUser_Add>(main, "FrmUser_Add");
+        QPushButton *btnSave = part<QPushButton>(*edit, "btnSave");
+        edit->SetFormMode(FrmUser_Add::Mode::Edit, &main, code);
+        QCOMPARE(part<HCText>(*edit, "htField", FrmUser_Add::FieldId)->text(), QStringLiteral("mine"));
         edit->show();
-        QTest::mouseClick(edit->btnSave, Qt::LeftButton); // nothing changed
+        QTest::mouseClick(btnSave, Qt::LeftButton); // nothing changed
         QCOMPARE(m_fixture->messages->last().text, QStringLiteral("수정된 내용이 없거나, 자료저장을 실패하였습니다."));
         QVERIFY(edit->isVisible());
 
-        edit->fields().setText(FrmUser_Add::FieldId, QStringLiteral("theirs"));
-        QTest::mouseClick(edit->btnSave, Qt::LeftButton);
+        part<HCText>(*edit, "htField", FrmUser_Add::FieldId)->setText(QStringLiteral("theirs"));
+        QTest::mouseClick(btnSave, Qt::LeftButton);
         QCOMPARE(m_fixture->messages->last().text, QStringLiteral("[theirs]은(는) 이미 사용중인 ID입니다."));
 
-        edit->fields().setText(FrmUser_Add::FieldId, QStringLiteral("mine"));
-        edit->fields().setText(FrmUser_Add::FieldMemo, QStringLiteral("새 메모 '"));
-        QTest::mouseClick(edit->btnSave, Qt::LeftButton);
+        part<HCText>(*edit, "htField", FrmUser_Add::FieldId)->setText(QStringLiteral("mine"));
+        part<HCText>(*edit, "htField", FrmUser_Add::FieldMemo)->setText(QStringLiteral("새 메모 '"));
+        QTest::mouseClick(btnSave, Qt::LeftButton);
         QVERIFY(!edit->isVisible());
-        QCOMPARE(main.spList->text(FrmMain::ColMemo, 2), QStringLiteral("새 메모 '"));
+        QCOMPARE(spList->text(FrmMain::ColMemo, 2), QStringLiteral("새 메모 '"));
         QCOMPARE(m_fixture->db.value(QStringLiteral("SELECT bigo FROM emailuser WHERE code = %1").arg(code)),
                  QStringLiteral("새 메모 '"));
     }
@@ -233,11 +244,11 @@ private slots:
         QFETCH(QString, balance);
         const int code = m_fixture->addCustomer("cust", "손님", QString(), 10);
         FrmFill_Save fill;
-        fill.SetFormMode(code, QStringLiteral("손님"), QStringLiteral("cust"), 1, nullptr, 0);
+        fill.SetFormMode(code, QStringLiteral("손님"), QStringLiteral("cust"), FrmFill_Save::Mode::New, nullptr, 0);
         fill.show();
-        fill.fields().setText(FrmFill_Save::FieldCount, count);
-        fill.fields().setText(FrmFill_Save::FieldMemo, QStringLiteral("it's paid"));
-        QTest::mouseClick(fill.btnSave, Qt::LeftButton);
+        part<HCText>(fill, "htField", FrmFill_Save::FieldCount)->setText(count);
+        part<HCText>(fill, "htField", FrmFill_Save::FieldMemo)->setText(QStringLiteral("it's paid"));
+        QTest::mouseClick(part<QPushButton>(fill, "btnSave"), Qt::LeftButton);
         QCOMPARE(m_fixture->messages->count(), 0);
         QVERIFY(!fill.isVisible());
         QCOMPARE(m_fixture->db.value(QStringLiteral("SELECT restcnt FROM emailuser WHERE code = %1").arg(code)),
@@ -252,9 +263,9 @@ private slots:
     {
         const int code = m_fixture->addCustomer("cust", "손님");
         FrmFill_Save fill;
-        fill.SetFormMode(code, QStringLiteral("손님"), QStringLiteral("cust"), 1, nullptr, 0);
-        fill.fields().setText(FrmFill_Save::FieldAmount, QStringLiteral("5000"));
-        QTest::mouseClick(fill.btnSave, Qt::LeftButton);
+        fill.SetFormMode(code, QStringLiteral("손님"), QStringLiteral("cust"), FrmFill_Save::Mode::New, nullptr, 0);
+        part<HCText>(fill, "htField", FrmFill_Save::FieldAmount)->setText(QStringLiteral("5000"));
+        QTest::mouseClick(part<QPushButton>(fill, "btnSave"), Qt::LeftButton);
         QCOMPARE(m_fixture->messages->last().text, QStringLiteral("충전 건수를 정확히 입력하세요."));
         QCOMPARE(m_fixture->db.value(QStringLiteral("SELECT COUNT(*) FROM emaillog")), QStringLiteral("0"));
     }
@@ -263,10 +274,10 @@ private slots:
     {
         const int code = m_fixture->addCustomer("cust", "손님");
         FrmFill_Save fill;
-        fill.SetFormMode(code, QStringLiteral("손님"), QStringLiteral("cust"), 1, nullptr, 0);
-        fill.fields().setText(FrmFill_Save::FieldCount, QStringLiteral("5"));
+        fill.SetFormMode(code, QStringLiteral("손님"), QStringLiteral("cust"), FrmFill_Save::Mode::New, nullptr, 0);
+        part<HCText>(fill, "htField", FrmFill_Save::FieldCount)->setText(QStringLiteral("5"));
         m_fixture->db.exec(QStringLiteral("DELETE FROM emailuser"));
-        QTest::mouseClick(fill.btnSave, Qt::LeftButton);
+        QTest::mouseClick(part<QPushButton>(fill, "btnSave"), Qt::LeftButton);
         QCOMPARE(m_fixture->messages->last().text,
                  QStringLiteral("데이터 처리중 문제가 발생하였습니다. 다시 처리하여 주시기 바랍니다."));
         QCOMPARE(m_fixture->db.value(QStringLiteral("SELECT COUNT(*) FROM emaillog")), QStringLiteral("0"));
@@ -294,9 +305,9 @@ private slots:
             }
         });
         FrmFill_Save fill;
-        fill.SetFormMode(code, QStringLiteral("손님"), QStringLiteral("cust"), 1, nullptr, 0);
-        fill.fields().setText(FrmFill_Save::FieldCount, QStringLiteral("5"));
-        QTest::mouseClick(fill.btnSave, Qt::LeftButton);
+        fill.SetFormMode(code, QStringLiteral("손님"), QStringLiteral("cust"), FrmFill_Save::Mode::New, nullptr, 0);
+        part<HCText>(fill, "htField", FrmFill_Save::FieldCount)->setText(QStringLiteral("5"));
+        QTest::mouseClick(part<QPushButton>(fill, "btnSave"), Qt::LeftButton);
         cutter.join();
         locker.exec(QStringLiteral("ROLLBACK"));
         QVERIFY(killed);

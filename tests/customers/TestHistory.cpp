@@ -7,6 +7,7 @@
 #include "PrintFront.h"
 #include "SpreadGrid.h"
 #include "SpreadPrintLayout.h"
+#include "WindowParts.h"
 #include "cSpreadPreview.h"
 
 #include <QApplication>
@@ -46,39 +47,43 @@ private slots:
     void listsThePeriodInDateAndTimeOrder()
     {
         FrmDetail detail(m_code);
+        HCTerm *htDate = part<HCTerm>(detail, "htDate");
+        SpreadGrid *spList = part<SpreadGrid>(detail, "spList");
         QCOMPARE(detail.windowTitle(), QStringLiteral("[손님 상사] 충전 & 사용 내역"));
-        detail.htDate->setText1(QStringLiteral("2011-05-01"));
-        detail.htDate->setText2(QStringLiteral("2011-05-31"));
+        htDate->setText1(QStringLiteral("2011-05-01"));
+        htDate->setText2(QStringLiteral("2011-05-31"));
         detail.Search();
         QCOMPARE(memos(detail), (QStringList{"", "first", "odd kind", "last day"}));
-        QCOMPARE(detail.spList->text(FrmDetail::ColKind, 1), QStringLiteral("사용"));
-        QCOMPARE(detail.spList->text(FrmDetail::ColKind, 3), QStringLiteral("충전")); // any non-zero kind
-        QCOMPARE(detail.spList->ForeColor(FrmDetail::ColCount, 1), QColor(255, 0, 0));
-        QCOMPARE(detail.spList->ForeColor(FrmDetail::ColKind, 2), QColor(0, 0, 255));
-        QCOMPARE(detail.spList->displayText(FrmDetail::ColAmount, 2), QStringLiteral("10,000"));
+        QCOMPARE(spList->text(FrmDetail::ColKind, 1), QStringLiteral("사용"));
+        QCOMPARE(spList->text(FrmDetail::ColKind, 3),
+                 QStringLiteral("충전")); // any non-zero kind
+        QCOMPARE(spList->ForeColor(FrmDetail::ColCount, 1), QColor(255, 0, 0));
+        QCOMPARE(spList->ForeColor(FrmDetail::ColKind, 2), QColor(0, 0, 255));
+        QCOMPARE(spList->displayText(FrmDetail::ColAmount, 2), QStringLiteral("10,000"));
         QVERIFY(m_fixture->notices().contains(QStringLiteral("조회 완료 하였습니다. /T500")));
     }
 
     void kindsAndOneDayPeriods()
     {
         FrmDetail detail(m_code);
-        detail.htDate->setText1(QStringLiteral("2011-05-01"));
-        detail.htDate->setText2(QStringLiteral("2011-05-01"));
-        detail.OptGubun[FrmDetail::KindTopUp]->setChecked(true);
+        HCTerm *htDate = part<HCTerm>(detail, "htDate");
+        htDate->setText1(QStringLiteral("2011-05-01"));
+        htDate->setText2(QStringLiteral("2011-05-01"));
+        part<QRadioButton>(detail, "OptGubun", FrmDetail::KindTopUp)->setChecked(true);
         detail.Search();
         QCOMPARE(memos(detail), QStringList{"first"});
-        detail.OptGubun[FrmDetail::KindUse]->setChecked(true);
+        part<QRadioButton>(detail, "OptGubun", FrmDetail::KindUse)->setChecked(true);
         detail.Search();
         QCOMPARE(memos(detail), QStringList{""});
         // 충전 lists every row the window shows as 충전, whatever its non-zero kind.
-        detail.htDate->setText2(QStringLiteral("2011-05-31"));
-        detail.OptGubun[FrmDetail::KindTopUp]->setChecked(true);
+        htDate->setText2(QStringLiteral("2011-05-31"));
+        part<QRadioButton>(detail, "OptGubun", FrmDetail::KindTopUp)->setChecked(true);
         detail.Search();
         QCOMPARE(memos(detail), (QStringList{"first", "odd kind"}));
-        detail.htDate->setText1(QStringLiteral("2012-01-01"));
-        detail.htDate->setText2(QStringLiteral("2012-01-31"));
+        htDate->setText1(QStringLiteral("2012-01-01"));
+        htDate->setText2(QStringLiteral("2012-01-31"));
         detail.Search();
-        QCOMPARE(detail.spList->MaxRows(), 0);
+        QCOMPARE(part<SpreadGrid>(detail, "spList")->MaxRows(), 0);
     }
 
     void emptyGridExportIsRefused()
@@ -93,8 +98,10 @@ private slots:
     void exportWritesTheWorkbookAndOpensIt()
     {
         FrmDetail detail(m_code);
-        detail.htDate->setText1(QStringLiteral("2011-05-01"));
-        detail.htDate->setText2(QStringLiteral("2011-05-31"));
+        HCTerm *htDate = part<HCTerm>(detail, "htDate");
+        SpreadGrid *spList = part<SpreadGrid>(detail, "spList");
+        htDate->setText1(QStringLiteral("2011-05-01"));
+        htDate->setText2(QStringLiteral("2011-05-31"));
         detail.Search();
         m_fixture->messages->answerNext(MsgYes);
         detail.ExportExcel();
@@ -107,8 +114,8 @@ private slots:
         const QString strings = QString::fromUtf8(unzip.readAllStandardOutput());
         QVERIFY(strings.contains(QStringLiteral("처리자")));
         QVERIFY(strings.contains(QStringLiteral("last day")));
-        QCOMPARE(detail.spList->MaxRows(), 4); // the grid ends as it was
-        QCOMPARE(detail.spList->text(FrmDetail::ColMemo, 1), QString());
+        QCOMPARE(spList->MaxRows(), 4); // the grid ends as it was
+        QCOMPARE(spList->text(FrmDetail::ColMemo, 1), QString());
         bool opened = false;
         for (const LaunchRequest &r : m_fixture->launches)
             opened = opened || (r.kind == LaunchRequest::OpenDocument && r.program == book);
@@ -131,8 +138,9 @@ private slots:
         g_SpreadPreview = std::make_unique<cSpreadPreview>();
         g_SpreadPreview->SetAppName(QStringLiteral("Quotadesk"));
         FrmDetail detail(m_code);
-        detail.htDate->setText1(QStringLiteral("2011-05-01"));
-        detail.htDate->setText2(QStringLiteral("2011-05-31"));
+        HCTerm *htDate = part<HCTerm>(detail, "htDate");
+        htDate->setText1(QStringLiteral("2011-05-01"));
+        htDate->setText2(QStringLiteral("2011-05-31"));
         detail.Search();
         const QString pdf = m_fixture->workspace->file(QStringLiteral("history.pdf"));
         QPrinter &printer = g_SpreadPreview->session().printer();
@@ -154,7 +162,7 @@ private slots:
         detail.Print();
         g_SpreadPreview.reset();
 
-        const SpreadGrid &grid = *detail.spList;
+        const SpreadGrid &grid = *part<SpreadGrid>(detail, "spList");
         const SpreadPrintLayout layout(grid, QPageSize(QPageSize::A4));
         const QList<PdfWord> words = PdfDocument(pdf).words(1);
         QVERIFY(!words.isEmpty());
@@ -178,8 +186,8 @@ private:
     static QStringList memos(const FrmDetail &detail)
     {
         QStringList out;
-        for (int row = 1; row <= detail.spList->MaxRows(); ++row)
-            out << detail.spList->text(FrmDetail::ColMemo, row);
+        for (int row = 1; row <= part<SpreadGrid>(detail, "spList")->MaxRows(); ++row)
+            out << part<SpreadGrid>(detail, "spList")->text(FrmDetail::ColMemo, row);
         return out;
     }
 

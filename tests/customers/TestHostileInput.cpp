@@ -8,6 +8,7 @@
 #include "LabelledFields.h"
 #include "ProgramExit.h"
 #include "SpreadGrid.h"
+#include "WindowParts.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -124,16 +125,16 @@ private slots:
         QFETCH(int, limit);
         QFETCH(QString, value);
         FrmUser_Add add;
-        add.SetFormMode(FrmUser_Add::ModeNew, nullptr, 0);
+        add.SetFormMode(FrmUser_Add::Mode::New, nullptr, 0);
         add.show();
-        add.fields().setText(FrmUser_Add::FieldName, QStringLiteral("상호"));
-        add.fields().setText(FrmUser_Add::FieldId, QStringLiteral("newid"));
-        add.fields().setText(FrmUser_Add::FieldPw, QStringLiteral("pw"));
-        paste(add.fields().field(field)->txtBox(), value);
-        const QString shown = add.fields().text(field);
+        part<HCText>(add, "htField", FrmUser_Add::FieldName)->setText(QStringLiteral("상호"));
+        part<HCText>(add, "htField", FrmUser_Add::FieldId)->setText(QStringLiteral("newid"));
+        part<HCText>(add, "htField", FrmUser_Add::FieldPw)->setText(QStringLiteral("pw"));
+        paste(part<HCText>(add, "htField", field)->txtBox(), value);
+        const QString shown = part<HCText>(add, "htField", field)->text();
         QCOMPARE(shown, keptText(value, limit));
 
-        QTest::mouseClick(add.btnSave, Qt::LeftButton);
+        QTest::mouseClick(part<QPushButton>(add, "btnSave"), Qt::LeftButton);
         QCOMPARE(m_fixture->messages->count(), 0);
         QCOMPARE(m_fixture->db.value(QStringLiteral("SELECT COUNT(*) FROM emailuser")), QStringLiteral("2"));
         QCOMPARE(
@@ -149,13 +150,13 @@ private slots:
         QFETCH(QString, value);
         const int code = m_fixture->addCustomer("cust", "손님", QString(), 10);
         FrmFill_Save fill;
-        fill.SetFormMode(code, QStringLiteral("손님"), QStringLiteral("cust"), 1, nullptr, 0);
+        fill.SetFormMode(code, QStringLiteral("손님"), QStringLiteral("cust"), FrmFill_Save::Mode::New, nullptr, 0);
         fill.show();
-        fill.fields().setText(FrmFill_Save::FieldCount, QStringLiteral("5"));
-        paste(fill.fields().field(FrmFill_Save::FieldMemo)->txtBox(), value);
-        const QString shown = fill.fields().text(FrmFill_Save::FieldMemo);
+        part<HCText>(fill, "htField", FrmFill_Save::FieldCount)->setText(QStringLiteral("5"));
+        paste(part<HCText>(fill, "htField", FrmFill_Save::FieldMemo)->txtBox(), value);
+        const QString shown = part<HCText>(fill, "htField", FrmFill_Save::FieldMemo)->text();
         QCOMPARE(shown, keptText(value, 200));
-        QTest::mouseClick(fill.btnSave, Qt::LeftButton);
+        QTest::mouseClick(part<QPushButton>(fill, "btnSave"), Qt::LeftButton);
         QCOMPARE(m_fixture->messages->count(), 0);
         QCOMPARE(m_fixture->db.value(QStringLiteral("SELECT HEX(CONVERT(bigo USING euckr)) FROM emaillog")),
                  cp949Hex(shown));
@@ -189,13 +190,15 @@ private slots:
         m_fixture->addCustomer("back", "a\\\\b'' -- x");
         m_fixture->addCustomer("pct", "백%할인");
         FrmMain main;
+        HCText *htFind = part<HCText>(main, "htFind");
+        SpreadGrid *spList = part<SpreadGrid>(main, "spList");
         main.show();
-        paste(main.htFind->txtBox(), value);
-        QTest::keyClick(main.htFind->txtBox(), Qt::Key_F5);
+        paste(htFind->txtBox(), value);
+        QTest::keyClick(htFind->txtBox(), Qt::Key_F5);
         QCOMPARE(m_fixture->messages->count(), 0);
         QStringList listed;
-        for (int row = 1; row <= main.spList->MaxRows(); ++row)
-            listed << main.spList->text(FrmMain::ColName, row);
+        for (int row = 1; row <= spList->MaxRows(); ++row)
+            listed << spList->text(FrmMain::ColName, row);
         listed.sort();
         names.sort();
         QCOMPARE(listed, names);
@@ -211,9 +214,9 @@ private slots:
         const QString operatorsBefore = operators();
         Frmlogin login;
         login.show();
-        QTRY_COMPARE(login.txtUserName->text(), QStringLiteral("clerk"));
-        paste(login.txtPassword, value);
-        QTest::mouseClick(login.cmdOK, Qt::LeftButton);
+        QTRY_COMPARE(part<QLineEdit>(login, "txtUserName")->text(), QStringLiteral("clerk"));
+        paste(part<QLineEdit>(login, "txtPassword"), value);
+        QTest::mouseClick(part<QPushButton>(login, "cmdOK"), Qt::LeftButton);
         ProgramExit::setHandler({});
         QVERIFY(!login.LoginSucceeded);
         QCOMPARE(m_fixture->messages->count(), 1);
@@ -233,21 +236,23 @@ private slots:
         m_fixture->db.exec(QStringLiteral("INSERT INTO user_mac VALUES ('q''\\\\; --', '001A2B3C4D5E', 0)"));
         CustomerFixture::setServerTime(QStringLiteral("2011-05-23 10:00:00"));
         Frmlogin login;
+        QLineEdit *txtPassword = part<QLineEdit>(login, "txtPassword");
+        QPushButton *cmdOK = part<QPushButton>(login, "cmdOK");
         login.show();
-        QTRY_COMPARE(login.txtUserName->text(), QStringLiteral("q'\\; --"));
-        paste(login.txtPassword, QStringLiteral("p%"));
-        QTest::mouseClick(login.cmdOK, Qt::LeftButton);
+        QTRY_COMPARE(part<QLineEdit>(login, "txtUserName")->text(), QStringLiteral("q'\\; --"));
+        paste(txtPassword, QStringLiteral("p%"));
+        QTest::mouseClick(cmdOK, Qt::LeftButton);
         QVERIFY(!login.LoginSucceeded); // "%" is no wildcard in a password
-        paste(login.txtPassword, QStringLiteral("p%_"));
-        QTest::mouseClick(login.cmdOK, Qt::LeftButton);
+        paste(txtPassword, QStringLiteral("p%_"));
+        QTest::mouseClick(cmdOK, Qt::LeftButton);
         ProgramExit::setHandler({});
         QVERIFY(login.LoginSucceeded);
 
         const int code = m_fixture->addCustomer("cust", "손님");
         FrmFill_Save fill;
-        fill.SetFormMode(code, QStringLiteral("손님"), QStringLiteral("cust"), 1, nullptr, 0);
-        fill.fields().setText(FrmFill_Save::FieldCount, QStringLiteral("3"));
-        QTest::mouseClick(fill.btnSave, Qt::LeftButton);
+        fill.SetFormMode(code, QStringLiteral("손님"), QStringLiteral("cust"), FrmFill_Save::Mode::New, nullptr, 0);
+        part<HCText>(fill, "htField", FrmFill_Save::FieldCount)->setText(QStringLiteral("3"));
+        QTest::mouseClick(part<QPushButton>(fill, "btnSave"), Qt::LeftButton);
         QCOMPARE(m_fixture->db.value(QStringLiteral("SELECT CONCAT(recuserid, '|', recusername) FROM emaillog")),
                  QStringLiteral("q'\\; --|이상한"));
     }

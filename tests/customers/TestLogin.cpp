@@ -3,6 +3,7 @@
 #include "LoginValues.h"
 #include "ProgramExit.h"
 #include "SettingsStore.h"
+#include "WindowParts.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -77,11 +78,12 @@ private slots:
         m_fixture->db.exec(QStringLiteral("UPDATE user_mac SET user_id = '%1'").arg(id));
         CustomerFixture::setServerTime(serverTime);
         Frmlogin login;
+        QLineEdit *txtUserName = part<QLineEdit>(login, "txtUserName");
         login.show();
-        QTRY_COMPARE(login.txtUserName->text(), id);
-        QVERIFY(!login.txtUserName->isEnabled());
-        login.txtPassword->setText(password);
-        QTest::mouseClick(login.cmdOK, Qt::LeftButton);
+        QTRY_COMPARE(txtUserName->text(), id);
+        QVERIFY(!txtUserName->isEnabled());
+        part<QLineEdit>(login, "txtPassword")->setText(password);
+        QTest::mouseClick(part<QPushButton>(login, "cmdOK"), Qt::LeftButton);
         QCOMPARE(login.LoginSucceeded, admitted);
         QCOMPARE(login.isVisible(), !admitted);
         QCOMPARE(g_sLoginTime, serverTime);
@@ -93,23 +95,24 @@ private slots:
     void wrongPasswordKeepsTheDialogWithThePasswordSelected()
     {
         Frmlogin login;
+        QLineEdit *txtPassword = part<QLineEdit>(login, "txtPassword");
         login.show();
-        QTRY_COMPARE(login.txtUserName->text(), QStringLiteral("clerk"));
+        QTRY_COMPARE(part<QLineEdit>(login, "txtUserName")->text(), QStringLiteral("clerk"));
         CustomerFixture::setServerTime(QStringLiteral("2011-05-23 10:00:00"));
-        login.txtPassword->setText(QStringLiteral("nope"));
-        QCOMPARE(login.txtPassword->displayText(), QStringLiteral("****"));
-        QTest::keyClick(login.txtPassword, Qt::Key_Return);
+        txtPassword->setText(QStringLiteral("nope"));
+        QCOMPARE(txtPassword->displayText(), QStringLiteral("****"));
+        QTest::keyClick(txtPassword, Qt::Key_Return);
         QVERIFY(!login.LoginSucceeded);
         QCOMPARE(m_fixture->messages->last().title, QStringLiteral("로그인"));
         QCOMPARE(m_fixture->messages->last().text,
                  QStringLiteral(
                      "개발자 및 퇴사자는 로그인 할 수 없습니다.\r\n\r\n혹은 암호가 잘못되었습니다. 다시 시도하십시오"));
-        QCOMPARE(login.txtPassword->selectedText(), QStringLiteral("nope"));
+        QCOMPARE(txtPassword->selectedText(), QStringLiteral("nope"));
         // Enter in the password box is the login action, and types nothing.
-        login.txtPassword->setText(QStringLiteral("pw1"));
-        QTest::keyClick(login.txtPassword, Qt::Key_Return);
+        txtPassword->setText(QStringLiteral("pw1"));
+        QTest::keyClick(txtPassword, Qt::Key_Return);
         QVERIFY(login.LoginSucceeded);
-        QCOMPARE(login.txtPassword->text(), QStringLiteral("pw1"));
+        QCOMPARE(txtPassword->text(), QStringLiteral("pw1"));
     }
 
     void hiddenOperatorIsRefused()
@@ -118,9 +121,9 @@ private slots:
         CustomerFixture::setServerTime(QStringLiteral("2011-05-23 10:00:00"));
         Frmlogin login;
         login.show();
-        QTRY_COMPARE(login.txtUserName->text(), QStringLiteral("gone"));
-        login.txtPassword->setText(QStringLiteral("pw"));
-        QTest::mouseClick(login.cmdOK, Qt::LeftButton);
+        QTRY_COMPARE(part<QLineEdit>(login, "txtUserName")->text(), QStringLiteral("gone"));
+        part<QLineEdit>(login, "txtPassword")->setText(QStringLiteral("pw"));
+        QTest::mouseClick(part<QPushButton>(login, "cmdOK"), Qt::LeftButton);
         QVERIFY(!login.LoginSucceeded);
     }
 
@@ -128,13 +131,15 @@ private slots:
     {
         m_fixture->db.exec(QStringLiteral("UPDATE user_mac SET user_id = 'o''k'"));
         Frmlogin login;
+        QLineEdit *txtPassword = part<QLineEdit>(login, "txtPassword");
+        QPushButton *cmdOK = part<QPushButton>(login, "cmdOK");
         login.show();
-        QTRY_COMPARE(login.txtUserName->text(), QStringLiteral("o'k"));
-        login.txtPassword->setText(QStringLiteral("x' OR '1'='1"));
-        QTest::mouseClick(login.cmdOK, Qt::LeftButton);
+        QTRY_COMPARE(part<QLineEdit>(login, "txtUserName")->text(), QStringLiteral("o'k"));
+        txtPassword->setText(QStringLiteral("x' OR '1'='1"));
+        QTest::mouseClick(cmdOK, Qt::LeftButton);
         QVERIFY(!login.LoginSucceeded);
-        login.txtPassword->setText(QStringLiteral("p'w\\"));
-        QTest::mouseClick(login.cmdOK, Qt::LeftButton);
+        txtPassword->setText(QStringLiteral("p'w\\"));
+        QTest::mouseClick(cmdOK, Qt::LeftButton);
         QVERIFY(login.LoginSucceeded);
         QCOMPARE(g_sOperID, QStringLiteral("o'k"));
         QCOMPARE(g_sOperName, QStringLiteral("따옴표"));
@@ -148,7 +153,7 @@ private slots:
                     QStringLiteral("pw1"));
         CustomerFixture::setServerTime(QStringLiteral("2011-05-23 10:00:00"));
         Frmlogin login;
-        QVERIFY(login.chkpwdSave->isChecked());
+        QVERIFY(part<QCheckBox>(login, "chkpwdSave")->isChecked());
         login.show();
         QTRY_VERIFY(login.LoginSucceeded);
         QCOMPARE(m_fixture->messages->count(), 0);
@@ -157,27 +162,30 @@ private slots:
     void savingThePassword()
     {
         Frmlogin login;
+        QCheckBox *chkpwdSave = part<QCheckBox>(login, "chkpwdSave");
+        QLineEdit *txtPassword = part<QLineEdit>(login, "txtPassword");
+        QPushButton *cmdOK = part<QPushButton>(login, "cmdOK");
         login.show();
-        QTRY_COMPARE(login.txtUserName->text(), QStringLiteral("clerk"));
+        QTRY_COMPARE(part<QLineEdit>(login, "txtUserName")->text(), QStringLiteral("clerk"));
         auto stored = [](const char *key) {
             return GetSetting(QStringLiteral("Quotadesk"), QStringLiteral("Config"), QLatin1String(key),
                               QStringLiteral("<none>"));
         };
-        login.txtPassword->setFocus();
-        QTest::keyClicks(login.txtPassword, QStringLiteral("typed"));
-        login.cmdOK->setFocus(); // leaving the box while "저장" is off stores nothing
+        txtPassword->setFocus();
+        QTest::keyClicks(txtPassword, QStringLiteral("typed"));
+        cmdOK->setFocus(); // leaving the box while "저장" is off stores nothing
         QCOMPARE(stored("passwd"), QStringLiteral("<none>"));
 
-        QTest::mouseClick(login.chkpwdSave, Qt::LeftButton);
+        QTest::mouseClick(chkpwdSave, Qt::LeftButton);
         QCOMPARE(stored("issave_passwd"), QStringLiteral("1"));
         QCOMPARE(stored("passwd"), QStringLiteral("typed"));
 
-        login.txtPassword->setFocus();
-        QTest::keyClicks(login.txtPassword, QStringLiteral("2"));
-        login.cmdOK->setFocus();
+        txtPassword->setFocus();
+        QTest::keyClicks(txtPassword, QStringLiteral("2"));
+        cmdOK->setFocus();
         QCOMPARE(stored("passwd"), QStringLiteral("typed2"));
 
-        QTest::mouseClick(login.chkpwdSave, Qt::LeftButton);
+        QTest::mouseClick(chkpwdSave, Qt::LeftButton);
         QCOMPARE(stored("issave_passwd"), QStringLiteral("0"));
         QCOMPARE(stored("passwd"), QString());
     }
@@ -186,8 +194,8 @@ private slots:
     {
         Frmlogin login;
         login.show();
-        QTRY_COMPARE(login.txtUserName->text(), QStringLiteral("clerk"));
-        QTest::mouseClick(login.cmdCancel, Qt::LeftButton);
+        QTRY_COMPARE(part<QLineEdit>(login, "txtUserName")->text(), QStringLiteral("clerk"));
+        QTest::mouseClick(part<QPushButton>(login, "cmdCancel"), Qt::LeftButton);
         QVERIFY(!login.LoginSucceeded);
         QVERIFY(!login.isVisible());
     }

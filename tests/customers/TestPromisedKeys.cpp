@@ -10,6 +10,7 @@
 #include "LabelledFields.h"
 #include "ShellUtils.h"
 #include "SpreadGrid.h"
+#include "WindowParts.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -41,12 +42,13 @@ private slots:
     void f2SavesTheTopUp()
     {
         FrmFill_Save fill;
-        fill.SetFormMode(m_code, QStringLiteral("(주)한국상사"), QStringLiteral("cust"), 1, nullptr, 0);
+        fill.SetFormMode(m_code, QStringLiteral("(주)한국상사"), QStringLiteral("cust"), FrmFill_Save::Mode::New,
+                         nullptr, 0);
         fill.show();
         QVERIFY(QTest::qWaitForWindowActive(&fill));
-        fill.fields().field(FrmFill_Save::FieldCount)->setFocus();
+        part<HCText>(fill, "htField", FrmFill_Save::FieldCount)->setFocus();
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("5"));
-        fill.fields().field(FrmFill_Save::FieldMemo)->setFocus();
+        part<HCText>(fill, "htField", FrmFill_Save::FieldMemo)->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
         QCOMPARE(m_fixture->db.value(QStringLiteral("SELECT restcnt FROM emailuser WHERE code = %1").arg(m_code)),
                  QStringLiteral("15"));
@@ -57,11 +59,12 @@ private slots:
     void f5SearchesTheHistory()
     {
         FrmDetail detail(m_code);
+        HCTerm *htDate = part<HCTerm>(detail, "htDate");
         detail.show();
         QVERIFY(QTest::qWaitForWindowActive(&detail));
-        detail.htDate->setText1(QStringLiteral("2011-05-01"));
-        detail.htDate->setText2(QStringLiteral("2011-05-31"));
-        detail.htDate->field(1)->setFocus();
+        htDate->setText1(QStringLiteral("2011-05-01"));
+        htDate->setText2(QStringLiteral("2011-05-31"));
+        htDate->field(1)->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F5);
         QCOMPARE(memos(detail), (QStringList{"top-up", "use"}));
     }
@@ -72,11 +75,12 @@ private slots:
         m_fixture->db.exec(QStringLiteral("INSERT INTO user_mac VALUES ('clerk', '001A2B3C4D5E', 0)"));
         CustomerFixture::setServerTime(QStringLiteral("2011-05-23 10:00:00"));
         Frmlogin login;
+        QCheckBox *chkpwdSave = part<QCheckBox>(login, "chkpwdSave");
         login.show();
-        QTRY_COMPARE(login.txtUserName->text(), QStringLiteral("clerk"));
-        login.txtPassword->setText(QStringLiteral("pw1"));
-        login.chkpwdSave->setFocus();
-        QTest::keyClick(login.chkpwdSave, Qt::Key_Return);
+        QTRY_COMPARE(part<QLineEdit>(login, "txtUserName")->text(), QStringLiteral("clerk"));
+        part<QLineEdit>(login, "txtPassword")->setText(QStringLiteral("pw1"));
+        chkpwdSave->setFocus();
+        QTest::keyClick(chkpwdSave, Qt::Key_Return);
         QVERIFY(login.LoginSucceeded);
     }
 
@@ -101,20 +105,22 @@ private slots:
         QPushButton *save = nullptr;
         if (refusal == QLatin1String("count")) {
             auto *fill = new FrmFill_Save;
-            fill->SetFormMode(m_code, QStringLiteral("(주)한국상사"), QStringLiteral("cust"), 1, nullptr, 0);
-            fill->fields().setText(FrmFill_Save::FieldMemo, QStringLiteral("메모"));
-            expected = fill->fields().field(FrmFill_Save::FieldCount);
-            save = fill->btnSave;
+            fill->SetFormMode(m_code, QStringLiteral("(주)한국상사"), QStringLiteral("cust"), FrmFill_Save::Mode::New,
+                              nullptr, 0);
+            part<HCText>(*fill, "htField", FrmFill_Save::FieldMemo)->setText(QStringLiteral("메모"));
+            expected = part<HCText>(*fill, "htField", FrmFill_Save::FieldCount);
+            save = part<QPushButton>(*fill, "btnSave");
             window.reset(fill);
         } else {
             auto *add = new FrmUser_Add;
-            add->SetFormMode(FrmUser_Add::ModeNew, nullptr, 0);
+            add->SetFormMode(FrmUser_Add::Mode::New, nullptr, 0);
             const bool duplicate = refusal == QLatin1String("duplicate");
-            add->fields().setText(FrmUser_Add::FieldName, duplicate ? QStringLiteral("상호") : QString());
-            add->fields().setText(FrmUser_Add::FieldId, QStringLiteral("cust"));
-            add->fields().setText(FrmUser_Add::FieldPw, QStringLiteral("pw"));
-            expected = add->fields().field(duplicate ? FrmUser_Add::FieldId : FrmUser_Add::FieldName);
-            save = add->btnSave;
+            part<HCText>(*add, "htField", FrmUser_Add::FieldName)
+                ->setText(duplicate ? QStringLiteral("상호") : QString());
+            part<HCText>(*add, "htField", FrmUser_Add::FieldId)->setText(QStringLiteral("cust"));
+            part<HCText>(*add, "htField", FrmUser_Add::FieldPw)->setText(QStringLiteral("pw"));
+            expected = part<HCText>(*add, "htField", duplicate ? FrmUser_Add::FieldId : FrmUser_Add::FieldName);
+            save = part<QPushButton>(*add, "btnSave");
             window.reset(add);
         }
         window->show();
@@ -140,14 +146,15 @@ private slots:
     {
         QFETCH(QString, change);
         FrmDetail detail(m_code);
+        HCTerm *htDate = part<HCTerm>(detail, "htDate");
         detail.show();
         QVERIFY(QTest::qWaitForWindowActive(&detail));
-        detail.htDate->setText1(QStringLiteral("2011-05-01"));
-        detail.htDate->setText2(QStringLiteral("2011-05-31"));
+        htDate->setText1(QStringLiteral("2011-05-01"));
+        htDate->setText2(QStringLiteral("2011-05-31"));
         detail.Search();
         QCOMPARE(memos(detail), (QStringList{"top-up", "use"}));
         if (change == QLatin1String("kind")) {
-            QTest::mouseClick(detail.OptGubun[FrmDetail::KindTopUp], Qt::LeftButton);
+            QTest::mouseClick(part<QRadioButton>(detail, "OptGubun", FrmDetail::KindTopUp), Qt::LeftButton);
         } else if (change == QLatin1String("preset")) {
             QTimer::singleShot(0, [] {
                 auto *dialog = qobject_cast<FrmEasyDate *>(QApplication::activeModalWidget());
@@ -156,11 +163,11 @@ private slots:
                 dialog->field(1)->setRawText(QStringLiteral("2011-05-14"));
                 QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
             });
-            QTest::mouseClick(detail.htDate->presetsButton(), Qt::LeftButton);
+            QTest::mouseClick(htDate->presetsButton(), Qt::LeftButton);
         } else {
-            detail.htDate->field(0)->setFocus();
-            detail.htDate->field(0)->setCursorPosition(0);
-            QTest::keyClicks(detail.htDate->field(0), QStringLiteral("2012"));
+            htDate->field(0)->setFocus();
+            htDate->field(0)->setCursorPosition(0);
+            QTest::keyClicks(htDate->field(0), QStringLiteral("2012"));
         }
         QTEST(memos(detail), "shown");
     }
@@ -176,8 +183,8 @@ private:
     static QStringList memos(const FrmDetail &detail)
     {
         QStringList result;
-        for (int row = 1; row <= detail.spList->MaxRows(); ++row)
-            result << detail.spList->text(FrmDetail::ColMemo, row);
+        for (int row = 1; row <= part<SpreadGrid>(detail, "spList")->MaxRows(); ++row)
+            result << part<SpreadGrid>(detail, "spList")->text(FrmDetail::ColMemo, row);
         return result;
     }
 

@@ -9,6 +9,7 @@
 #include "LabelledFields.h"
 #include "LoginValues.h"
 #include "SpreadGrid.h"
+#include "WindowParts.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -32,34 +33,35 @@ private slots:
         const int code = m_fixture->addCustomer("cust", "손님", QString(), 10);
         {
             FrmMain main;
+            HCText *htFind = part<HCText>(main, "htFind");
             main.show();
-            main.htFind->setProperty("Text", QStringLiteral("찾기"));
-            pressEnterOn(main.BtnClear);
-            QCOMPARE(main.htFind->property("Text").toString(), QString());
+            htFind->setText(QStringLiteral("찾기"));
+            pressEnterOn(part<QPushButton>(main, "BtnClear"));
+            QCOMPARE(htFind->text(), QString());
         }
         {
             FrmDetail detail(code);
             detail.show();
-            pressEnterOn(detail.BtnSelect);
+            pressEnterOn(part<QPushButton>(detail, "BtnSelect"));
             QVERIFY(m_fixture->notices().contains(QStringLiteral("조회 완료 하였습니다. /T500")));
         }
         {
             FrmUser_Add add;
-            add.SetFormMode(FrmUser_Add::ModeNew, nullptr, 0);
+            add.SetFormMode(FrmUser_Add::Mode::New, nullptr, 0);
             add.show();
-            add.fields().setText(FrmUser_Add::FieldName, QStringLiteral("상호"));
-            add.fields().setText(FrmUser_Add::FieldId, QStringLiteral("new"));
-            add.fields().setText(FrmUser_Add::FieldPw, QStringLiteral("pw"));
-            pressEnterOn(add.btnSave);
+            part<HCText>(add, "htField", FrmUser_Add::FieldName)->setText(QStringLiteral("상호"));
+            part<HCText>(add, "htField", FrmUser_Add::FieldId)->setText(QStringLiteral("new"));
+            part<HCText>(add, "htField", FrmUser_Add::FieldPw)->setText(QStringLiteral("pw"));
+            pressEnterOn(part<QPushButton>(add, "btnSave"));
             QCOMPARE(m_fixture->db.value(QStringLiteral("SELECT COUNT(*) FROM emailuser WHERE userid = 'new'")),
                      QStringLiteral("1"));
         }
         {
             FrmFill_Save fill;
-            fill.SetFormMode(code, QStringLiteral("손님"), QStringLiteral("cust"), 1, nullptr, 0);
+            fill.SetFormMode(code, QStringLiteral("손님"), QStringLiteral("cust"), FrmFill_Save::Mode::New, nullptr, 0);
             fill.show();
-            fill.fields().setText(FrmFill_Save::FieldCount, QStringLiteral("5"));
-            pressEnterOn(fill.btnSave);
+            part<HCText>(fill, "htField", FrmFill_Save::FieldCount)->setText(QStringLiteral("5"));
+            pressEnterOn(part<QPushButton>(fill, "btnSave"));
             QCOMPARE(m_fixture->db.value(QStringLiteral("SELECT restcnt FROM emailuser WHERE code = %1").arg(code)),
                      QStringLiteral("15"));
         }
@@ -68,9 +70,9 @@ private slots:
             CustomerFixture::setServerTime(QStringLiteral("2011-05-23 10:00:00"));
             Frmlogin login;
             login.show();
-            QTRY_COMPARE(login.txtUserName->text(), QStringLiteral("clerk"));
-            login.txtPassword->setText(QStringLiteral("pw1"));
-            pressEnterOn(login.cmdOK);
+            QTRY_COMPARE(part<QLineEdit>(login, "txtUserName")->text(), QStringLiteral("clerk"));
+            part<QLineEdit>(login, "txtPassword")->setText(QStringLiteral("pw1"));
+            pressEnterOn(part<QPushButton>(login, "cmdOK"));
             QVERIFY(login.LoginSucceeded);
         }
     }
@@ -84,7 +86,7 @@ private slots:
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
         main.Search();
-        QTableView *view = main.spList->view();
+        QTableView *view = part<SpreadGrid>(main, "spList")->view();
         QHeaderView *header = view->horizontalHeader();
         const QPoint onHeader(header->sectionViewportPosition(0) + 5, header->height() / 2);
         QCOMPARE(modalsOpenedBy([&] { QTest::mouseDClick(header->viewport(), Qt::LeftButton, {}, onHeader); }),
@@ -117,28 +119,29 @@ private slots:
     {
         m_fixture->addCustomer("cust", "손님", QString(), 10);
         FrmMain main;
+        SpreadGrid *spList = part<SpreadGrid>(main, "spList");
         main.Search();
-        main.spList->SetActiveCell(FrmMain::ColName, 1);
+        spList->SetActiveCell(FrmMain::ColName, 1);
         std::unique_ptr<TableAway> away;
         const QStringList opened = modalsOpenedBy(
-            [&] { main.BtnFill->click(); },
+            [&] { part<QPushButton>(main, "BtnFill")->click(); },
             [&] { away = std::make_unique<TableAway>(m_fixture->db, QStringLiteral("emailuser")); });
         QCOMPARE(opened, QStringList{QStringLiteral("FrmFill_Save")});
         QCOMPARE(m_fixture->messages->count(), 1); // the failed read
-        QCOMPARE(main.spList->text(FrmMain::ColRest, 1), QStringLiteral("10"));
+        QCOMPARE(spList->text(FrmMain::ColRest, 1), QStringLiteral("10"));
     }
 
     void duplicateCheckThatCannotRunSaysSo()
     {
         FrmUser_Add add;
-        add.SetFormMode(FrmUser_Add::ModeNew, nullptr, 0);
+        add.SetFormMode(FrmUser_Add::Mode::New, nullptr, 0);
         add.show();
-        add.fields().setText(FrmUser_Add::FieldName, QStringLiteral("상호"));
-        add.fields().setText(FrmUser_Add::FieldId, QStringLiteral("free"));
-        add.fields().setText(FrmUser_Add::FieldPw, QStringLiteral("pw"));
+        part<HCText>(add, "htField", FrmUser_Add::FieldName)->setText(QStringLiteral("상호"));
+        part<HCText>(add, "htField", FrmUser_Add::FieldId)->setText(QStringLiteral("free"));
+        part<HCText>(add, "htField", FrmUser_Add::FieldPw)->setText(QStringLiteral("pw"));
         {
             TableAway away(m_fixture->db, QStringLiteral("emailuser"));
-            QTest::mouseClick(add.btnSave, Qt::LeftButton);
+            QTest::mouseClick(part<QPushButton>(add, "btnSave"), Qt::LeftButton);
         }
         QCOMPARE(m_fixture->messages->last().text,
                  QStringLiteral("[free]이(가) 이미 사용중인 ID인지 확인하지 못하여 저장하지 않았습니다. "

@@ -11,6 +11,7 @@
 #include "ProfileFile.h"
 #include "ProgramFolder.h"
 #include "SpreadGrid.h"
+#include "WindowParts.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -47,17 +48,18 @@ private slots:
         m_fixture->db.exec(
             QStringLiteral("UPDATE emailuser SET userpw = userid, bigo = '서초지점 담당자 연락처 확인'"));
         FrmMain main;
+        SpreadGrid *spList = part<SpreadGrid>(main, "spList");
         main.resize(1280, 700);
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
         main.Search();
-        QCOMPARE(main.spList->MaxRows(), 2);
+        QCOMPARE(spList->MaxRows(), 2);
         for (int col = FrmMain::ColName; col < FrmMain::ColMemo; ++col)
             for (int row = 0; row <= 2; ++row)
-                verifyShownInFull(*main.spList, col, row);
-        verifyShownInFull(*main.spList, FrmMain::ColMemo, 0);
+                verifyShownInFull(*spList, col, row);
+        verifyShownInFull(*spList, FrmMain::ColMemo, 0);
         if (screenFont())
-            verifyLastColumnReachesTheEdge(*main.spList, FrmMain::ColMemo);
+            verifyLastColumnReachesTheEdge(*spList, FrmMain::ColMemo);
     }
 
     void historyColumnsShowTheLongestDataInFull_data() { fontSizes(); }
@@ -72,19 +74,21 @@ private slots:
                 "연락처')")
                 .arg(code));
         FrmDetail detail(code);
+        HCTerm *htDate = part<HCTerm>(detail, "htDate");
+        SpreadGrid *spList = part<SpreadGrid>(detail, "spList");
         detail.resize(1100, 500);
         detail.show();
         QVERIFY(QTest::qWaitForWindowExposed(&detail));
-        detail.htDate->setText1(QStringLiteral("2011-05-01"));
-        detail.htDate->setText2(QStringLiteral("2011-05-31"));
+        htDate->setText1(QStringLiteral("2011-05-01"));
+        htDate->setText2(QStringLiteral("2011-05-31"));
         detail.Search();
-        QCOMPARE(detail.spList->MaxRows(), 1);
+        QCOMPARE(spList->MaxRows(), 1);
         for (int col = FrmDetail::ColDate; col < FrmDetail::ColMemo; ++col)
             for (int row = 0; row <= 1; ++row)
-                verifyShownInFull(*detail.spList, col, row);
-        verifyShownInFull(*detail.spList, FrmDetail::ColMemo, 0);
+                verifyShownInFull(*spList, col, row);
+        verifyShownInFull(*spList, FrmDetail::ColMemo, 0);
         if (screenFont())
-            verifyLastColumnReachesTheEdge(*detail.spList, FrmDetail::ColMemo);
+            verifyLastColumnReachesTheEdge(*spList, FrmDetail::ColMemo);
     }
 
     // The amount and count boxes of the top-up show their largest figure whole.
@@ -100,7 +104,7 @@ private slots:
         FrmFill_Save fill;
         fill.show();
         QVERIFY(QTest::qWaitForWindowExposed(&fill));
-        QLineEdit *box = fill.fields().field(field)->txtBox();
+        QLineEdit *box = part<HCText>(fill, "htField", field)->txtBox();
         box->setFocus();
         box->selectAll();
         QTest::keyClicks(box, QStringLiteral("9999999999999999"));
@@ -116,7 +120,7 @@ private slots:
         QDir().mkpath(QFileInfo(file).absolutePath());
         ProfileFile::write(file, QStringLiteral("spList_ColsWidth"), QStringLiteral("2"), QStringLiteral("31.5"));
         FrmMain main;
-        QCOMPARE(main.spList->ColWidth(FrmMain::ColPhone), 31.5);
+        QCOMPARE(part<SpreadGrid>(main, "spList")->ColWidth(FrmMain::ColPhone), 31.5);
     }
 
     // The box keeps its 3885-twip design width however narrow the window, and
@@ -125,19 +129,22 @@ private slots:
     {
         const int code = m_fixture->addCustomer("cust", "손님");
         FrmDetail detail(code);
+        HCTerm *htDate = part<HCTerm>(detail, "htDate");
         detail.show();
         detail.resize(200, 300);
         QVERIFY(QTest::qWaitForWindowExposed(&detail));
-        QVERIFY2(detail.htDate->width() >= 259, qPrintable(QString::number(detail.htDate->width())));
+        QVERIFY2(htDate->width() >= 259, qPrintable(QString::number(htDate->width())));
         for (int i = 0; i < 2; ++i) {
-            const DateEdit *field = detail.htDate->field(i);
+            const DateEdit *field = htDate->field(i);
             const int needed = field->fontMetrics().horizontalAdvance(QStringLiteral("2011-05-01"));
             QVERIFY2(field->contentsRect().width() >= needed,
                      qPrintable(QStringLiteral("%1 < %2").arg(field->contentsRect().width()).arg(needed)));
         }
-        for (QWidget *part :
-             std::initializer_list<QWidget *>{detail.OptGubun[0], detail.OptGubun[1], detail.OptGubun[2],
-                                              detail.BtnSelect, detail.btnExcel, detail.btnPrint, detail.btnClose}) {
+        for (QWidget *part : std::initializer_list<QWidget *>{
+                 part<QRadioButton>(detail, "OptGubun", 0), part<QRadioButton>(detail, "OptGubun", 1),
+                 part<QRadioButton>(detail, "OptGubun", 2), part<QPushButton>(detail, "BtnSelect"),
+                 part<QPushButton>(detail, "btnExcel"), part<QPushButton>(detail, "btnPrint"),
+                 part<QPushButton>(detail, "btnClose")}) {
             QVERIFY(part->width() >= part->sizeHint().width());
             QVERIFY(part->geometry().right() < detail.width());
         }
@@ -147,15 +154,16 @@ private slots:
     {
         m_fixture->addCustomer("idA", "가", "02", -5);
         FrmMain main;
+        SpreadGrid *spList = part<SpreadGrid>(main, "spList");
         main.resize(1000, 400);
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
         main.Search();
-        main.spList->SetActiveCell(FrmMain::ColName, 1);
-        QTableView *view = main.spList->view();
+        spList->SetActiveCell(FrmMain::ColName, 1);
+        QTableView *view = spList->view();
         QVERIFY(view->selectionModel()->isRowSelected(0, QModelIndex()));
         const QImage shot = view->viewport()->grab().toImage();
-        const QColor selection = main.spList->SelBackColor();
+        const QColor selection = spList->SelBackColor();
         const auto cellHas = [&](int col, const std::function<bool(const QColor &)> &wanted) {
             const QRect rect = view->visualRect(view->model()->index(0, col - 1)).intersected(shot.rect());
             const qreal scale = shot.devicePixelRatio();
@@ -177,21 +185,22 @@ private slots:
     {
         const int code = m_fixture->addCustomer("cust", "이메일마케팅 서초지점");
         FrmFill_Save fill;
-        fill.SetFormMode(code, QStringLiteral("이메일마케팅 서초지점"), QStringLiteral("cust"), 1, nullptr, 0);
+        fill.SetFormMode(code, QStringLiteral("이메일마케팅 서초지점"), QStringLiteral("cust"), FrmFill_Save::Mode::New,
+                         nullptr, 0);
         fill.show();
         QVERIFY(QTest::qWaitForWindowExposed(&fill));
         QApplication::setActiveWindow(&fill);
-        HCText *amount = fill.fields().field(FrmFill_Save::FieldAmount);
+        HCText *amount = part<HCText>(fill, "htField", FrmFill_Save::FieldAmount);
         QTRY_COMPARE(QApplication::focusWidget(), amount->txtBox());
         for (int field : {FrmFill_Save::FieldName, FrmFill_Save::FieldId}) {
-            HCText *locked = fill.fields().field(field);
+            HCText *locked = part<HCText>(fill, "htField", field);
             QCOMPARE(locked->property("BackColor").toInt(), HCTextColor::LightGrey);
             QCOMPARE(locked->txtBox()->cursorPosition(), 0);
         }
         for (int step = 0; step < 8; ++step) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QVERIFY(QApplication::focusWidget() != fill.fields().field(FrmFill_Save::FieldName)->txtBox());
-            QVERIFY(QApplication::focusWidget() != fill.fields().field(FrmFill_Save::FieldId)->txtBox());
+            QVERIFY(QApplication::focusWidget() != part<HCText>(fill, "htField", FrmFill_Save::FieldName)->txtBox());
+            QVERIFY(QApplication::focusWidget() != part<HCText>(fill, "htField", FrmFill_Save::FieldId)->txtBox());
         }
     }
 
@@ -201,20 +210,20 @@ private slots:
     {
         const int code = m_fixture->addCustomer("cust", "이메일마케팅 서초지점 영업본부");
         FrmMain main;
-        FrmUser_Add *add = main.registrationWindow();
-        add->SetFormMode(FrmUser_Add::ModeNew, &main, 0);
+        FrmUser_Add *add = part<FrmUser_Add>(main, "FrmUser_Add");
+        add->SetFormMode(FrmUser_Add::Mode::New, &main, 0);
         add->show();
         QVERIFY(QTest::qWaitForWindowExposed(add));
         const QSize newSize = add->size();
         add->hide();
-        add->SetFormMode(FrmUser_Add::ModeEdit, &main, code);
+        add->SetFormMode(FrmUser_Add::Mode::Edit, &main, code);
         add->show();
         QCOMPARE(add->size(), newSize);
-        const QLineEdit *name = add->fields().field(FrmUser_Add::FieldName)->txtBox();
+        const QLineEdit *name = part<HCText>(*add, "htField", FrmUser_Add::FieldName)->txtBox();
         QVERIFY(name->width()
                 > name->fontMetrics().horizontalAdvance(QStringLiteral("이메일마케팅 서초지점 영업본부")));
-        QVERIFY(add->fields().field(FrmUser_Add::FieldMemo)->width()
-                > 2 * add->fields().field(FrmUser_Add::FieldId)->width());
+        QVERIFY(part<HCText>(*add, "htField", FrmUser_Add::FieldMemo)->width()
+                > 2 * part<HCText>(*add, "htField", FrmUser_Add::FieldId)->width());
     }
 
     void everyFieldButtonAndGridHasAName()
@@ -223,8 +232,8 @@ private slots:
         FrmMain main;
         FrmDetail detail(code);
         FrmFill_Save fill;
-        FrmUser_Add *add = main.registrationWindow();
-        add->SetFormMode(FrmUser_Add::ModeNew, &main, 0);
+        FrmUser_Add *add = part<FrmUser_Add>(main, "FrmUser_Add");
+        add->SetFormMode(FrmUser_Add::Mode::New, &main, 0);
         for (QWidget *window : std::initializer_list<QWidget *>{&main, &detail, &fill, add}) {
             window->show();
             QVERIFY(QTest::qWaitForWindowExposed(window));

@@ -5,6 +5,7 @@
 #include "LabelledFields.h"
 #include "SpreadGrid.h"
 #include "TestServer.h"
+#include "WindowParts.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -31,17 +32,19 @@ private slots:
     {
         m_fixture->addCustomer("first", "가나");
         FrmMain main;
+        HCText *htFind = part<HCText>(main, "htFind");
+        SpreadGrid *spList = part<SpreadGrid>(main, "spList");
         main.show();
-        QTest::keyClick(main.htFind->txtBox(), Qt::Key_F5);
-        QCOMPARE(main.spList->MaxRows(), 1);
+        QTest::keyClick(htFind->txtBox(), Qt::Key_F5);
+        QCOMPARE(spList->MaxRows(), 1);
 
         TestServer::stop();
         TestServer::start();
         m_fixture->addCustomer("second", "다라");
-        QTest::keyClick(main.htFind->txtBox(), Qt::Key_F5);
+        QTest::keyClick(htFind->txtBox(), Qt::Key_F5);
         QCOMPARE(m_fixture->messages->count(), 0);
-        QCOMPARE(main.spList->MaxRows(), 2);
-        QCOMPARE(main.spList->text(FrmMain::ColName, 2), QStringLiteral("다라"));
+        QCOMPARE(spList->MaxRows(), 2);
+        QCOMPARE(spList->text(FrmMain::ColName, 2), QStringLiteral("다라"));
     }
 
     // The log row is in, the raise waits for a row lock, and the server stops:
@@ -69,10 +72,11 @@ private slots:
             }
         });
         FrmFill_Save fill;
-        fill.SetFormMode(code, QStringLiteral("손님"), QStringLiteral("cust"), 1, nullptr, 0);
+        QPushButton *btnSave = part<QPushButton>(fill, "btnSave");
+        fill.SetFormMode(code, QStringLiteral("손님"), QStringLiteral("cust"), FrmFill_Save::Mode::New, nullptr, 0);
         fill.show();
-        fill.fields().setText(FrmFill_Save::FieldCount, QStringLiteral("5"));
-        QTest::mouseClick(fill.btnSave, Qt::LeftButton);
+        part<HCText>(fill, "htField", FrmFill_Save::FieldCount)->setText(QStringLiteral("5"));
+        QTest::mouseClick(btnSave, Qt::LeftButton);
         stopper.join();
         QVERIFY(stopped);
         QVERIFY(fill.isVisible());
@@ -85,13 +89,13 @@ private slots:
         QCOMPARE(m_fixture->db.value(QStringLiteral("SELECT COUNT(*) FROM emaillog")), QStringLiteral("0"));
         QCOMPARE(m_fixture->db.value(QStringLiteral("SELECT restcnt FROM emailuser")), QStringLiteral("10"));
         // Save asks again and learns the truth: not saved.
-        QTest::mouseClick(fill.btnSave, Qt::LeftButton);
+        QTest::mouseClick(btnSave, Qt::LeftButton);
         QVERIFY(fill.isVisible());
         QCOMPARE(m_fixture->messages->last().text,
                  QStringLiteral("데이터 처리중 문제가 발생하였습니다. 다시 처리하여 주시기 바랍니다."));
 
         const int told = m_fixture->messages->count();
-        QTest::mouseClick(fill.btnSave, Qt::LeftButton);
+        QTest::mouseClick(btnSave, Qt::LeftButton);
         QCOMPARE(m_fixture->messages->count(), told);
         QVERIFY(!fill.isVisible());
         QCOMPARE(m_fixture->db.value(QStringLiteral("SELECT CONCAT(COUNT(*), '|', SUM(appcnt)) FROM emaillog")),
@@ -105,17 +109,18 @@ private slots:
     {
         const int code = m_fixture->addCustomer("cust", "손님", QString(), 10);
         FrmFill_Save fill;
-        fill.SetFormMode(code, QStringLiteral("손님"), QStringLiteral("cust"), 1, nullptr, 0);
+        QPushButton *btnSave = part<QPushButton>(fill, "btnSave");
+        fill.SetFormMode(code, QStringLiteral("손님"), QStringLiteral("cust"), FrmFill_Save::Mode::New, nullptr, 0);
         fill.show();
-        fill.fields().setText(FrmFill_Save::FieldCount, QStringLiteral("7"));
+        part<HCText>(fill, "htField", FrmFill_Save::FieldCount)->setText(QStringLiteral("7"));
         TestServer::stop();
-        QTest::mouseClick(fill.btnSave, Qt::LeftButton);
+        QTest::mouseClick(btnSave, Qt::LeftButton);
         QVERIFY(fill.isVisible());
         QCOMPARE(m_fixture->messages->last().text,
                  QStringLiteral("데이터 처리중 문제가 발생하였습니다. 다시 처리하여 주시기 바랍니다."));
         TestServer::start();
         QCOMPARE(m_fixture->db.value(QStringLiteral("SELECT COUNT(*) FROM emaillog")), QStringLiteral("0"));
-        QTest::mouseClick(fill.btnSave, Qt::LeftButton);
+        QTest::mouseClick(btnSave, Qt::LeftButton);
         QVERIFY(!fill.isVisible());
         QCOMPARE(m_fixture->db.value(QStringLiteral("SELECT restcnt FROM emailuser")), QStringLiteral("17"));
     }

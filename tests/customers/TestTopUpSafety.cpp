@@ -6,6 +6,7 @@
 #include "LabelledFields.h"
 #include "LoginValues.h"
 #include "TopUpRequests.h"
+#include "WindowParts.h"
 #include "modMySQL_Func.h"
 #include <QLineEdit>
 
@@ -213,16 +214,16 @@ private slots:
         proxy.refuseConnections(true);
         QCOMPARE(save(fill, code, "3"), false);
         QCOMPARE(m_fixture->messages->last().text, Unconfirmed);
-        HCText *count = fill.fields().field(FrmFill_Save::FieldCount);
+        HCText *count = part<HCText>(fill, "htField", FrmFill_Save::FieldCount);
         count->setFocus();
         QTest::keyClicks(count->txtBox(), QStringLiteral("500"));
-        QCOMPARE(fill.fields().text(FrmFill_Save::FieldCount), QStringLiteral("3"));
+        QCOMPARE(part<HCText>(fill, "htField", FrmFill_Save::FieldCount)->text(), QStringLiteral("3"));
         proxy.refuseConnections(false);
         const qsizetype told = m_fixture->messages->count();
         if (byClosing)
-            QTest::mouseClick(fill.btnClose, Qt::LeftButton);
+            QTest::mouseClick(part<QPushButton>(fill, "btnClose"), Qt::LeftButton);
         else
-            QTest::mouseClick(fill.btnSave, Qt::LeftButton);
+            QTest::mouseClick(part<QPushButton>(fill, "btnSave"), Qt::LeftButton);
         QCOMPARE(m_fixture->notices().contains(SavedNotice), landed);
         QCOMPARE(fill.isVisible(), !landed && !byClosing);
         if (!landed)
@@ -452,15 +453,15 @@ private:
     }
     bool save(FrmFill_Save &fill, int code, const char *count)
     {
-        fill.SetFormMode(code, QStringLiteral("손님"), QStringLiteral("cust"), 1, nullptr, 0);
+        fill.SetFormMode(code, QStringLiteral("손님"), QStringLiteral("cust"), FrmFill_Save::Mode::New, nullptr, 0);
         fill.show();
-        fill.fields().setText(FrmFill_Save::FieldCount, QString::fromLatin1(count));
+        part<HCText>(fill, "htField", FrmFill_Save::FieldCount)->setText(QString::fromLatin1(count));
         return pressSave(fill);
     }
     bool pressSave(FrmFill_Save &fill)
     {
         m_fixture->launches.clear();
-        QTest::mouseClick(fill.btnSave, Qt::LeftButton);
+        QTest::mouseClick(part<QPushButton>(fill, "btnSave"), Qt::LeftButton);
         const bool closed = !fill.isVisible();
         if (closed != m_fixture->notices().contains(SavedNotice))
             qWarning("the saved notice does not match the window's state");

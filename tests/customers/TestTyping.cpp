@@ -11,6 +11,7 @@
 #include "LabelledFields.h"
 #include "ProgramExit.h"
 #include "PropertyStore.h"
+#include "WindowParts.h"
 
 #include <QAbstractButton>
 #include <QHBoxLayout>
@@ -83,12 +84,15 @@ void TestTyping::initTestCase()
     const int code = m_fixture->addCustomer("cust", "(주)한국상사");
 
     auto *fill = new FrmFill_Save;
-    fill->SetFormMode(code, QStringLiteral("(주)한국상사"), QStringLiteral("cust"), 1, nullptr, 0);
+    fill->SetFormMode(code, QStringLiteral("(주)한국상사"), QStringLiteral("cust"), FrmFill_Save::Mode::New, nullptr,
+                      0);
     auto *add = new FrmUser_Add;
-    add->SetFormMode(FrmUser_Add::ModeNew, nullptr, 0);
+    add->SetFormMode(FrmUser_Add::Mode::New, nullptr, 0);
     auto *main = new FrmMain;
     auto *detail = new FrmDetail(code);
+    HCTerm *htDate = part<HCTerm>(*detail, "htDate");
     auto *login = new Frmlogin;
+    QLineEdit *txtPassword = part<QLineEdit>(*login, "txtPassword");
     auto *host = new QWidget;
     auto *date = new HCDate(host);
     auto *telephone = new HCText(host);
@@ -101,11 +105,11 @@ void TestTyping::initTestCase()
     hostLayout->addWidget(new QPushButton(QStringLiteral("확인"), host));
     for (QWidget *window : std::initializer_list<QWidget *>{fill, add, main, detail, login, host})
         watchButtons(window);
-    QTRY_COMPARE(login->txtUserName->text(), QStringLiteral("clerk"));
+    QTRY_COMPARE(part<QLineEdit>(*login, "txtUserName")->text(), QStringLiteral("clerk"));
 
     const auto hcText = [](HCText *box, const QString &empty, std::function<QString(QChar)> expected) {
-        return Box{box->txtBox(), [box, empty] { box->setProperty("Text", empty); },
-                   [box] { return box->txtBox()->text(); }, std::move(expected)};
+        return Box{box->txtBox(), [box, empty] { box->setText(empty); }, [box] { return box->txtBox()->text(); },
+                   std::move(expected)};
     };
     const auto dateField = [](DateEdit *field, std::function<void()> reset) {
         return Box{field, std::move(reset), [field] { return field->rawText(); },
@@ -114,19 +118,21 @@ void TestTyping::initTestCase()
                               + QStringLiteral("2011-05-03").mid(c.isDigit() && c.unicode() < 128 ? 1 : 0);
                    }};
     };
-    m_boxes[QStringLiteral("trade name")] = hcText(add->fields().field(FrmUser_Add::FieldName), QString(), anyText);
-    m_boxes[QStringLiteral("memo")] = hcText(fill->fields().field(FrmFill_Save::FieldMemo), QString(), anyText);
+    m_boxes[QStringLiteral("trade name")] = hcText(part<HCText>(*add, "htField", FrmUser_Add::FieldName), QString(),
+                                                   anyText);
+    m_boxes[QStringLiteral("memo")] = hcText(part<HCText>(*fill, "htField", FrmFill_Save::FieldMemo), QString(),
+                                             anyText);
     m_boxes[QStringLiteral("number")] = hcText(
-        fill->fields().field(FrmFill_Save::FieldCount), QStringLiteral("0"),
+        part<HCText>(*fill, "htField", FrmFill_Save::FieldCount), QStringLiteral("0"),
         [](QChar c) { return c == u'-' ? QStringLiteral("-") : digitsOnly(c, QStringLiteral("0")); });
     m_boxes[QStringLiteral("telephone")] = hcText(telephone, QString(),
                                                   [](QChar c) { return digitsOnly(c, QString()); });
-    m_boxes[QStringLiteral("search")] = hcText(main->htFind, QString(), anyText);
-    m_boxes[QStringLiteral("password")] = Box{login->txtPassword, [login] { login->txtPassword->clear(); },
-                                              [login] { return login->txtPassword->text(); }, anyText};
+    m_boxes[QStringLiteral("search")] = hcText(part<HCText>(*main, "htFind"), QString(), anyText);
+    m_boxes[QStringLiteral("password")] = Box{txtPassword, [txtPassword] { txtPassword->clear(); },
+                                              [txtPassword] { return txtPassword->text(); }, anyText};
     m_boxes[QStringLiteral("date")] = dateField(date->field(), [date] { date->setText(QStringLiteral("2011-05-03")); });
-    m_boxes[QStringLiteral("period")] = dateField(detail->htDate->field(0),
-                                                  [detail] { detail->htDate->setText1(QStringLiteral("2011-05-03")); });
+    m_boxes[QStringLiteral("period")] = dateField(htDate->field(0),
+                                                  [htDate] { htDate->setText1(QStringLiteral("2011-05-03")); });
 }
 
 void TestTyping::cleanupTestCase()

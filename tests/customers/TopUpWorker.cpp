@@ -16,6 +16,7 @@
 // otherwise, and 3 when any top-up was refused or left open.
 #include "DBErrorBox.h"
 #include "FrmFill_Save.h"
+#include "HCText.h"
 #include "LabelledFields.h"
 #include "Launcher.h"
 #include "LoginValues.h"
@@ -24,6 +25,7 @@
 #include "ShellUtils.h"
 #include "TestDatabase.h"
 #include "TestWorkspace.h"
+#include "WindowParts.h"
 #include "modMySQL_Func.h"
 
 #include <QApplication>
@@ -67,23 +69,24 @@ int main(int argc, char **argv)
     bool consistent = true;
     QStringList outcomes;
     FrmFill_Save fill;
+    QPushButton *btnSave = part<QPushButton>(fill, "btnSave");
     for (int i = 0; i < topUps; ++i) {
         if (pauseMs > 0)
             QTest::qSleep(pauseMs);
         const int count = 1 + i % 9;
         const QString memo = QStringLiteral("%1 #%2").arg(g_sOperID).arg(i);
-        fill.SetFormMode(code, QStringLiteral("손님"), QStringLiteral("cust"), 1, nullptr, 0);
+        fill.SetFormMode(code, QStringLiteral("손님"), QStringLiteral("cust"), FrmFill_Save::Mode::New, nullptr, 0);
         fill.show();
-        fill.fields().setText(FrmFill_Save::FieldCount, QString::number(count));
-        fill.fields().setText(FrmFill_Save::FieldMemo, memo);
+        part<HCText>(fill, "htField", FrmFill_Save::FieldCount)->setText(QString::number(count));
+        part<HCText>(fill, "htField", FrmFill_Save::FieldMemo)->setText(memo);
         int before = messages.count();
-        QTest::mouseClick(fill.btnSave, Qt::LeftButton);
+        QTest::mouseClick(btnSave, Qt::LeftButton);
         if (fill.isVisible() && messages.count() > before && messages.last().text.startsWith(UnconfirmedStart)) {
             outcomes << QStringLiteral("unconfirmed %1 %2").arg(memo).arg(count);
             for (int ask = 0; ask < 60 && messages.last().text.startsWith(UnconfirmedStart); ++ask) {
                 QTest::qSleep(1000);
                 before = messages.count();
-                QTest::mouseClick(fill.btnSave, Qt::LeftButton);
+                QTest::mouseClick(btnSave, Qt::LeftButton);
             }
             if (fill.isVisible() && messages.last().text.startsWith(UnconfirmedStart)) {
                 outcomes << QStringLiteral("open %1 %2").arg(memo).arg(count);
