@@ -1,14 +1,12 @@
 #include "CommitFence.h"
 
+#include "ServerErrors.h"
 #include "modMySQL_Func.h"
 
 #include <QElapsedTimer>
 #include <QThread>
 
 namespace {
-constexpr unsigned ErrorDuplicateKey = 1062;
-constexpr unsigned ErrorLockWaitTimeout = 1205;
-constexpr unsigned ErrorDeadlock = 1213; // also a cluster's certification conflict
 // A server that cannot be reached for this long is not waited for: the
 // operator hears that the result is not known and can ask again.
 constexpr qint64 ReachPatienceMs = 2000;
@@ -66,9 +64,9 @@ CommitFence::Step CommitFence::fenceOnce(Outcome &outcome) const
     db.query_quietly(QStringLiteral("SET SESSION innodb_lock_wait_timeout = DEFAULT"));
     switch (error) {
     case 0: outcome = Outcome::NotCommitted; return Step::Decided;
-    case ErrorDuplicateKey: return readMarker(outcome);
-    case ErrorLockWaitTimeout: db.end_previous_session(); return Step::TryAgain;
-    case ErrorDeadlock: return Step::TryAgain;
+    case ServerErrors::DuplicateKey: return readMarker(outcome);
+    case ServerErrors::LockWaitTimeout: db.end_previous_session(); return Step::TryAgain;
+    case ServerErrors::Deadlock: return Step::TryAgain;
     default: return Step::GiveUp;
     }
 }

@@ -1,13 +1,7 @@
 #include "DBError.h"
 
 #include "ProcErrorText.h"
-
-namespace {
-constexpr unsigned ErrorCantConnect = 2003; // no connection to the server host
-// This client library reports an unreachable host over TCP as 2002; for the
-// operator it is the same case as 2003.
-constexpr unsigned ErrorConnection = 2002;
-} // namespace
+#include "ServerErrors.h"
 
 QString DBError::text() const
 {
@@ -26,7 +20,7 @@ QString DBError::text() const
 QString ConnectFailureMessage(unsigned errorNumber)
 {
     QString message = QStringLiteral("데이터베이스 서버에 접속할 수 없습니다.");
-    if (errorNumber == ErrorCantConnect || errorNumber == ErrorConnection) {
+    if (errorNumber == ServerErrors::CantConnect || errorNumber == ServerErrors::Connection) {
         message += QStringLiteral("\r\n\r\n인터넷이 연결되어 있는지 확인 해 주세요.\r\n\r\n"
                                   "인터넷이 연결되어 있다면 방화벽이나 각종 스파이웨어 차단 프로그램이 "
                                   "가동중인지 확인해 주세요.\r\n"

@@ -1,5 +1,6 @@
 #include "DBTransaction.h"
 
+#include "ServerErrors.h"
 #include "modMySQL_Func.h"
 
 namespace {
@@ -58,7 +59,6 @@ bool DBTransaction::lastAnswerLost() { return writeConnection() && writeConnecti
 
 bool DBTransaction::lastStatementMayRetry()
 {
-    constexpr unsigned LockWaitTimeout = 1205, Deadlock = 1213;
     const unsigned error = writeConnection() ? writeConnection()->last_error() : 0;
-    return error == LockWaitTimeout || error == Deadlock;
+    return error == ServerErrors::LockWaitTimeout || error == ServerErrors::Deadlock;
 }

@@ -6,6 +6,7 @@
 #include "GaleraSession.h"
 #include "MySQLError.h"
 #include "ProfileFile.h"
+#include "ServerErrors.h"
 #include "ServerValue.h"
 
 #include <QElapsedTimer>
@@ -18,21 +19,6 @@
 #include <cstring>
 
 namespace {
-
-constexpr unsigned ErrorServerGone = 2006;  // server has gone away
-constexpr unsigned ErrorServerLost = 2013;  // connection lost during the query
-constexpr unsigned ErrorUnknownHost = 2005; // the client library's number for a host it cannot find
-// Over TLS a connection that the server dropped reports a TLS error instead.
-constexpr unsigned ErrorTls = 2026;
-// MySQL's number for a session it closed after the idle timeout; MariaDB uses
-// the same number for something else.
-constexpr unsigned ErrorMySQLIdleClosed = 4031;
-constexpr unsigned ErrorConnectionKilled = 1927;
-constexpr unsigned ErrorServerShutdown = 1053;
-constexpr unsigned ErrorLockWaitTimeout = 1205;
-constexpr unsigned ErrorDeadlock = 1213;
-constexpr unsigned WarningNotRolledBack = 1196;   // non-transactional tables kept their changes
-constexpr unsigned ErrorCommandsOutOfSync = 2014; // a statement sent while a result is still being read
 
 // While a statement's answer is awaited, the caller's wait runs this often.
 constexpr int WaitSliceMs = 40;
@@ -125,7 +111,7 @@ bool cMySQL::real_connect(const QString &hostArg, const QString &userArg, const 
     // Without a host the client library would quietly use this machine's
     // server; the program has no server then.
     if (connectHost.trimmed().isEmpty())
-        return connectFailed(ErrorUnknownHost, QStringLiteral("No database server host is set"));
+        return connectFailed(ServerErrors::UnknownHost, QStringLiteral("No database server host is set"));
     // A port given with the host is the server's TCP port, "localhost" included.
     if (portGiven) {
         const unsigned protocol = MYSQL_PROTOCOL_TCP;
@@ -175,7 +161,7 @@ RecordsetPtr cMySQL::query(const QString &statement) { return run(cp949(statemen
 RecordsetPtr cMySQL::query_quietly(const QString &statement)
 {
     if (m_streaming) {
-        m_lastError = ErrorCommandsOutOfSync;
+        m_lastError = ServerErrors::CommandsOutOfSync;
         return nullptr;
     }
     return runOnce(cp949(statement));
@@ -236,7 +222,7 @@ bool cMySQL::refusedWhileStreaming()
 {
     if (!m_streaming)
         return false;
-    m_lastError = ErrorCommandsOutOfSync;
+    m_lastError = ServerErrors::CommandsOutOfSync;
     reportStatementError(m_lastError, QStringLiteral("Commands out of sync; you can't run this command now"));
     return true;
 }
@@ -336,20 +322,21 @@ bool cMySQL::leftToCaller(unsigned errorNumber) const
 {
     if (!m_inTransaction)
         return false;
-    return errorNumber == ErrorLockWaitTimeout || errorNumber == ErrorDeadlock || answer_lost();
+    return errorNumber == ServerErrors::LockWaitTimeout || errorNumber == ServerErrors::Deadlock || answer_lost();
 }
 
 bool cMySQL::isConnectionLoss(unsigned errorNumber) const
 {
-    return errorNumber == ErrorServerGone || errorNumber == ErrorServerLost || errorNumber == ErrorTls
-           || (!m_mariaDB && errorNumber == ErrorMySQLIdleClosed);
+    return errorNumber == ServerErrors::ServerGone || errorNumber == ServerErrors::ServerLost
+           || errorNumber == ServerErrors::Tls || (!m_mariaDB && errorNumber == ServerErrors::MySQLIdleClosed);
 }
 
 bool cMySQL::connection_lost() const { return isConnectionLoss(m_lastError); }
 
 bool cMySQL::answer_lost() const
 {
-    return connection_lost() || m_lastError == ErrorConnectionKilled || m_lastError == ErrorServerShutdown;
+    return connection_lost() || m_lastError == ServerErrors::ConnectionKilled
+           || m_lastError == ServerErrors::ServerShutdown;
 }
 
 bool cMySQL::reconnect()
@@ -488,7 +475,7 @@ bool cMySQL::rollback()
     query(QStringLiteral("ROLLBACK"));
     if (m_lastError != 0)
         return false;
-    return mysql_warning_count(m_mysql) == 0 || !warned(WarningNotRolledBack);
+    return mysql_warning_count(m_mysql) == 0 || !warned(ServerErrors::NotRolledBack);
 }
 
 bool cMySQL::warned(unsigned code)

@@ -59,12 +59,8 @@ private slots:
     void f5SearchesTheHistory()
     {
         FrmDetail detail(m_code);
-        HCTerm *htDate = part<HCTerm>(detail, "htDate");
-        detail.show();
-        QVERIFY(QTest::qWaitForWindowActive(&detail));
-        htDate->setText1(QStringLiteral("2011-05-01"));
-        htDate->setText2(QStringLiteral("2011-05-31"));
-        htDate->field(1)->setFocus();
+        QVERIFY(showMay(detail));
+        part<HCTerm>(detail, "htDate")->field(1)->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F5);
         QCOMPARE(memos(detail), (QStringList{"top-up", "use"}));
     }
@@ -146,11 +142,8 @@ private slots:
     {
         QFETCH(QString, change);
         FrmDetail detail(m_code);
+        QVERIFY(showMay(detail));
         HCTerm *htDate = part<HCTerm>(detail, "htDate");
-        detail.show();
-        QVERIFY(QTest::qWaitForWindowActive(&detail));
-        htDate->setText1(QStringLiteral("2011-05-01"));
-        htDate->setText2(QStringLiteral("2011-05-31"));
         detail.Search();
         QCOMPARE(memos(detail), (QStringList{"top-up", "use"}));
         if (change == QLatin1String("kind")) {
@@ -180,6 +173,15 @@ private slots:
     }
 
 private:
+    // Shows the history, active, for May 2011 (not yet searched).
+    static bool showMay(FrmDetail &detail)
+    {
+        detail.show();
+        auto *htDate = part<HCTerm>(detail, "htDate");
+        htDate->setText1(QStringLiteral("2011-05-01"));
+        htDate->setText2(QStringLiteral("2011-05-31"));
+        return QTest::qWaitForWindowActive(&detail);
+    }
     static QStringList memos(const FrmDetail &detail)
     {
         QStringList result;
