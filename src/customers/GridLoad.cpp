@@ -59,10 +59,10 @@ void GridLoad::keepWindowAlive()
 void GridLoad::finish(bool loaded)
 {
     m_progress.reset();
-    if (!loaded)
-        m_grid.SetMaxRows(0);
     if (loaded)
         ShowFloatMsg(QStringLiteral("조회 완료 하였습니다."), 500);
+    else
+        m_grid.SetMaxRows(0);
     if (m_row > 0 && m_row <= m_grid.MaxRows())
         m_grid.SetActiveCell(m_col, m_row);
     else if (m_grid.MaxRows() > 0)
