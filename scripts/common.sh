@@ -14,14 +14,15 @@ build_project() {
   cmake --build "$dir" -j "$(nproc)" "${targets[@]}"
 }
 
-# free_port: a TCP port free on loopback, outside the range the system hands
-# out for port 0 and for outgoing connections. A server that is stopped and
-# started again on its port, and a cluster node that binds some of its ports
-# only while it joins, would otherwise find them taken in between by any
-# program that listened on port 0.
-free_port() {
-  python3 - <<'EOF'
-import random, socket
+# free_ports <n>: n different TCP ports free on loopback, one a line, outside
+# the range the system hands out for port 0 and for outgoing connections. A
+# server that is stopped and started again on its port, and a cluster node
+# that binds some of its ports only while it joins, would otherwise find them
+# taken in between by any program that listened on port 0.
+free_ports() {
+  python3 - "$1" <<'EOF'
+import random, socket, sys
+wanted = int(sys.argv[1])
 try:
     with open("/proc/sys/net/ipv4/ip_local_port_range") as f:
         low, high = map(int, f.read().split())
@@ -29,20 +30,25 @@ except OSError:
     low, high = 32768, 60999
 # Where the system hands out every port, port 0 is all there is.
 ports = [p for p in range(10000, 65536) if not low <= p <= high] or [0]
+found = []
 for port in random.sample(ports, min(1000, len(ports))):
     s = socket.socket()
     try:
         s.bind(("127.0.0.1", port))
-        print(s.getsockname()[1])
-        break
+        found.append(s.getsockname()[1])
     except OSError:
-        continue
+        pass
     finally:
         s.close()
+    if len(found) == wanted:
+        print("\n".join(map(str, found)))
+        break
 else:
-    raise SystemExit("free_port: no free port on loopback")
+    raise SystemExit("free_ports: not enough free ports on loopback")
 EOF
 }
+
+free_port() { free_ports 1; }
 
 mariadb_bin() {
   command -v mariadbd || command -v mysqld || { [ -x /usr/sbin/mariadbd ] && echo /usr/sbin/mariadbd; }
